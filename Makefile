@@ -1,0 +1,38 @@
+# Builds, tests and runs Vantorel through CMake. Every target that builds installs what is missing first.
+
+BUILD_DIR      ?= build
+SANITIZE_DIR   ?= build-sanitize
+JOBS           ?= $(shell nproc)
+CMAKE_GENERATOR = $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+EXAMPLE        ?= examples/monthly-drained-field.inp
+
+export QT_QPA_PLATFORM ?= offscreen
+
+.PHONY: deps configure build test run sanitize clean
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	@cd $(BUILD_DIR) && ctest -j $(JOBS) --output-on-failure --timeout 600
+
+run: build
+	@$(BUILD_DIR)/app/vantorel-run --check $(EXAMPLE)
+
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOREL_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	@cd $(SANITIZE_DIR) && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest -j $(JOBS) --output-on-failure --timeout 1200
+
+clean:
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

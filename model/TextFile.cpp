@@ -1,0 +1,164 @@
+#include "model/TextFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "model/NumberText.h"
+
+namespace vantorel {
+
+namespace {
+
+std::string SystemReason() { return std::strerror(errno); }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
+
+std::vector<std::string> ReadTextFileLines(const std::string& path) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) throw FileError("The file " + path + " could not be opened: " + SystemReason() + ".");
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || S_ISDIR(status.st_mode)) {
+        ::close(descriptor);
+        throw FileError("The file " + path + " could not be read: it is a folder.");
+    }
+    std::string content;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+        if (count < 0) {
+            if (errno == EINTR) continue;
+            const std::string reason = SystemReason();
+            ::close(descriptor);
+            throw FileError("The file " + path + " could not be read: " + reason + ".");
+        }
+        if (count == 0) break;
+        content.append(buffer, static_cast<size_t>(count));
+    }
+    ::close(descriptor);
+
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t i = 0; i < content.size(); ++i) {
+        if (content[i] != '\r' && content[i] != '\n') continue;
+        lines.emplace_back(content, start, i - start);
+        if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < content.size()) lines.emplace_back(content, start);
+    return lines;
+}
+
+FieldReader::FieldReader(std::string path, std::vector<std::string> lines)
+    : path_(std::move(path)), lines_(std::move(lines)) {}
+
+const std::string& FieldReader::CurrentLine() {
+    if (AtEnd()) Fail("the file ends early");
+    return lines_[line_];
+}
+
+void FieldReader::Skip(size_t count) {
+    const std::string& line = CurrentLine();
+    column_ = std::min(line.size(), column_ + count);
+}
+
+std::string FieldReader::Field(size_t count) {
+    const std::string& line = CurrentLine();
+    const size_t start = std::min(line.size(), column_);
+    const size_t length = std::min(count, line.size() - start);
+    column_ = start + length;
+    return line.substr(start, length);
+}
+
+void FieldReader::NextLine() {
+    if (!AtEnd()) ++line_;
+    column_ = 0;
+}
+
+int32_t FieldReader::ReadInteger() {
+    const std::string& line = CurrentLine();
+    while (column_ < line.size() && IsBlank(line[column_])) ++column_;
+    const size_t start = column_;
+    while (column_ < line.size() && !IsBlank(line[column_])) ++column_;
+    const std::string text = line.substr(start, column_ - start);
+    try {
+        return StringToInt(text);
+    } catch (const std::exception& error) {
+        Fail(error.what());
+    }
+}
+
+double FieldReader::ReadNumber() {
+    const std::string& line = CurrentLine();
+    while (column_ < line.size() && IsBlank(line[column_])) ++column_;
+    const size_t start = column_;
+    while (column_ < line.size() && !IsBlank(line[column_])) ++column_;
+    return Convert(std::string_view(line).substr(start, column_ - start));
+}
+
+double FieldReader::FieldNumber(size_t count) { return Convert(Field(count)); }
+
+double FieldReader::Convert(std::string_view text) {
+    try {
+        return StringToFloat(TrimBlanks(text));
+    } catch (const ConversionError& error) {
+        Fail(error.what());
+    }
+}
+
+void FieldReader::Fail(const std::string& reason) const {
+    throw FileError("The file " + path_ + " could not be read, line " + std::to_string(line_ + 1) + ": " + reason +
+                    ".");
+}
+
+void AtomicFileWriter::Line(std::string_view text) {
+    text_.append(text);
+    text_.append("\r\n");
+}
+
+void AtomicFileWriter::Commit() const {
+    const auto fail = [this](const std::string& reason) {
+        throw FileError("The file " + path_ + " could not be written: " + reason + ".");
+    };
+    struct stat status {};
+    if (::stat(path_.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) fail("it is a folder");
+
+    std::string temporary = path_ + ".XXXXXX";
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0) fail(SystemReason());
+    const auto abandon = [&](const std::string& reason) {
+        ::close(descriptor);
+        ::unlink(temporary.c_str());
+        fail(reason);
+    };
+    size_t written = 0;
+    while (written < text_.size()) {
+        const ssize_t count = ::write(descriptor, text_.data() + written, text_.size() - written);
+        if (count < 0) {
+            if (errno == EINTR) continue;
+            abandon(SystemReason());
+        }
+        written += static_cast<size_t>(count);
+    }
+    // mkstemp creates the file for the owner only; give it the permissions of an ordinary file.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::fchmod(descriptor, 0666 & ~mask) != 0 || ::fsync(descriptor) != 0) abandon(SystemReason());
+    if (::close(descriptor) != 0) {
+        const std::string reason = SystemReason();
+        ::unlink(temporary.c_str());
+        fail(reason);
+    }
+    if (::rename(temporary.c_str(), path_.c_str()) != 0) {
+        const std::string reason = SystemReason();
+        ::unlink(temporary.c_str());
+        fail(reason);
+    }
+}
+
+}  // namespace vantorel

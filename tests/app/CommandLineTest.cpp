@@ -1,0 +1,36 @@
+#include "app/runner/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace vantorel {
+namespace {
+
+const std::vector<OptionSpec> Specs = {{"check", false, false}, {"output", true, false}, {"spacing", true, true}};
+
+TEST(CommandLineTest, ValuedOptionsTakeEitherForm) {
+    const CommandLine line = ParseCommandLine({"--output=a.out", "file.inp", "--spacing", "20", "--spacing=30"}, Specs);
+    EXPECT_EQ(line.Value("output"), "a.out");
+    EXPECT_EQ(line.Values("spacing"), (std::vector<std::string>{"20", "30"}));
+    EXPECT_EQ(line.arguments, (std::vector<std::string>{"file.inp"}));
+    EXPECT_FALSE(line.Has("check"));
+    EXPECT_EQ(line.Value("check", "none"), "none");
+}
+
+TEST(CommandLineTest, ValuesMayLookLikeNumbersOrBeEmpty) {
+    const CommandLine line = ParseCommandLine({"--spacing", "-5", "--output=", "--", "--check"}, Specs);
+    EXPECT_EQ(line.Values("spacing"), (std::vector<std::string>{"-5"}));
+    EXPECT_EQ(line.Value("output", "fallback"), "");
+    EXPECT_EQ(line.arguments, (std::vector<std::string>{"--check"}));
+}
+
+TEST(CommandLineTest, MistakesAreUsageErrors) {
+    EXPECT_THROW(ParseCommandLine({"--unknown"}, Specs), UsageError);
+    EXPECT_THROW(ParseCommandLine({"-x"}, Specs), UsageError);
+    EXPECT_THROW(ParseCommandLine({"--check=yes"}, Specs), UsageError);
+    EXPECT_THROW(ParseCommandLine({"--output"}, Specs), UsageError);
+    EXPECT_THROW(ParseCommandLine({"--output=a", "--output=b"}, Specs), UsageError);
+    EXPECT_NO_THROW(ParseCommandLine({"-"}, Specs));
+}
+
+}  // namespace
+}  // namespace vantorel

@@ -1,0 +1,87 @@
+// vantorel-run --check, --resave and --help, called in-process.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/runner/Runner.h"
+#include "model/InputFile.h"
+#include "tests/support/DataSets.h"
+#include "tests/support/TempDir.h"
+
+namespace vantorel {
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result RunTool(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = RunVantorel(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+class RunnerCheckTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InputData data = test::MakeDataSet({2, 8, 7, true, false, 31});
+        data.Title1 = "Leaching trial";
+        data.FileName = path_;
+        SaveInputFile(data);
+    }
+    test::TempDir dir_;
+    std::string path_ = dir_.File("trial.inp");
+};
+
+TEST_F(RunnerCheckTest, CheckPrintsTheSummary) {
+    const Result result = RunTool({"--check", path_});
+    EXPECT_EQ(result.status, ExitOk);
+    EXPECT_NE(result.out.find("First title:        Leaching trial"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("Time steps:         8 weekly steps of 7 days"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("Root zone layers:   2"), std::string::npos);
+    EXPECT_NE(result.out.find("Drainage system:    yes"), std::string::npos);
+    EXPECT_NE(result.out.find("Measured salinity:  layer 1 "), std::string::npos);
+    EXPECT_EQ(result.err, "");
+}
+
+TEST_F(RunnerCheckTest, UnreadableFilesAndWrongOptionsExitWithTwo) {
+    test::WriteFile(dir_.File("broken.inp"), " PROGRAM Vantorel INPUT DATA\r\n");
+    Result result = RunTool({"--check", dir_.File("broken.inp")});
+    EXPECT_EQ(result.status, ExitBadInput);
+    EXPECT_NE(result.err.find(dir_.File("broken.inp")), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("line"), std::string::npos) << result.err;
+
+    EXPECT_EQ(RunTool({"--check", dir_.File("absent.inp")}).status, ExitBadInput);
+    EXPECT_EQ(RunTool({"--bogus", path_}).status, ExitBadInput);
+    EXPECT_EQ(RunTool({"--check"}).status, ExitBadInput);
+    EXPECT_EQ(RunTool({"--check", path_, path_}).status, ExitBadInput);
+}
+
+TEST_F(RunnerCheckTest, ResaveWritesTheSameDataUnderTheNewName) {
+    const std::string copy = dir_.File("copy.inp");
+    const Result result = RunTool({"--resave", copy, path_});
+    EXPECT_EQ(result.status, ExitOk) << result.err;
+    std::string original = test::ReadFile(path_);
+    std::string resaved = test::ReadFile(copy);
+    const auto drop_line_2 = [](std::string& text) {
+        const size_t start = text.find("\r\n") + 2;
+        text.erase(start, text.find("\r\n", start) - start);
+    };
+    drop_line_2(original);
+    drop_line_2(resaved);
+    EXPECT_EQ(original, resaved);
+
+    EXPECT_EQ(RunTool({"--resave=" + dir_.File("no/such/folder.inp"), path_}).status, ExitRunFailed);
+}
+
+TEST_F(RunnerCheckTest, HelpNamesEveryOption) {
+    const Result result = RunTool({"--help"});
+    EXPECT_EQ(result.status, ExitOk);
+    for (const char* option : {"--check", "--resave", "--help"}) EXPECT_NE(result.out.find(option), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vantorel

@@ -1,0 +1,13 @@
+#include "tests/support/ScriptedDialogs.h"
+
+namespace vantorel::test {
+
+bool ScriptedDialogs::AskYesNo(const std::string& text) {
+    questions.push_back(text);
+    if (answers.empty()) return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+}  // namespace vantorel::test
