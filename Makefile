@@ -22,8 +22,15 @@ build: configure
 test: build
 	@cd $(BUILD_DIR) && ctest -j $(JOBS) --output-on-failure --timeout 600
 
+EXAMPLE_OUT     = $(BUILD_DIR)/examples/$(notdir $(EXAMPLE:.inp=.out))
+
 run: build
+	@mkdir -p $(BUILD_DIR)/examples
 	@$(BUILD_DIR)/app/vantorel-run --check $(EXAMPLE)
+	@echo
+	@$(BUILD_DIR)/app/vantorel-run --output=$(EXAMPLE_OUT) $(EXAMPLE)
+	@echo
+	@echo "The output of the example is in $(EXAMPLE_OUT)."
 
 sanitize: deps
 	@cmake -S . -B $(SANITIZE_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOREL_SANITIZE=ON >/dev/null

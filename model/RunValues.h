@@ -48,6 +48,7 @@ struct RunValues {
     double FitDwt = 0, FitDrain = 0;
 
     std::array<double, ZoneCount> LEGiven{};      // fractions
+    std::array<double, ZoneCount> LEUsed{};       // fractions the final salt balance used
     std::array<bool, ZoneCount> LEOptimized{};
     std::array<bool, ZoneCount> SaltFitNA{};
     double SaltFit1 = 0, SaltFit2 = 0, SaltFit3 = 0, SaltFitT = 0, SaltFitA = 0;

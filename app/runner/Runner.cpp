@@ -3,6 +3,9 @@
 #include "app/runner/CommandLine.h"
 #include "app/runner/ConsoleDialogs.h"
 #include "app/runner/DataSummary.h"
+#include "app/runner/QuestionAnswers.h"
+#include "app/runner/RunSummary.h"
+#include "engine/Engine.h"
 #include "model/DerivedValues.h"
 #include "model/InputFile.h"
 #include "model/ModelState.h"
@@ -13,21 +16,34 @@ namespace vantorel {
 namespace {
 
 const std::vector<OptionSpec> Options = {
-    {"help", false, false},
-    {"check", false, false},
-    {"resave", true, false},
+    {"help", false, false},         {"check", false, false},        {"resave", true, false},
+    {"output", true, false},        {"drainage-opt", true, false},  {"fit-choice", true, false},
+    {"leaching-opt", true, false},  {"yes", false, false},
 };
 
 constexpr const char* HelpText = R"(Usage: vantorel-run [OPTIONS] FILE.inp
 
-Reads an input file of Vantorel (water table and soil salinity of an irrigated field).
+Runs the calculation of a Vantorel input file (water table and soil salinity of an irrigated field)
+as the window's "Save all - Run" would, and writes the output file FILE.out next to it.
 
 Options (a valued option is written --name=value or --name value):
-  --check          load FILE.inp and print a summary of its data set
-  --resave OUT     load FILE.inp and save it again under the name OUT
-  --help           show this text
+  --output PATH        write the output file to PATH instead of FILE.out
+  --drainage-opt yes|no
+                       answer to the question whether to optimize the drainage factors (default no)
+  --fit-choice yes|no  answer to the question that proposes the water-table or the discharge
+                       optimum (default yes: take the proposed one)
+  --leaching-opt yes|no
+                       answer to the question whether to optimize the leaching efficiencies
+                       (default no)
+  --yes                answer yes to every question (the three options above win over it)
+  --check              only load FILE.inp and print a summary of its data set
+  --resave OUT         only load FILE.inp and save it again under the name OUT
+  --help               show this text
 
-Exit status: 0 when the file was read, 2 when it could not be read or the options are wrong.
+Messages of the calculation are printed as "! TEXT", its questions as "? TEXT -> yes" or "-> no".
+
+Exit status: 0 when the run completed (or the file was checked or saved), 1 when the run stopped or
+was refused or a file could not be written, 2 when the input cannot be read or the options are wrong.
 )";
 
 // Loads the file and computes what a save derives, as the window has it right after a save.
@@ -43,27 +59,30 @@ bool LoadForRun(ModelState& state, const std::string& path, UserDialogs& dialogs
     return true;
 }
 
+int UsageFailure(const std::string& what, std::ostream& err) {
+    err << "vantorel-run: " << what << "\nTry 'vantorel-run --help'.\n";
+    return ExitBadInput;
+}
+
 }  // namespace
 
 int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CommandLine line;
+    QuestionAnswers answers;
     try {
         line = ParseCommandLine(args, Options);
+        answers = QuestionAnswers::FromCommandLine(line);
     } catch (const UsageError& error) {
-        err << "vantorel-run: " << error.what() << "\nTry 'vantorel-run --help'.\n";
-        return ExitBadInput;
+        return UsageFailure(error.what(), err);
     }
     if (line.Has("help")) {
         out << HelpText;
         return ExitOk;
     }
-    if (line.arguments.size() != 1) {
-        err << "vantorel-run: name one input file.\nTry 'vantorel-run --help'.\n";
-        return ExitBadInput;
-    }
+    if (line.arguments.size() != 1) return UsageFailure("name one input file.", err);
 
     ModelState state;
-    ConsoleDialogs dialogs(out, nullptr);
+    ConsoleDialogs dialogs(out, [&answers](const std::string& question) { return answers.Answer(question); });
     if (!LoadForRun(state, line.arguments.front(), dialogs, err)) return ExitBadInput;
 
     if (line.Has("resave")) {
@@ -81,8 +100,16 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         PrintDataSummary(state.Input, out);
         return ExitOk;
     }
-    err << "vantorel-run: nothing to do; give --check or --resave.\nTry 'vantorel-run --help'.\n";
-    return ExitBadInput;
+
+    Engine engine(state, dialogs);
+    if (line.Has("output")) engine.SetOutputPath(line.Value("output"));
+    engine.RunCalculation();
+    if (state.Run.CalcStopped) {
+        err << "vantorel-run: the calculation was not completed; no output file was written.\n";
+        return ExitRunFailed;
+    }
+    PrintRunSummary(state, out);
+    return ExitOk;
 }
 
 }  // namespace vantorel

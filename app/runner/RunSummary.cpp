@@ -1,0 +1,55 @@
+#include "app/runner/RunSummary.h"
+
+#include "model/NumberText.h"
+
+namespace vantorel {
+
+namespace {
+
+std::string HowFound(const RunValues& r) {
+    if (r.QHOptBalance) return "optimized for the water balance";
+    if (r.QHOptDwt) return "optimized for the water table, data fit " + FormatFixed(100 * r.FitDwt, 0, 0) + " %";
+    if (r.QHOptDrain) {
+        return "optimized for the drain discharge, data fit " + FormatFixed(100 * r.FitDrain, 0, 0) + " %";
+    }
+    return "given";
+}
+
+}  // namespace
+
+void PrintRunSummary(const ModelState& state, std::ostream& out) {
+    const InputData& d = state.Input;
+    const RunValues& r = state.Run;
+    out << "Output file:         " << d.FileName << '\n';
+    if (d.DrainPresent) {
+        out << "Drainage factors:    QH1 = " << FormatFixed(r.QH1Used, 0, 3) << ", QH2 = " << FormatFixed(r.QH2Used, 0, 3)
+            << " (" << HowFound(r) << ")\n";
+    } else {
+        out << "Drainage factors:    no drainage system\n";
+    }
+    struct ZoneLine {
+        const char* name;
+        int zone;
+        bool exists;
+    };
+    const ZoneLine zones[] = {
+        {d.Is1Layer ? "root zone" : "layer 1", Layer1, true},
+        {"layer 2", Layer2, !d.Is1Layer},
+        {"layer 3", Layer3, d.Is3Layer},
+        {"transition zone", TransitionZone, true},
+        {"aquifer", Aquifer, true},
+    };
+    const double fits[ZoneCount] = {r.SaltFit1, r.SaltFit2, r.SaltFit3, r.SaltFitT, r.SaltFitA};
+    for (const ZoneLine& z : zones) {
+        if (!z.exists) continue;
+        out << "Leaching efficiency, " << z.name << ": " << FormatFixed(r.LEUsed[z.zone], 0, 2)
+            << (r.LEOptimized[z.zone] ? " (optimized)" : " (given)");
+        if (r.SaltFitNA[z.zone]) {
+            out << ", fit n.a.\n";
+        } else {
+            out << ", coefficient of determination " << FormatFixed(100 * fits[z.zone], 0, 0) << " %\n";
+        }
+    }
+}
+
+}  // namespace vantorel

@@ -1,0 +1,60 @@
+#pragma once
+// The calculation engine: one object bound to one model state and one set of dialogs. The
+// routines take no arguments; they read and write the model state, as the model describes them.
+
+#include <optional>
+#include <string>
+
+#include "model/ModelState.h"
+#include "model/TextFile.h"
+#include "model/UserDialogs.h"
+
+namespace vantorel {
+
+class Engine {
+public:
+    Engine(ModelState& state, UserDialogs& dialogs) : state_(state), dialogs_(dialogs) {}
+
+    // One complete calculation of the data set: preparation, the optimization questions and
+    // searches, the water and salt balances, the output file, and the restored data set. A run that
+    // does not complete (refused data, a water table below the aquifer, an invalid result, an
+    // output file that cannot be written) shows one message, sets CalcStopped and writes nothing.
+    void RunCalculation();
+
+    // Shows the message of the first value that would make the run divide by zero or give
+    // nonsense, and returns false; changes nothing.
+    bool CheckRunData();
+    // Converts the data set to run units, counts the measured salinities, allocates the result
+    // series and computes the run's constants.
+    void PrepareRun();
+    // The water balance of all steps, days and tenth-day sub-steps with the factors in QH1Used and
+    // QH2Used; stops with a message when the water table falls below the aquifer bottom.
+    void RunWaterBalance();
+    // The final salt balance of every zone with the current leaching efficiencies, and the fit
+    // indices of the zones with more than three measurements.
+    void RunSaltBalance();
+    // Returns the data set to the values as entered (per cent, flows per time step).
+    void RestoreUnits();
+    // Points FileName at the output file and starts it with the header and the column headings.
+    void WriteOutputHeader();
+
+    // Writes the output file to this path instead of next to the input file.
+    void SetOutputPath(std::string path) { output_path_ = std::move(path); }
+
+private:
+    void WriteOutputRows();
+    // The name of the first existing zone whose leaching efficiency is still negative, or empty.
+    std::string ZoneWithoutLeachingEfficiency() const;
+    void StopRun(const std::string& message);
+
+    ModelState& state_;
+    UserDialogs& dialogs_;
+    // The data set as entered, taken before the conversions, so that a run gives it back exactly.
+    InputData entered_;
+    // The applied irrigation as the preparation left it; every water balance starts from it.
+    StepSeries prepared_irrigation_;
+    std::optional<AtomicFileWriter> output_;
+    std::string output_path_;
+};
+
+}  // namespace vantorel

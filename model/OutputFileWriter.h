@@ -1,0 +1,33 @@
+#pragma once
+// The text of the output file (".out"): the header with the factors and efficiencies a run used,
+// the column headings of the layer count, and one row per time step.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/ModelState.h"
+
+namespace vantorel {
+
+// The column headings for 1, 2 or 3 root-zone layers; the last line is the only one that begins
+// with " - -".
+const std::vector<std::string>& OutputColumnHeadings(int32_t layers);
+
+// Lines 1 to 16 (up to and including the column headings) for the output file at the path, with
+// the leaching efficiencies as the fractions the final salt balance used.
+std::vector<std::string> OutputHeaderLines(const ModelState& state, const std::string& path);
+
+// One value of a step row, with the name of its series for messages.
+struct OutputRowValue {
+    double value;
+    const char* series;
+};
+
+// The values of the row of step i in their column order; flows per time step.
+std::vector<OutputRowValue> OutputRowValues(const ModelState& state, int32_t step);
+
+// The row of step i: the step number and the values, each in its own width.
+std::string OutputRow(const ModelState& state, int32_t step);
+
+}  // namespace vantorel

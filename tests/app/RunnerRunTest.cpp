@@ -1,0 +1,77 @@
+// vantorel-run FILE.inp: the run, its output file, its messages and its exit statuses.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "app/runner/Runner.h"
+#include "model/InputFile.h"
+#include "tests/support/DataSets.h"
+#include "tests/support/RoundField.h"
+#include "tests/support/TempDir.h"
+
+namespace vantorel {
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result RunTool(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = RunVantorel(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+class RunnerRunTest : public ::testing::Test {
+protected:
+    void Write(InputData data) {
+        data.FileName = input_;
+        SaveInputFile(data);
+    }
+    test::TempDir dir_;
+    std::string input_ = dir_.File("field.inp");
+};
+
+TEST_F(RunnerRunTest, WritesTheOutputNextToTheInputOrWhereAsked) {
+    Write(test::MakeDataSet({2, 10, 30, true, false, 51}));
+    Result result = RunTool({input_});
+    EXPECT_EQ(result.status, ExitOk) << result.err;
+    EXPECT_TRUE(std::filesystem::exists(dir_.File("field.out")));
+    EXPECT_NE(result.out.find("Output file:         " + dir_.File("field.out")), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("(given)"), std::string::npos);
+
+    result = RunTool({"--output", dir_.File("elsewhere.out"), input_});
+    EXPECT_EQ(result.status, ExitOk) << result.err;
+    const std::string elsewhere = test::ReadFile(dir_.File("elsewhere.out"));
+    std::string next_to = test::ReadFile(dir_.File("field.out"));
+    EXPECT_NE(elsewhere.find("Name of this file :" + dir_.File("elsewhere.out")), std::string::npos);
+    EXPECT_EQ(elsewhere.substr(elsewhere.find("\r\n\r\n")), next_to.substr(next_to.find("\r\n\r\n")));
+}
+
+TEST_F(RunnerRunTest, StoppedRunsPrintTheMessageAndExitWithOne) {
+    InputData d = test::RoundField(3, 30);
+    d.Da = 0.5;
+    d.Out = 200;
+    Write(d);
+    const Result result = RunTool({input_});
+    EXPECT_EQ(result.status, ExitRunFailed);
+    EXPECT_NE(result.out.find("! The water table is below the bottom of the aquifer. Calculations stopped.  Please "
+                              "adjust data.\n"),
+              std::string::npos)
+        << result.out;
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("field.out")));
+}
+
+TEST_F(RunnerRunTest, AnswersMustBeYesOrNo) {
+    Write(test::RoundField(2, 30));
+    EXPECT_EQ(RunTool({"--drainage-opt=maybe", input_}).status, ExitBadInput);
+    EXPECT_EQ(RunTool({"--fit-choice", input_}).status, ExitBadInput);  // the file name is taken as the value
+    EXPECT_EQ(RunTool({"--leaching-opt=no", "--yes", input_}).status, ExitOk);
+}
+
+}  // namespace
+}  // namespace vantorel
