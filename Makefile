@@ -8,7 +8,7 @@ EXAMPLE        ?= examples/monthly-drained-field.inp
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: deps configure build test run sanitize clean
+.PHONY: deps configure build test run sanitize bench clean
 
 deps:
 	@scripts/install-deps
@@ -40,6 +40,9 @@ sanitize: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest -j $(JOBS) --output-on-failure --timeout 1200
+
+bench: build
+	@$(BUILD_DIR)/bench/vantorel_bench
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

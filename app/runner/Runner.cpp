@@ -101,6 +101,8 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         return ExitOk;
     }
 
+    // The window's run follows a Yes to its question whether to calculate.
+    state.Run.OptAccepted = true;
     Engine engine(state, dialogs);
     if (line.Has("output")) engine.SetOutputPath(line.Value("output"));
     engine.RunCalculation();
