@@ -3,6 +3,7 @@
 #include "app/runner/CommandLine.h"
 #include "app/runner/ConsoleDialogs.h"
 #include "app/runner/DataSummary.h"
+#include "app/runner/DrainDesign.h"
 #include "app/runner/QuestionAnswers.h"
 #include "app/runner/RunSummary.h"
 #include "engine/Engine.h"
@@ -16,9 +17,12 @@ namespace vantorel {
 namespace {
 
 const std::vector<OptionSpec> Options = {
-    {"help", false, false},         {"check", false, false},        {"resave", true, false},
-    {"output", true, false},        {"drainage-opt", true, false},  {"fit-choice", true, false},
-    {"leaching-opt", true, false},  {"yes", false, false},
+    {"help", false, false},          {"check", false, false},        {"resave", true, false},
+    {"output", true, false},         {"drainage-opt", true, false},  {"fit-choice", true, false},
+    {"leaching-opt", true, false},   {"yes", false, false},          {"drain-factors", false, false},
+    {"drain-spacing", false, false}, {"ka", true, false},            {"kb", true, false},
+    {"depth-below", true, false},    {"perimeter", true, false},     {"porosity", true, false},
+    {"spacing", true, true},         {"discharge", true, false},     {"head", true, false},
 };
 
 constexpr const char* HelpText = R"(Usage: vantorel-run [OPTIONS] FILE.inp
@@ -40,10 +44,22 @@ Options (a valued option is written --name=value or --name value):
   --resave OUT         only load FILE.inp and save it again under the name OUT
   --help               show this text
 
+Drain design, without an input file (numbers with a decimal point):
+  --drain-factors --ka=KA --kb=KB --depth-below=D --perimeter=U --porosity=P --spacing=L
+                   print the equivalent depth d (m) and the drainage factors QH1 and QH2 of
+                   Hooghoudt's equation; several --spacing options print one line each
+  --drain-spacing --ka=KA --kb=KB --depth-below=D --perimeter=U --discharge=Q --head=H [--porosity=P]
+                   find the drain spacing L that carries the design discharge Q (mm/day) at the
+                   head H (m) midway between the drains; with --porosity also QH1 and QH2
+  Ka, Kb: hydraulic conductivity above and below drain level (m/day); D: depth of the soil layer
+  below drain level (m); U: wet perimeter of the drain or ditch (m); P: drainable porosity of the
+  top soil (per cent, greater than 1 and less than 30).
+
 Messages of the calculation are printed as "! TEXT", its questions as "? TEXT -> yes" or "-> no".
 
 Exit status: 0 when the run completed (or the file was checked or saved), 1 when the run stopped or
 was refused or a file could not be written, 2 when the input cannot be read or the options are wrong.
+A drain design exits with 2 for a refused value and with 1 when no spacing meets the design.
 )";
 
 // Loads the file and computes what a save derives, as the window has it right after a save.
@@ -79,6 +95,7 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         out << HelpText;
         return ExitOk;
     }
+    if (WantsDrainDesign(line)) return RunDrainDesign(line, out, err);
     if (line.arguments.size() != 1) return UsageFailure("name one input file.", err);
 
     ModelState state;
