@@ -1,7 +1,6 @@
 #include "graphs/draw/GraphCanvas.h"
 
 #include <QFontMetrics>
-#include <QStringDecoder>
 #include <cmath>
 
 namespace vantorel {
@@ -15,10 +14,8 @@ QFont GraphFont(int points) {
     return font;
 }
 
+// The files are single-byte text; the window shows their titles as Latin-1 as well.
 QString FromFileText(const std::string& text) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString decoded = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-    if (!utf8.hasError()) return decoded;
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 

@@ -66,8 +66,7 @@ TEST(GraphDrawingTest, TextUsesTheMetricCompatibleFontAtScreenSizes) {
     EXPECT_EQ(info.pixelSize(), 13);
     EXPECT_EQ(QFontInfo(GraphFont(8)).pixelSize(), 11);
     EXPECT_EQ(QFontInfo(GraphFont(12)).pixelSize(), 16);
-    EXPECT_EQ(FromFileText("Zw\xe9vegem").toStdString(), "Zw\xc3\xa9vegem");  // Latin-1 title
-    EXPECT_EQ(FromFileText("Zw\xc3\xa9vegem").toStdString(), "Zw\xc3\xa9vegem");
+    EXPECT_EQ(FromFileText("Zw\xe9vegem").toStdString(), "Zw\xc3\xa9vegem");  // titles are Latin-1
 }
 
 TEST(GraphDrawingTest, FrameAndAxesOfEveryGraph) {
