@@ -70,7 +70,9 @@ void ReadDrainageLine(FieldReader& r, OutputHeader& h) {
     h.balance = kind == "bala";
     h.discharge = kind == "disc";
     if (h.discharge) r.Skip(2);
-    r.Skip(12);
+    // After "tabl" the text before QH2 is one character shorter than after the other two; a skip
+    // of 12 would take the first character of a factor that fills its field.
+    r.Skip(h.water_table ? 11 : 12);
     h.qh2 = r.ReadNumber();
     if (h.discharge) {
         r.Skip(17);

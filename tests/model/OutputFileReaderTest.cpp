@@ -83,9 +83,9 @@ TEST_F(OutputFileReaderTest, EveryLayerCountReadsBackWhatTheRunWrote) {
 TEST_F(OutputFileReaderTest, FactorAndEfficiencyLinesSetTheirValuesAndAGivenLineClearsTheFlags) {
     const std::vector<std::string> given = Written(2, 6);
     const char* const optimized[] = {
-        " Drainage factors optimized    :    QH1 =  0.123 (for water balance)   QH2 =  0.045",
-        " Drainage factors optimized    :    QH1 =  0.123 (for water table)   QH2 =  0.045   Data fit (%) :   87",
-        " Drainage factors optimized    :    QH1 =  0.123 (for drain discharge)   QH2 =  0.045   Data fit (%) :-120",
+        " Drainage factors optimized    :    QH1 =  0.123 (for water balance)   QH2 = 10.045",
+        " Drainage factors optimized    :    QH1 =  0.123 (for water table)   QH2 = 10.045   Data fit (%) :   87",
+        " Drainage factors optimized    :    QH1 =  0.123 (for drain discharge)   QH2 = 10.045   Data fit (%) :-120",
     };
     ModelState state;
     for (int k = 0; k < 3; ++k) {
@@ -98,7 +98,7 @@ TEST_F(OutputFileReaderTest, FactorAndEfficiencyLinesSetTheirValuesAndAGivenLine
         EXPECT_EQ(Load(state, lines), "");
         const RunValues& r = state.Run;
         EXPECT_TRUE(r.DrainOptWanted && r.QHOptBalance == (k == 0) && r.QHOptDwt == (k == 1) && r.QHOptDrain == (k == 2));
-        EXPECT_TRUE(r.QH1Used == 0.123 && r.QH2Used == 0.045);
+        EXPECT_TRUE(r.QH1Used == 0.123 && r.QH2Used == 10.045);
         EXPECT_EQ(r.FitDwt, k >= 1 ? 87 : 0);  // the given line keeps it
         EXPECT_EQ(r.FitDrain, k == 2 ? -120 : 0);
         EXPECT_TRUE(state.Output.LE1Out == 0.73 && state.Output.LEOptimizedOut[Layer1] && r.SaltFit1 == 91);
