@@ -6,10 +6,13 @@
 #include "app/runner/DrainDesign.h"
 #include "app/runner/QuestionAnswers.h"
 #include "app/runner/RunSummary.h"
+#include "app/runner/TableExport.h"
 #include "engine/Engine.h"
 #include "model/DerivedValues.h"
+#include "model/FileNames.h"
 #include "model/InputFile.h"
 #include "model/ModelState.h"
+#include "model/OutputFileReader.h"
 #include "model/TextFile.h"
 
 namespace vantorel {
@@ -19,10 +22,11 @@ namespace {
 const std::vector<OptionSpec> Options = {
     {"help", false, false},          {"check", false, false},        {"resave", true, false},
     {"output", true, false},         {"drainage-opt", true, false},  {"fit-choice", true, false},
-    {"leaching-opt", true, false},   {"yes", false, false},          {"drain-factors", false, false},
-    {"drain-spacing", false, false}, {"ka", true, false},            {"kb", true, false},
-    {"depth-below", true, false},    {"perimeter", true, false},     {"porosity", true, false},
-    {"spacing", true, true},         {"discharge", true, false},     {"head", true, false},
+    {"leaching-opt", true, false},   {"yes", false, false},          {"tables", true, false},
+    {"no-run", false, false},        {"drain-factors", false, false}, {"drain-spacing", false, false},
+    {"ka", true, false},             {"kb", true, false},            {"depth-below", true, false},
+    {"perimeter", true, false},      {"porosity", true, false},      {"spacing", true, true},
+    {"discharge", true, false},      {"head", true, false},
 };
 
 constexpr const char* HelpText = R"(Usage: vantorel-run [OPTIONS] FILE.inp
@@ -42,6 +46,11 @@ Options (a valued option is written --name=value or --name value):
   --yes                answer yes to every question (the three options above win over it)
   --check              only load FILE.inp and print a summary of its data set
   --resave OUT         only load FILE.inp and save it again under the name OUT
+  --tables DIR         after the run, read the output file back and write its salinity, hydrology
+                       and surface-drainage tables to DIR/salinity.csv, DIR/hydrology.csv and
+                       DIR/surface.csv (DIR is created when missing)
+  --no-run             with --tables: do not calculate, write the tables of the existing output
+                       file (FILE.out, or the --output path) and FILE.inp
   --help               show this text
 
 Drain design, without an input file (numbers with a decimal point):
@@ -58,7 +67,8 @@ Drain design, without an input file (numbers with a decimal point):
 Messages of the calculation are printed as "! TEXT", its questions as "? TEXT -> yes" or "-> no".
 
 Exit status: 0 when the run completed (or the file was checked or saved), 1 when the run stopped or
-was refused or a file could not be written, 2 when the input cannot be read or the options are wrong.
+was refused or a file (an output file or a table) could not be written, 2 when the input or the
+output file cannot be read or the options are wrong.
 A drain design exits with 2 for a refused value and with 1 when no spacing meets the design.
 )";
 
@@ -80,6 +90,33 @@ int UsageFailure(const std::string& what, std::ostream& err) {
     return ExitBadInput;
 }
 
+// Reads the input file and then its output file into a fresh state, as the Output page does
+// before the surface table (so that Sdr is the actual and SdrGiven the given surface drainage),
+// and writes the three tables.
+int WriteTables(const std::string& input, const std::string& output, const std::string& folder,
+                UserDialogs& dialogs, std::ostream& out, std::ostream& err) {
+    ModelState results;
+    try {
+        results.Input.FileName = input;
+        LoadInputFile(results.Input, dialogs);
+        results.Input.FileName = output;
+        LoadOutputFile(results, dialogs);
+    } catch (const FileError& error) {
+        err << "vantorel-run: " << error.what() << '\n';
+        return ExitBadInput;
+    }
+    if (results.Output.InvalidOutput) {
+        err << "vantorel-run: " << output << " is not a valid output file; no tables were written.\n";
+        return ExitBadInput;
+    }
+    if (const auto error = ExportTables(results, folder)) {
+        err << "vantorel-run: " << *error << '\n';
+        return ExitRunFailed;
+    }
+    out << "Tables written to " << folder << ": salinity.csv, hydrology.csv, surface.csv\n";
+    return ExitOk;
+}
+
 }  // namespace
 
 int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -97,10 +134,22 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     if (WantsDrainDesign(line)) return RunDrainDesign(line, out, err);
     if (line.arguments.size() != 1) return UsageFailure("name one input file.", err);
+    const bool tables = line.Has("tables");
+    if (line.Has("no-run") && !tables) return UsageFailure("--no-run needs --tables DIR.", err);
+    if (tables && (line.Has("check") || line.Has("resave"))) {
+        return UsageFailure("--tables cannot be combined with --check or --resave.", err);
+    }
+    const std::string& input = line.arguments.front();
+    const std::string output = line.Value("output", ReplaceExtension(input, ".out"));
+    // The tables are read from the output file by the name an output file has.
+    if (tables && ReplaceExtension(output, ".out") != output) {
+        return UsageFailure("with --tables the output file name must end in .out.", err);
+    }
 
     ModelState state;
     ConsoleDialogs dialogs(out, [&answers](const std::string& question) { return answers.Answer(question); });
-    if (!LoadForRun(state, line.arguments.front(), dialogs, err)) return ExitBadInput;
+    if (line.Has("no-run")) return WriteTables(input, output, line.Value("tables"), dialogs, out, err);
+    if (!LoadForRun(state, input, dialogs, err)) return ExitBadInput;
 
     if (line.Has("resave")) {
         state.Input.FileName = line.Value("resave");
@@ -128,6 +177,7 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         return ExitRunFailed;
     }
     PrintRunSummary(state, out);
+    if (tables) return WriteTables(input, output, line.Value("tables"), dialogs, out, err);
     return ExitOk;
 }
 
