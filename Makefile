@@ -28,9 +28,9 @@ run: build
 	@mkdir -p $(BUILD_DIR)/examples
 	@$(BUILD_DIR)/app/vantorel-run --check $(EXAMPLE)
 	@echo
-	@$(BUILD_DIR)/app/vantorel-run --output=$(EXAMPLE_OUT) $(EXAMPLE)
+	@$(BUILD_DIR)/app/vantorel-run --yes --output=$(EXAMPLE_OUT) --graphs=$(BUILD_DIR)/examples/graphs --graph-format=png $(EXAMPLE)
 	@echo
-	@echo "The output of the example is in $(EXAMPLE_OUT)."
+	@echo "The output of the example is in $(EXAMPLE_OUT), its graphs are in $(BUILD_DIR)/examples/graphs."
 
 sanitize: deps
 	@cmake -S . -B $(SANITIZE_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOREL_SANITIZE=ON >/dev/null
