@@ -21,16 +21,14 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Vantorel");
     QApplication::setApplicationDisplayName("Vantorel");
 
-    vantorel::MessageBoxDialogs dialogs(nullptr);
     vantorel::QtFileDialogs files(nullptr);
     vantorel::QtClipboard clipboard;
-    vantorel::WindowServices services{dialogs, dialogs, files, clipboard};
-    vantorel::ProgramWindows windows(services, [] { QApplication::quit(); });
-    dialogs.SetParent(&windows.MainForm);
-    files.SetParent(&windows.MainForm);
 
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() >= 3 && arguments[1] == "--screenshots") {
+        vantorel::PrintedDialogs printed;
+        vantorel::WindowServices services{printed, printed, files, clipboard};
+        vantorel::ProgramWindows windows(services, [] {});
         const std::string input_file = arguments.size() >= 4 ? vantorel::PathFromQt(arguments[3]) : std::string();
         return vantorel::RunScreenshotTour(windows, arguments[2], input_file) == 0 ? 0 : 1;
     }
@@ -38,6 +36,11 @@ int main(int argc, char** argv) {
         std::cerr << "Usage: vantorel [--screenshots FOLDER [FILE.inp]]\n";
         return 2;
     }
+    vantorel::MessageBoxDialogs dialogs(nullptr);
+    vantorel::WindowServices services{dialogs, dialogs, files, clipboard};
+    vantorel::ProgramWindows windows(services, [] { QApplication::quit(); });
+    dialogs.SetParent(&windows.MainForm);
+    files.SetParent(&windows.MainForm);
     windows.MainForm.show();
     return QApplication::exec();
 }

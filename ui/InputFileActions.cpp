@@ -107,8 +107,8 @@ bool TMainForm::SaveAndRun(const std::string& path) {
     QProgressBar& bar = *c_.ProgressBar1;
     if (d.NrTimeSteps > 10) {
         bar.setRange(0, 10);
-        bar.setValue(1);
         bar.show();
+        bar.setValue(1);
         bar.repaint();
         dialogs.Pause(100);
     }

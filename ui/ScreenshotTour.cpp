@@ -24,6 +24,15 @@ bool Save(QWidget& widget, const QDir& folder, const QString& name) {
 
 }  // namespace
 
+void PrintedDialogs::ShowMessage(const std::string& text) { std::cout << "! " << text << '\n'; }
+
+bool PrintedDialogs::AskYesNo(const std::string& text) {
+    std::cout << "? " << text << " -> no\n";
+    return false;
+}
+
+void PrintedDialogs::ShowError(const std::string& text) { std::cerr << "error: " << text << '\n'; }
+
 int RunScreenshotTour(ProgramWindows& windows, const QString& folder_path, const std::string& input_file) {
     QDir folder(folder_path);
     if (!folder.mkpath(".")) {

@@ -102,16 +102,6 @@ TEST(GridPasteTest, TrailingSeparatorsEmptyOnlyCellsThatSomethingFollows) {
     EXPECT_EQ(Apply(before, SpreadPastedText(2, 1, "")).at({2, 1}), "");
 }
 
-TEST(GridPasteTest, ReachesCellsFarBeyondAnyGrid) {
-    std::string text(200000, '\t');
-    text += "9\r\n\r\n";
-    const SpreadPaste paste = SpreadPastedText(1, 1, text);
-    EXPECT_EQ(paste.lines, 2);
-    EXPECT_EQ(paste.cells.back().column, 1);
-    EXPECT_EQ(paste.cells.back().row, 2);
-    EXPECT_EQ(Apply({}, paste).at({200001, 1}), "9");
-}
-
 // Random texts over the characters that matter: the listed cells, applied to a filled table, give
 // what the walk itself gives, and no cell is listed twice.
 TEST(GridPasteTest, AgreesWithTheWalkOnRandomTexts) {

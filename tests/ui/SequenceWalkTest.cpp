@@ -26,6 +26,14 @@ void ExpectSameLinesButTheName(const std::string& window_file, const std::string
     }
 }
 
+}  // namespace
+
+void PrintTo(const DataSetShape& shape, std::ostream* out) {
+    *out << shape.layers << " layers, " << shape.steps << " steps of " << shape.step_length << " days";
+}
+
+namespace {
+
 class SequenceWalkTest : public WindowFixture, public ::testing::WithParamInterface<DataSetShape> {};
 
 TEST_P(SequenceWalkTest, WritesAndRunsWhatTheBatchRunnerWritesAndRuns) {

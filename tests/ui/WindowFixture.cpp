@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QTabWidget>
 
+#include <array>
+
 #include "model/InputFile.h"
 #include "model/NumberText.h"
 #include "ui/EditorContext.h"
@@ -24,36 +26,6 @@ WindowFixture::WindowFixture() {
 WindowFixture::~WindowFixture() {
     windows_.reset();
     SetDecimalSeparator('.');
-}
-
-QWidget* WindowFixture::Control(const char* name) {
-    auto* control = Window().findChild<QWidget*>(name);
-    EXPECT_NE(control, nullptr) << "no control " << name;
-    return control;
-}
-
-QPushButton* WindowFixture::Button(const char* name) {
-    auto* button = Window().findChild<QPushButton*>(name);
-    EXPECT_NE(button, nullptr) << "no button " << name;
-    return button;
-}
-
-StringGrid* WindowFixture::Grid(const char* name) {
-    auto* grid = Window().findChild<StringGrid*>(name);
-    EXPECT_NE(grid, nullptr) << "no grid " << name;
-    return grid;
-}
-
-QLineEdit* WindowFixture::Edit(const char* name) {
-    auto* edit = Window().findChild<QLineEdit*>(name);
-    EXPECT_NE(edit, nullptr) << "no edit " << name;
-    return edit;
-}
-
-QComboBox* WindowFixture::Combo(const char* name) {
-    auto* combo = Window().findChild<QComboBox*>(name);
-    EXPECT_NE(combo, nullptr) << "no list " << name;
-    return combo;
 }
 
 void WindowFixture::Click(const char* name) {
@@ -127,19 +99,16 @@ void WindowFixture::EnterDataSet(const InputData& d) {
 
     const std::string layers = std::to_string(d.NrLayers);
     ASSERT_EQ(OpenPanel(), "Soil" + layers + "Panel");
-    struct Zone {
-        double values[5];
-    };
-    std::vector<Zone> zones = {{{d.D1, d.TP1, d.EffPor1, d.LE1, d.S1init}}};
-    if (d.NrLayers >= 2) zones.push_back({{d.D2, d.TP2, d.EffPor2, d.LE2, d.S2init}});
-    if (d.NrLayers == 3) zones.push_back({{d.D3, d.TP3, d.EffPor3, d.LE3, d.S3init}});
-    zones.push_back({{d.Dt, d.TPt, d.EffPort, d.LEt, d.STinit}});
-    zones.push_back({{d.Da, d.TPa, d.EffPora, d.LEa, d.SAinit}});
-    const std::string soil_grid = "Soil" + layers + "Grid";
+    std::vector<std::array<double, 5>> zones = {{d.D1, d.TP1, d.EffPor1, d.LE1, d.S1init}};
+    if (d.NrLayers >= 2) zones.push_back({d.D2, d.TP2, d.EffPor2, d.LE2, d.S2init});
+    if (d.NrLayers == 3) zones.push_back({d.D3, d.TP3, d.EffPor3, d.LE3, d.S3init});
+    zones.push_back({d.Dt, d.TPt, d.EffPort, d.LEt, d.STinit});
+    zones.push_back({d.Da, d.TPa, d.EffPora, d.LEa, d.SAinit});
     for (size_t row = 0; row < zones.size(); ++row) {
         for (int column = 0; column < 5; ++column) {
-            const double value = zones[row].values[column];
-            Type(soil_grid.c_str(), column, static_cast<int>(row), column == 4 && value == -1 ? "" : Number(value));
+            const double value = zones[row][column];
+            Type(("Soil" + layers + "Grid").c_str(), column, static_cast<int>(row),
+                 column == 4 && value == -1 ? "" : Number(value));
         }
     }
     Click(("Soil" + layers + "SaveButton").c_str());
@@ -172,14 +141,10 @@ void WindowFixture::EnterDataSet(const InputData& d) {
     Click("DrainSaveButton");
 
     ASSERT_EQ(OpenPanel(), "CondPanel");
-    SetEdit("SaltIrrigEdit", Number(d.Si));
-    SetEdit("WTdepthEdit", Number(d.DwtInit));
-    SetEdit("CritDepthEdit", Number(d.Dc));
-    SetEdit("MoistEdit", Number(d.MoistInit));
-    SetEdit("IrrEffEdit", Number(d.IrrEff));
-    SetEdit("GrwtInfEdit", Number(d.Inf));
-    SetEdit("GrwtOutEdit", Number(d.Out));
-    SetEdit("SalInfEdit", Number(d.Sinf));
+    const std::pair<const char*, double> conditions[] = {
+        {"SaltIrrigEdit", d.Si}, {"WTdepthEdit", d.DwtInit}, {"CritDepthEdit", d.Dc}, {"MoistEdit", d.MoistInit},
+        {"IrrEffEdit", d.IrrEff}, {"GrwtInfEdit", d.Inf}, {"GrwtOutEdit", d.Out},    {"SalInfEdit", d.Sinf}};
+    for (const auto& [edit, value] : conditions) SetEdit(edit, Number(value));
     Click("CondSaveButton");
 
     ASSERT_EQ(OpenPanel(), "RicePanel");
@@ -197,6 +162,7 @@ void WindowFixture::OpenDataSet(const InputData& data, const std::string& name) 
     written.FileName = temp_.File(name);
     SaveInputFile(written);
     scripted_.files.answers.push_back(written.FileName);
+    ShowPage("InpTab");
     Click("OpenInpButton");
 }
 

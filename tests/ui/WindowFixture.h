@@ -9,12 +9,16 @@
 #include <QPushButton>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "tests/support/ScriptedWindowServices.h"
 #include "tests/support/TempDir.h"
 #include "ui/ProgramWindows.h"
+
+// Texts of the window in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace vantorel::test {
 
@@ -28,11 +32,18 @@ protected:
     InputData& Data() { return Window().State().Input; }
     const WindowFlags& Flags() { return Window().Flags(); }
 
-    QPushButton* Button(const char* name);
-    StringGrid* Grid(const char* name);
-    QLineEdit* Edit(const char* name);
-    QComboBox* Combo(const char* name);
-    QWidget* Control(const char* name);
+    // The control of that name and type; fails the test when there is none.
+    template <class Control>
+    Control* Find(const char* name) {
+        auto* control = Window().findChild<Control*>(name);
+        EXPECT_NE(control, nullptr) << "no control " << name;
+        return control;
+    }
+    QPushButton* Button(const char* name) { return Find<QPushButton>(name); }
+    StringGrid* Grid(const char* name) { return Find<StringGrid>(name); }
+    QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
+    QComboBox* Combo(const char* name) { return Find<QComboBox>(name); }
+    QWidget* Control(const char* name) { return Find<QWidget>(name); }
     // Clicks a button that must be enabled.
     void Click(const char* name);
     void ShowPage(const char* name);
@@ -52,7 +63,7 @@ protected:
     // Enters the data set group by group in sequence mode, from the General data panel on,
     // ending with the Rice cropping details saved.
     void EnterDataSet(const InputData& data);
-    // Writes the data set as an input file and opens it through "Open input".
+    // Writes the data set as an input file and opens it through "Open input" on the Input page.
     void OpenDataSet(const InputData& data, const std::string& name = "opened.inp");
     // "Save all - Run" with the file name chosen and the calculation accepted.
     void SaveAllAndRun(const std::string& path);
