@@ -8,7 +8,7 @@ EXAMPLE        ?= examples/monthly-drained-field.inp
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: deps configure build test run gui screenshots sanitize clean
+.PHONY: deps configure build test run gui screenshots sanitize bench clean
 
 deps:
 	@scripts/install-deps
@@ -28,9 +28,9 @@ run: build
 	@mkdir -p $(BUILD_DIR)/examples
 	@$(BUILD_DIR)/app/vantorel-run --check $(EXAMPLE)
 	@echo
-	@$(BUILD_DIR)/app/vantorel-run --output=$(EXAMPLE_OUT) $(EXAMPLE)
+	@$(BUILD_DIR)/app/vantorel-run --yes --output=$(EXAMPLE_OUT) --graphs=$(BUILD_DIR)/examples/graphs --graph-format=png $(EXAMPLE)
 	@echo
-	@echo "The output of the example is in $(EXAMPLE_OUT)."
+	@echo "The output of the example is in $(EXAMPLE_OUT), its graphs are in $(BUILD_DIR)/examples/graphs."
 
 # The desktop program on this desktop; the tests' offscreen platform is not passed on to it.
 gui: build
@@ -47,6 +47,9 @@ sanitize: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest -j $(JOBS) --output-on-failure --timeout 1200
+
+bench: build
+	@$(BUILD_DIR)/bench/vantorel_bench
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

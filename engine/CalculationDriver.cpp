@@ -23,12 +23,16 @@ void Engine::RunCalculation() {
     const std::string input_file = d.FileName;
     PrepareRun();
 
-    r.DrainOptWanted = false;
+    DrainageStage();
     dialogs_.SetProgress(1);
-    r.QH1Used = d.QH1;
-    r.QH2Used = d.QH2;
-    r.QH1Given = d.QH1;
-    r.QH2Given = d.QH2;
+    if (r.DrainOptWanted) {
+        OptimizeDrainage();
+    } else {
+        r.QH1Used = d.QH1;
+        r.QH2Used = d.QH2;
+        r.QH1Given = d.QH1;
+        r.QH2Given = d.QH2;
+    }
     RunWaterBalance();
     if (r.CalcStopped) {
         RestoreUnits();
@@ -37,6 +41,7 @@ void Engine::RunCalculation() {
     dialogs_.SetProgress(6);
     dialogs_.Pause(100);
 
+    LeachingStage();
     r.Current = {d.S1init, d.S2init, d.S3init, d.STinit, d.SAinit};
     const std::string missing = ZoneWithoutLeachingEfficiency();
     if (!missing.empty()) {
@@ -45,8 +50,7 @@ void Engine::RunCalculation() {
         return;
     }
     RunSaltBalance();
-    r.LEUsed = {d.LE1, d.LE2, d.LE3, d.LEt, d.LEa};
-    for (int zone = 0; zone < ZoneCount; ++zone) r.LEOptimized[zone] = r.LEGiven[zone] != r.LEUsed[zone];
+    MarkingStage();
 
     WriteOutputHeader();
     r.Drain[0] = r.Drain[1];

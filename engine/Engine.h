@@ -38,10 +38,23 @@ public:
     // Points FileName at the output file and starts it with the header and the column headings.
     void WriteOutputHeader();
 
+    // Searches QH1 and QH2 on their grid against the water balance, the measured water-table depths
+    // and the measured drain discharges, and leaves the chosen pair in QH1Used and QH2Used.
+    void OptimizeDrainage();
+    // Searches the leaching efficiency of one zone of a root zone of `layers` layers against its
+    // measured salinities and replaces the zone's working efficiency by the best candidate.
+    void SearchLeachingEfficiency(int32_t layers, Zone zone);
+
     // Writes the output file to this path instead of next to the input file.
     void SetOutputPath(std::string path) { output_path_ = std::move(path); }
 
 private:
+    // The optimization choices at their three points of the run.
+    void DrainageStage();
+    void LeachingStage();
+    void MarkingStage();
+    // A fit run of the drainage search: a water balance that shows no stop message.
+    void RunFitWaterBalance();
     void WriteOutputRows();
     // The name of the first existing zone whose leaching efficiency is still negative, or empty.
     std::string ZoneWithoutLeachingEfficiency() const;
@@ -55,6 +68,7 @@ private:
     StepSeries prepared_irrigation_;
     std::optional<AtomicFileWriter> output_;
     std::string output_path_;
+    bool quiet_stop_ = false;
 };
 
 }  // namespace vantorel

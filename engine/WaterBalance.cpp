@@ -160,7 +160,7 @@ void Engine::RunWaterBalance() {
             r.Dwt[i] = dwt;
 
             if (r.Dwt[i] > r.Dr + d.Dt + d.Da) {
-                dialogs_.ShowMessage(BelowAquiferMessage);
+                if (!quiet_stop_) dialogs_.ShowMessage(BelowAquiferMessage);
                 r.CalcStopped = true;
                 return;
             }

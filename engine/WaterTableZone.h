@@ -7,11 +7,11 @@ namespace vantorel {
 
 class WaterTableZones {
 public:
-    // Porosities as fractions; root_zone is the thickness of the whole root zone.
+    // Porosities as fractions; root_zone is the thickness of the whole root zone. The thicknesses
+    // must be positive (a run refuses others), so that the zone bottoms follow each other.
     WaterTableZones(const InputData& d, double root_zone)
-        : layers_(d.NrLayers),
-          layer1_bottom_(d.Is1Layer ? root_zone : d.D1),
-          layer2_bottom_(d.D1 + d.D2),
+        : layer1_bottom_(d.Is1Layer ? root_zone : d.D1),
+          layer2_bottom_(d.Is3Layer ? d.D1 + d.D2 : root_zone),
           root_zone_bottom_(root_zone),
           transition_bottom_(root_zone + d.Dt),
           layer1_(d.EffPor1),
@@ -20,19 +20,21 @@ public:
           transition_(d.EffPort),
           aquifer_(d.EffPora) {}
 
-    // Above or at the surface the water stands free: a porosity of 1.
+    // At or above the surface the water stands free: a porosity of 1. Below it the zone whose
+    // bottom is the first at or below the depth; as the bottoms follow each other, each deeper test
+    // overrides the one above. Selects without branches, so that a loop over many water tables can
+    // be vectorised.
     double EffectivePorosity(double dwt) const {
         double porosity = 1;
-        if (dwt > 0 && dwt <= layer1_bottom_) porosity = layer1_;
-        if (layers_ >= 2 && dwt > layer1_bottom_ && dwt <= layer2_bottom_) porosity = layer2_;
-        if (layers_ == 3 && dwt > layer2_bottom_ && dwt <= root_zone_bottom_) porosity = layer3_;
-        if (dwt > root_zone_bottom_ && dwt <= transition_bottom_) porosity = transition_;
-        if (dwt > transition_bottom_) porosity = aquifer_;
+        porosity = dwt > 0 ? layer1_ : porosity;
+        porosity = dwt > layer1_bottom_ ? layer2_ : porosity;
+        porosity = dwt > layer2_bottom_ ? layer3_ : porosity;
+        porosity = dwt > root_zone_bottom_ ? transition_ : porosity;
+        porosity = dwt > transition_bottom_ ? aquifer_ : porosity;
         return porosity;
     }
 
 private:
-    int layers_;
     double layer1_bottom_, layer2_bottom_, root_zone_bottom_, transition_bottom_;
     double layer1_, layer2_, layer3_, transition_, aquifer_;
 };

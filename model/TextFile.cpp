@@ -75,6 +75,13 @@ std::string FieldReader::Field(size_t count) {
     return line.substr(start, length);
 }
 
+std::string_view FieldReader::Peek(size_t count) const {
+    if (AtEnd()) return {};
+    const std::string_view line = lines_[line_];
+    const size_t start = std::min(line.size(), column_);
+    return line.substr(start, count);
+}
+
 void FieldReader::NextLine() {
     if (!AtEnd()) ++line_;
     column_ = 0;

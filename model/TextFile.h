@@ -31,6 +31,8 @@ public:
     void Skip(size_t count);
     // The next n characters of the current line (fewer at its end).
     std::string Field(size_t count);
+    // The same characters without taking them; empty at the end of the file.
+    std::string_view Peek(size_t count) const;
     // Discards the rest of the current line.
     void NextLine();
     // Skips blanks and reads an integer up to the next blank.

@@ -1,5 +1,7 @@
 #include "app/runner/QuestionAnswers.h"
 
+#include "engine/OptimizationTexts.h"
+
 namespace vantorel {
 
 namespace {
@@ -26,9 +28,9 @@ QuestionAnswers QuestionAnswers::FromCommandLine(const CommandLine& line) {
 }
 
 bool QuestionAnswers::Answer(const std::string& question) const {
-    if (StartsWith(question, "Do you want Vantorel to optimize the drainage capacity")) return drainage_optimization;
-    if (StartsWith(question, "The drainage capacity factors can be optimized both")) return fit_choice;
-    if (StartsWith(question, "There are one or more soil layers with enough data")) return leaching_optimization;
+    if (question == LongDrainageQuestion || question == ShortDrainageQuestion) return drainage_optimization;
+    if (StartsWith(question, FitChoiceQuestionStart)) return fit_choice;
+    if (question == LeachingQuestion) return leaching_optimization;
     return false;
 }
 

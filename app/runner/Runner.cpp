@@ -1,14 +1,21 @@
 #include "app/runner/Runner.h"
 
+#include <filesystem>
+
 #include "app/runner/CommandLine.h"
 #include "app/runner/ConsoleDialogs.h"
 #include "app/runner/DataSummary.h"
+#include "app/runner/DrainDesign.h"
+#include "app/runner/GraphExport.h"
 #include "app/runner/QuestionAnswers.h"
 #include "app/runner/RunSummary.h"
+#include "app/runner/TableExport.h"
 #include "engine/Engine.h"
 #include "model/DerivedValues.h"
+#include "model/FileNames.h"
 #include "model/InputFile.h"
 #include "model/ModelState.h"
+#include "model/OutputFileReader.h"
 #include "model/TextFile.h"
 
 namespace vantorel {
@@ -16,9 +23,14 @@ namespace vantorel {
 namespace {
 
 const std::vector<OptionSpec> Options = {
-    {"help", false, false},         {"check", false, false},        {"resave", true, false},
-    {"output", true, false},        {"drainage-opt", true, false},  {"fit-choice", true, false},
-    {"leaching-opt", true, false},  {"yes", false, false},
+    {"help", false, false},          {"check", false, false},        {"resave", true, false},
+    {"output", true, false},         {"drainage-opt", true, false},  {"fit-choice", true, false},
+    {"leaching-opt", true, false},   {"yes", false, false},          {"tables", true, false},
+    {"no-run", false, false},        {"graphs", true, false},        {"graph-format", true, false},
+    {"drain-factors", false, false}, {"drain-spacing", false, false},
+    {"ka", true, false},             {"kb", true, false},            {"depth-below", true, false},
+    {"perimeter", true, false},      {"porosity", true, false},      {"spacing", true, true},
+    {"discharge", true, false},      {"head", true, false},
 };
 
 constexpr const char* HelpText = R"(Usage: vantorel-run [OPTIONS] FILE.inp
@@ -38,12 +50,35 @@ Options (a valued option is written --name=value or --name value):
   --yes                answer yes to every question (the three options above win over it)
   --check              only load FILE.inp and print a summary of its data set
   --resave OUT         only load FILE.inp and save it again under the name OUT
+  --tables DIR         after the run, read the output file back and write its salinity, hydrology
+                       and surface-drainage tables to DIR/salinity.csv, DIR/hydrology.csv and
+                       DIR/surface.csv (DIR is created when missing)
+  --graphs DIR         after the run, draw every graph that applies to the layer count (seven for
+                       one layer, eight for two, nine for three) into DIR, one file per graph
+                       (hydrology-all.bmp, water-table.bmp, salinity-layer-2.bmp, ...)
+  --graph-format bmp|png
+                       the picture format of --graphs (default bmp)
+  --no-run             with --tables or --graphs: do not calculate, use the existing output file
+                       (FILE.out, or the --output path) and FILE.inp
   --help               show this text
+
+Drain design, without an input file (numbers with a decimal point):
+  --drain-factors --ka=KA --kb=KB --depth-below=D --perimeter=U --porosity=P --spacing=L
+                   print the equivalent depth d (m) and the drainage factors QH1 and QH2 of
+                   Hooghoudt's equation; several --spacing options print one line each
+  --drain-spacing --ka=KA --kb=KB --depth-below=D --perimeter=U --discharge=Q --head=H [--porosity=P]
+                   find the drain spacing L that carries the design discharge Q (mm/day) at the
+                   head H (m) midway between the drains; with --porosity also QH1 and QH2
+  Ka, Kb: hydraulic conductivity above and below drain level (m/day); D: depth of the soil layer
+  below drain level (m); U: wet perimeter of the drain or ditch (m); P: drainable porosity of the
+  top soil (per cent, greater than 1 and less than 30).
 
 Messages of the calculation are printed as "! TEXT", its questions as "? TEXT -> yes" or "-> no".
 
 Exit status: 0 when the run completed (or the file was checked or saved), 1 when the run stopped or
-was refused or a file could not be written, 2 when the input cannot be read or the options are wrong.
+was refused or a file (an output file, a table or a picture) could not be written, 2 when the input
+or the output file cannot be read or the options are wrong.
+A drain design exits with 2 for a refused value and with 1 when no spacing meets the design.
 )";
 
 // Loads the file and computes what a save derives, as the window has it right after a save.
@@ -64,6 +99,56 @@ int UsageFailure(const std::string& what, std::ostream& err) {
     return ExitBadInput;
 }
 
+// Reads an input file and an output file, in the order the window reads them, into the state.
+bool LoadResults(ModelState& state, const std::string& first, const std::string& second, bool output_first,
+                 UserDialogs& dialogs, std::ostream& err) {
+    try {
+        state.Input.FileName = first;
+        output_first ? LoadOutputFile(state, dialogs) : LoadInputFile(state.Input, dialogs);
+        state.Input.FileName = second;
+        output_first ? LoadInputFile(state.Input, dialogs) : LoadOutputFile(state, dialogs);
+    } catch (const FileError& error) {
+        err << "vantorel-run: " << error.what() << '\n';
+        return false;
+    }
+    if (state.Output.InvalidOutput) {
+        err << "vantorel-run: " << (output_first ? first : second) << " is not a valid output file.\n";
+        return false;
+    }
+    return true;
+}
+
+// The Output page reads the input file and then the output file (so that Sdr is the actual and
+// SdrGiven the given surface drainage) into a fresh state, and builds the tables from them.
+int WriteTables(const std::string& input, const std::string& output, const std::string& folder,
+                UserDialogs& dialogs, std::ostream& out, std::ostream& err) {
+    ModelState results;
+    if (!LoadResults(results, input, output, false, dialogs, err)) return ExitBadInput;
+    if (const auto error = ExportTables(results, folder)) {
+        err << "vantorel-run: " << *error << '\n';
+        return ExitRunFailed;
+    }
+    out << "Tables written to " << folder << ": salinity.csv, hydrology.csv, surface.csv\n";
+    return ExitOk;
+}
+
+// The Graphs page reads the output file and then the input file before each graph, into the
+// state of the run (whose infiltration excess and fit flags the graphs read as the run left them).
+int WriteGraphs(ModelState& state, const std::string& input, const std::string& output, const std::string& folder,
+                GraphFileFormat format, UserDialogs& dialogs, std::ostream& out, std::ostream& err) {
+    if (!LoadResults(state, output, input, true, dialogs, err)) return ExitBadInput;
+    const GraphExport exported = ExportGraphs(state, folder, format);
+    for (const std::string& note : exported.Notes) out << "! " << note << '\n';
+    if (!exported.Written) {
+        err << "vantorel-run: " << exported.Error << '\n';
+        return ExitRunFailed;
+    }
+    out << "Graphs written to " << folder << ":";
+    for (const std::string& file : exported.Files) out << ' ' << std::filesystem::path(file).filename().string();
+    out << '\n';
+    return ExitOk;
+}
+
 }  // namespace
 
 int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -79,11 +164,38 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         out << HelpText;
         return ExitOk;
     }
+    if (WantsDrainDesign(line)) return RunDrainDesign(line, out, err);
     if (line.arguments.size() != 1) return UsageFailure("name one input file.", err);
+    const bool tables = line.Has("tables"), graphs = line.Has("graphs");
+    if (line.Has("no-run") && !tables && !graphs) return UsageFailure("--no-run needs --tables or --graphs.", err);
+    if ((tables || graphs) && (line.Has("check") || line.Has("resave"))) {
+        return UsageFailure("--tables and --graphs cannot be combined with --check or --resave.", err);
+    }
+    const std::string format = line.Value("graph-format", "bmp");
+    if (format != "bmp" && format != "png") {
+        return UsageFailure("option '--graph-format' takes bmp or png, not '" + format + "'", err);
+    }
+    const GraphFileFormat graph_format = format == "png" ? GraphFileFormat::Png : GraphFileFormat::Bmp;
+    const std::string& input = line.arguments.front();
+    const std::string output = line.Value("output", ReplaceExtension(input, ".out"));
+    // The results are read from the output file by the name an output file has.
+    if ((tables || graphs) && ReplaceExtension(output, ".out") != output) {
+        return UsageFailure("with --tables or --graphs the output file name must end in .out.", err);
+    }
 
     ModelState state;
     ConsoleDialogs dialogs(out, [&answers](const std::string& question) { return answers.Answer(question); });
-    if (!LoadForRun(state, line.arguments.front(), dialogs, err)) return ExitBadInput;
+    // Tables first, then graphs; the first failure decides the exit status.
+    const auto write_exports = [&]() {
+        int status = ExitOk;
+        if (tables) status = WriteTables(input, output, line.Value("tables"), dialogs, out, err);
+        if (graphs && status == ExitOk) {
+            status = WriteGraphs(state, input, output, line.Value("graphs"), graph_format, dialogs, out, err);
+        }
+        return status;
+    };
+    if (line.Has("no-run")) return write_exports();
+    if (!LoadForRun(state, input, dialogs, err)) return ExitBadInput;
 
     if (line.Has("resave")) {
         state.Input.FileName = line.Value("resave");
@@ -101,6 +213,8 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         return ExitOk;
     }
 
+    // The window's run follows a Yes to its question whether to calculate.
+    state.Run.OptAccepted = true;
     Engine engine(state, dialogs);
     if (line.Has("output")) engine.SetOutputPath(line.Value("output"));
     engine.RunCalculation();
@@ -109,7 +223,7 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         return ExitRunFailed;
     }
     PrintRunSummary(state, out);
-    return ExitOk;
+    return write_exports();
 }
 
 }  // namespace vantorel

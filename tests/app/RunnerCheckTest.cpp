@@ -80,7 +80,7 @@ TEST_F(RunnerCheckTest, ResaveWritesTheSameDataUnderTheNewName) {
 TEST_F(RunnerCheckTest, HelpNamesEveryOption) {
     const Result result = RunTool({"--help"});
     EXPECT_EQ(result.status, ExitOk);
-    for (const char* option : {"--check", "--resave", "--help"}) EXPECT_NE(result.out.find(option), std::string::npos);
+    for (const char* option : {"--check", "--resave", "--tables", "--no-run", "--help"}) EXPECT_NE(result.out.find(option), std::string::npos);
 }
 
 }  // namespace

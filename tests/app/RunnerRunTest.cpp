@@ -75,3 +75,31 @@ TEST_F(RunnerRunTest, AnswersMustBeYesOrNo) {
 
 }  // namespace
 }  // namespace vantorel
+
+namespace vantorel {
+namespace {
+
+TEST_F(RunnerRunTest, GraphsOfTheRunOrOfAnExistingOutputFile) {
+    Write(test::MakeDataSet({2, 12, 30, true, false, 52}));
+    const std::string pictures = dir_.File("pictures");
+    Result result = RunTool({"--graphs", pictures, input_});
+    EXPECT_EQ(result.status, ExitOk) << result.err;
+    size_t count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(pictures)) {
+        EXPECT_EQ(entry.path().extension(), ".bmp");
+        ++count;
+    }
+    EXPECT_EQ(count, 8u);  // two layers: every graph but the third layer's
+
+    result = RunTool({"--no-run", "--graphs=" + dir_.File("png"), "--graph-format=png", input_});
+    EXPECT_EQ(result.status, ExitOk) << result.err;
+    EXPECT_TRUE(std::filesystem::exists(dir_.File("png/water-table.png")));
+
+    EXPECT_EQ(RunTool({"--graphs", pictures, "--graph-format=gif", input_}).status, ExitBadInput);
+    EXPECT_EQ(RunTool({"--no-run", input_}).status, ExitBadInput);
+    test::WriteFile(dir_.File("blocked"), "a file where the folder should be");
+    EXPECT_EQ(RunTool({"--no-run", "--graphs", dir_.File("blocked"), input_}).status, ExitRunFailed);
+}
+
+}  // namespace
+}  // namespace vantorel

@@ -1,0 +1,41 @@
+#pragma once
+// Drain design on the command line: the drainage factors of given spacings, and the spacing that
+// carries a design discharge at a given head midway between the drains. Both rest on the
+// computation of the drainage-factor calculator.
+
+#include <ostream>
+#include <string>
+
+#include "app/runner/CommandLine.h"
+
+namespace vantorel {
+
+// A design: the soil and drain geometry, the discharge to carry and the head allowed for it.
+struct SpacingDesign {
+    double Ka = 0, Kb = 0;  // m/day
+    double D = 0, U = 0;    // m
+    double Q = 0;           // design discharge, mm/day
+    double H = 0;           // head midway between the drains, m
+};
+
+// The discharge in mm/day of drains at spacing L under the design's head, with the equivalent
+// depth of that spacing.
+double SpacingDischarge(const SpacingDesign& design, double L);
+
+struct SpacingSolution {
+    bool Found = false;
+    double L = 0;          // the largest spacing in whole centimetres that carries the discharge
+    double d = 0;          // equivalent depth at that spacing, m
+    double Discharge = 0;  // what it carries, mm/day: at least Q
+    std::string Problem;   // why no spacing meets the design
+};
+
+SpacingSolution FindDrainSpacing(const SpacingDesign& design);
+
+// Whether the command line asks for drain design or gives one of its options.
+bool WantsDrainDesign(const CommandLine& line);
+
+// Runs --drain-factors or --drain-spacing; returns the exit status.
+int RunDrainDesign(const CommandLine& line, std::ostream& out, std::ostream& err);
+
+}  // namespace vantorel

@@ -1,0 +1,72 @@
+#include "app/runner/TableExport.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "model/NumberText.h"
+#include "model/TextFile.h"
+
+namespace vantorel {
+
+namespace {
+
+// Quotes a field that holds a separator, a quote or a line end; quotes inside are doubled.
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string CsvLine(const std::vector<std::string>& fields) {
+    std::string line;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) line += ',';
+        line += CsvField(fields[i]);
+    }
+    return line;
+}
+
+}  // namespace
+
+std::vector<std::string> CsvLines(const ResultTable& table) {
+    std::vector<std::string> lines = {CsvLine(table.ColumnTitles)};
+    for (int32_t row = 1; row < table.RowCount(); ++row) {
+        std::vector<std::string> fields;
+        for (int32_t column = 0; column < table.ColCount(); ++column) {
+            const std::string_view value = TrimBlanks(table.Cell(column, row));
+            fields.emplace_back(value == "-" ? std::string_view() : value);
+        }
+        lines.push_back(CsvLine(fields));
+    }
+    return lines;
+}
+
+std::optional<std::string> ExportTables(const ModelState& state, const std::string& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) return "The folder " + folder + " could not be created: " + error.message() + ".";
+    const struct {
+        const char* name;
+        ResultTable table;
+    } files[] = {
+        {"salinity.csv", BuildSalinityTable(state)},
+        {"hydrology.csv", BuildHydrologyTable(state)},
+        {"surface.csv", BuildSurfaceTable(state)},
+    };
+    for (const auto& file : files) {
+        AtomicFileWriter writer((std::filesystem::path(folder) / file.name).string());
+        for (const std::string& line : CsvLines(file.table)) writer.Line(line);
+        try {
+            writer.Commit();
+        } catch (const FileError& failure) {
+            return failure.what();
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace vantorel
