@@ -28,21 +28,28 @@ void ExpectSameLinesButTheName(const std::string& window_file, const std::string
 
 }  // namespace
 
-void PrintTo(const DataSetShape& shape, std::ostream* out) {
-    *out << shape.layers << " layers, " << shape.steps << " steps of " << shape.step_length << " days";
+struct Walk {
+    DataSetShape shape;
+    bool optimize;  // every question of the run answered Yes, or No
+};
+
+void PrintTo(const Walk& walk, std::ostream* out) {
+    *out << walk.shape.layers << " layers, " << walk.shape.steps << " steps of " << walk.shape.step_length
+         << " days" << (walk.optimize ? ", optimized" : "");
 }
 
 namespace {
 
-class SequenceWalkTest : public WindowFixture, public ::testing::WithParamInterface<DataSetShape> {};
+class SequenceWalkTest : public WindowFixture, public ::testing::WithParamInterface<Walk> {};
 
 TEST_P(SequenceWalkTest, WritesAndRunsWhatTheBatchRunnerWritesAndRuns) {
-    InputData expected = MakeDataSet(GetParam());
+    InputData expected = MakeDataSet(GetParam().shape);
     expected.Title1 = "Field \xe9t\xe9 2023";  // a title beyond ASCII, single-byte in the file
 
     ShowPage("InpTab");
     EnterDataSet(expected);
     TakeMessages();
+    scripted_.dialogs.answers.assign(GetParam().optimize ? 20 : 0, true);
     SaveAllAndRun(temp_.File("window.inp"));
     const std::vector<std::string> messages = TakeMessages();
     ASSERT_FALSE(messages.empty());
@@ -53,10 +60,17 @@ TEST_P(SequenceWalkTest, WritesAndRunsWhatTheBatchRunnerWritesAndRuns) {
     SaveInputFile(expected);
     std::ostringstream out, err;
     ASSERT_EQ(RunVantorel({"--resave", temp_.File("runner.inp"), expected.FileName}, out, err), ExitOk) << err.str();
-    ASSERT_EQ(RunVantorel({temp_.File("runner.inp")}, out, err), ExitOk) << err.str();
+    const std::vector<std::string> run = GetParam().optimize ? std::vector<std::string>{"--yes", temp_.File("runner.inp")}
+                                                             : std::vector<std::string>{temp_.File("runner.inp")};
+    ASSERT_EQ(RunVantorel(run, out, err), ExitOk) << err.str();
 
     ExpectSameLinesButTheName(temp_.File("window.inp"), temp_.File("runner.inp"));
     ExpectSameLinesButTheName(temp_.File("window.out"), temp_.File("runner.out"));
+    if (GetParam().optimize) {
+        // Both optimization questions came after the window's own, answered Yes as the runner's.
+        EXPECT_EQ(scripted_.dialogs.questions.size(), 3u);
+        EXPECT_NE(ReadFile(temp_.File("window.out")).find("(optimized)"), std::string::npos);
+    }
 
     // The output text is on the Output page, which is shown.
     auto* memo = Window().findChild<QPlainTextEdit*>("OutputMemo");
@@ -69,11 +83,13 @@ TEST_P(SequenceWalkTest, WritesAndRunsWhatTheBatchRunnerWritesAndRuns) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, SequenceWalkTest,
-                         ::testing::Values(DataSetShape{1, 14, 30, true, false, 3}, DataSetShape{2, 9, 7, true, false, 4},
-                                           DataSetShape{3, 16, 1, false, true, 5}),
-                         [](const ::testing::TestParamInfo<DataSetShape>& info) {
-                             return std::to_string(info.param.layers) + "Layers" + std::to_string(info.param.steps) +
-                                    "Steps";
+                         ::testing::Values(Walk{{1, 14, 30, true, false, 3}, false}, Walk{{2, 9, 7, true, false, 4}, false},
+                                           Walk{{3, 16, 1, false, true, 5}, false}, Walk{{1, 24, 30, true, false, 6}, true},
+                                           Walk{{2, 26, 7, true, false, 7}, true}),
+                         [](const ::testing::TestParamInfo<Walk>& info) {
+                             return std::to_string(info.param.shape.layers) + "Layers" +
+                                    std::to_string(info.param.shape.steps) + "Steps" +
+                                    (info.param.optimize ? "Optimized" : "");
                          });
 
 }  // namespace
