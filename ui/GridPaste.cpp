@@ -60,44 +60,32 @@ int32_t GridPaste::PastedStepCount(int64_t lines, int row) const {
     return static_cast<int32_t>(last_row);
 }
 
+void GridPaste::PasteTimeSteps(StringGrid& grid, int columns, int column, int row, const QString& text) {
+    InputData& d = x_.Data();
+    const int64_t lines = HandlePasteMultiCell(grid, column, row, text);
+    grid.SetColCount(columns);
+    const int32_t steps = PastedStepCount(lines, row);
+    d.NrTimeSteps = steps;
+    d.NrTimeStepsSaved = steps;
+    grid.SetRowCount(steps + 1);
+    x_.c.NrTstEdit->setText(StepNumberText(steps));
+    NumberGridRows(grid, steps);
+}
+
 void GridPaste::HydrGridSetEditText(int column, int row, const QString& text) {
     InputControls& c = x_.c;
-    InputData& d = x_.Data();
     if (IsMultiCellPaste(text)) {
-        const bool pasted = Paste(
-            [&] {
-                const int64_t lines = HandlePasteMultiCell(*c.HydrGrid, column, row, text);
-                c.HydrGrid->SetColCount(5);
-                const int32_t steps = PastedStepCount(lines, row);
-                d.NrTimeSteps = steps;
-                d.NrTimeStepsSaved = steps;
-                c.HydrGrid->SetRowCount(steps + 1);
-                c.NrTstEdit->setText(StepNumberText(steps));
-                NumberGridRows(*c.HydrGrid, steps);
-            },
-            NotEnoughData, c.HydrQuitButton);
+        const bool pasted =
+            Paste([&] { PasteTimeSteps(*c.HydrGrid, 5, column, row, text); }, NotEnoughData, c.HydrQuitButton);
         if (!pasted) return;
     }
-    NumberGridRows(*c.DWTGrid, d.NrTimeSteps);
-    NumberGridRows(*c.DischGrid, d.NrTimeSteps);
+    NumberGridRows(*c.DWTGrid, x_.Data().NrTimeSteps);
+    NumberGridRows(*c.DischGrid, x_.Data().NrTimeSteps);
 }
 
 void GridPaste::DWTGridSetEditText(int column, int row, const QString& text) {
-    InputControls& c = x_.c;
-    InputData& d = x_.Data();
     if (!IsMultiCellPaste(text)) return;
-    Paste(
-        [&] {
-            const int64_t lines = HandlePasteMultiCell(*c.DWTGrid, column, row, text);
-            c.DWTGrid->SetColCount(2);
-            const int32_t steps = PastedStepCount(lines, row);
-            d.NrTimeSteps = steps;
-            d.NrTimeStepsSaved = steps;
-            c.DWTGrid->SetRowCount(steps + 1);
-            c.NrTstEdit->setText(StepNumberText(steps));
-            NumberGridRows(*c.DWTGrid, steps);
-        },
-        NotEnoughData, c.DWTquitButton);
+    Paste([&] { PasteTimeSteps(*x_.c.DWTGrid, 2, column, row, text); }, NotEnoughData, x_.c.DWTquitButton);
 }
 
 void GridPaste::DischGridSetEditText(int column, int row, const QString& text) {

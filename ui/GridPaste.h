@@ -29,6 +29,9 @@ private:
     bool Paste(const std::function<void()>& paste, const char* message, QPushButton* cancel);
     // The step counts after a paste into the hydrological, water-table or discharge grid.
     int32_t PastedStepCount(int64_t lines, int row) const;
+    // A block in the hydrological or water-table grid, which then has the columns given, sets the
+    // number of time steps.
+    void PasteTimeSteps(StringGrid& grid, int columns, int column, int row, const QString& text);
 
     EditorContext& x_;
 };

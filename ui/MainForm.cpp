@@ -77,6 +77,8 @@ QWidget* TMainForm::BuildInputPage() {
     c_.FileLabel = MakeLabel("FileLabel", "File :");
     c_.NameLabel = MakeLabel("NameLabel", QString());
     c_.NameLabel->setMinimumHeight(c_.NameLabel->fontMetrics().lineSpacing() + 4);
+    // A long path must not widen the window.
+    c_.NameLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     c_.InputPanel = MakePanel("InputPanel", "Enter/change input");
     auto* groups = new QVBoxLayout(c_.InputPanel);

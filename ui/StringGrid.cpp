@@ -54,7 +54,7 @@ QString GridCells::Cell(int column, int row) const {
 }
 
 void GridCells::SetCell(int column, int row, const QString& text) {
-    if (column < 0 || row < 0) return;
+    if (column < 0 || row < 0 || Cell(column, row) == text) return;
     if (text.isEmpty()) {
         cells_.erase({row, column});
     } else {
