@@ -365,6 +365,8 @@ class Generator:
         n = rng.randint(30, 90)
         ds = self.base(name, layers, 1, n, True, rng.random() < 0.2)
         ds["DwtInit"] = rounded(rng.uniform(0.6, ds["Dd"] + 0.2))
+        if rng.random() < 0.5:
+            ds["Dc"] = rounded(rng.uniform(2.0, 4.0))
         true_qh = (rounded(rng.uniform(0.005, 0.08), 3), rounded(rng.uniform(0.003, 0.06), 3))
         calc = self.simulate(ds, qh=true_qh) or self.simulate(ds)
         if calc is not None:
@@ -372,6 +374,91 @@ class Generator:
             self.measure_discharges(ds, calc, rng.choice([0, 4, 5, n // 4, n // 2]), zeros=rng.choice([0, 1]))
         options = ["--drainage-opt=yes", "--fit-choice=" + rng.choice(["yes", "no"])]
         return ds, options, "daily drainage-factor optimization (true factors %s)" % (true_qh,), False
+
+    def kind_fit_choice(self, name):
+        """Depths and discharges both measured often and closely: both fits qualify."""
+        rng = self.rng
+        layers, ts, n = self.pick(optimization=True)
+        ds = self.base(name, layers, ts, n, True, False)
+        ds["DwtInit"] = rounded(rng.uniform(0.6, ds["Dd"]))
+        ds["Inf"] = rounded(rng.uniform(0.0, 1.0), 1)
+        true_qh = (rounded(rng.uniform(0.005, 0.09), 3), rounded(rng.uniform(0.003, 0.09), 3))
+        calc = self.simulate(ds, qh=true_qh) or self.simulate(ds)
+        noise = rng.choice([0.005, 0.02, 0.05, 0.1, 0.15])
+        if calc is not None:
+            n = ds["n"]
+            for i in range(n):
+                if rng.random() < 0.8:
+                    ds["dwt_meas"][i] = rounded(max(calc.Dwt[i + 1] + rng.gauss(0, noise), 0.0), 3)
+                if rng.random() < 0.8:
+                    ds["drain_meas"][i] = rounded(max(calc.Drain[i + 1] * rng.uniform(0.98, 1.02), 0.0))
+        options = ["--drainage-opt=yes", "--fit-choice=" + rng.choice(["yes", "no"])]
+        return ds, options, "both fits good (true factors %s)" % (true_qh,), False
+
+    def kind_deep_measured(self, name):
+        """Measured depths below the bottom of the soil column: the water-table
+        optimum is a pair whose fit run sinks below the aquifer."""
+        rng = self.rng
+        layers, ts, n = self.pick(optimization=True)
+        ds = self.base(name, layers, ts, n, True, False, irrigation=0.5)
+        bottom = sum(z[0] for z in ds["zones"])
+        ds["Out"] = rounded(rng.uniform(0.5, 3.0), 1)
+        ds["Inf"] = 0.0
+        for i in range(n):
+            if rng.random() < 0.6:
+                ds["dwt_meas"][i] = rounded(bottom + rng.uniform(0.5, 5.0), 3)
+            if rng.random() < 0.4:
+                ds["drain_meas"][i] = rounded(rng.uniform(0.0, 30.0) * ts / 30.0)
+        options = ["--drainage-opt=yes", "--fit-choice=" + rng.choice(["yes", "no"])]
+        return ds, options, "measured depths below the aquifer bottom", False
+
+    def kind_extreme(self, name):
+        """Thin zones, strong inflow from below, saline water: large salinities,
+        the denominator floor and rows wider than their fields."""
+        rng = self.rng
+        layers, ts, n = self.pick(optimization=True)
+        ds = self.base(name, layers, ts, n, rng.random() < 0.5, rng.random() < 0.2)
+        for z in ds["zones"][:-1]:
+            z[0] = rounded(rng.uniform(0.05, 0.3))
+            z[1] = float(rng.randint(20, 45))
+            z[3] = float(rng.randint(50, 100))
+        ds["Dc"] = rounded(rng.uniform(0.1, 0.4))
+        ds["DwtInit"] = rounded(sum(z[0] for z in ds["zones"][:-1]) + 0.2)
+        if ds["drains"]:
+            dr = sum(z[0] for z in ds["zones"][:layers])
+            ds["Dd"] = rounded(dr + ds["zones"][layers][0] / 2)
+        ds["Inf"] = rounded(rng.uniform(3.0, 30.0), 1)
+        ds["Out"] = 0.0
+        ds["Sinf"] = rounded(rng.uniform(10.0, 60.0), 1)
+        ds["Si"] = rounded(rng.uniform(2.0, 8.0), 1)
+        for z in range(layers + 2):
+            for i in rng.sample(range(n), min(n, rng.choice([0, 4, 6]))):
+                ds["salt_meas"][z][i] = rounded(rng.uniform(5.0, 900.0))
+        return ds, ["--leaching-opt=" + rng.choice(["yes", "no"])], "extreme salinities", False
+
+    def kind_aquifer_two_layers(self, name):
+        """Two layers, upward seepage from the aquifer, aquifer salinities measured."""
+        rng = self.rng
+        ts = rng.choice([30, 7, 1])
+        lo, hi = STEP_COUNTS[ts][0]
+        n = rng.randint(lo, hi)
+        ds = self.base(name, 2, ts, n, rng.random() < 0.5, False)
+        ds["Inf"] = rounded(rng.uniform(0.5, 3.0), 1)
+        ds["Out"] = rounded(rng.uniform(0.0, 0.4), 1)
+        true_le = [float(rng.randint(30, 150)) for _ in range(4)]
+        calc = self.simulate(ds, le=true_le) or self.simulate(ds)
+        self.measure_salinities(ds, calc, [rng.choice([0, 4]), rng.choice([0, 4]), rng.choice([0, 4]),
+                                           rng.choice([4, 5, 8])])
+        return ds, ["--leaching-opt=yes"], "2-layer aquifer search with upward seepage", False
+
+    def kind_long(self, name):
+        """Ten years of daily or weekly steps, answered without optimization."""
+        rng = self.rng
+        layers = rng.choice([1, 2, 3])
+        ts, n = rng.choice([(1, rng.randint(1000, 3650)), (7, rng.randint(200, 520)), (30, 120)])
+        ds = self.base(name, layers, ts, n, rng.random() < 0.7, rng.random() < 0.2)
+        self.random_measurements(ds, self.simulate(ds))
+        return ds, rng.choice([[], ["--drainage-opt=no", "--leaching-opt=no"]]), "long run", False
 
     def kind_salt_random(self, name):
         """Measured salinities that the model cannot follow: poor and negative fits."""
@@ -431,6 +518,11 @@ KINDS = {
     "both-opt": (Generator.kind_both_opt, 6),
     "drain-daily": (Generator.kind_drain_daily, 10),
     "salt-random": (Generator.kind_salt_random, 10),
+    "fit-choice": (Generator.kind_fit_choice, 12),
+    "deep-measured": (Generator.kind_deep_measured, 6),
+    "extreme": (Generator.kind_extreme, 10),
+    "aquifer-2": (Generator.kind_aquifer_two_layers, 8),
+    "long": (Generator.kind_long, 6),
 }
 
 
@@ -475,6 +567,8 @@ def coverage(lines, talk):
             tags.add("leaching efficiency optimized")
         if "(given)," in line and "n.a." not in line:
             tags.add("given efficiency with a fit")
+        if "determination (%) :" in line and line.split(":")[-1].strip().startswith("-"):
+            tags.add("negative fit index")
     layers = int(text[5][:2])
     start = 16 + (4 if layers == 1 else 6)
     dwt_col = 4
@@ -554,6 +648,38 @@ def compare_case(runner, folder, name, options, timeout):
     return problems, e[3], r[3], le is not None, coverage(lr, tr)
 
 
+def snapshot(runner, folder):
+    """A private copy of the batch runner, so that a rebuild while the
+    comparison runs does not mix two versions."""
+    copy = os.path.join(folder, "vantorel-run-snapshot")
+    for attempt in range(30):
+        try:
+            shutil.copy2(runner, copy)
+            subprocess.run([copy, "--help"], capture_output=True, check=True, timeout=30)
+            break
+        except (OSError, subprocess.SubprocessError):
+            time.sleep(10)
+    else:
+        raise SystemExit("cannot run %s" % runner)
+    print("batch runner: %s, built %s" % (runner, time.ctime(os.path.getmtime(copy))), flush=True)
+    return copy
+
+
+def fixed_options(folder, name):
+    """The answer options of a kept or hand-made data set."""
+    path = os.path.join(folder, name + ".options")
+    if os.path.exists(path):
+        with open(path) as f:
+            return f.read().split()
+    path = os.path.join(folder, name + ".txt")
+    if os.path.exists(path):
+        with open(path) as f:
+            for line in f:
+                if line.startswith("options:"):
+                    return [o for o in line[len("options:"):].split() if o != "-"]
+    return []
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--runner", default=DEFAULT_RUNNER)
@@ -565,6 +691,8 @@ def main():
     parser.add_argument("--cases", default=os.path.join(HERE, "cases"))
     parser.add_argument("--timeout", type=float, default=900)
     parser.add_argument("--list", action="store_true")
+    parser.add_argument("--no-fixed", action="store_true",
+                        help="skip the hand-made data sets and the kept disagreeing ones")
     args = parser.parse_args()
     if args.list:
         for k, (_, count) in KINDS.items():
@@ -573,11 +701,34 @@ def main():
     kinds = [k for k in args.kinds.split(",") if k] or list(KINDS)
     folder = args.keep or tempfile.mkdtemp(prefix="vantorel-compare-")
     os.makedirs(folder, exist_ok=True)
+    runner = snapshot(args.runner, folder)
     rng = random.Random(args.seed)
     gen = Generator(rng)
     totals = {}
     branches = {}
     failures = []
+    if not args.no_fixed:
+        # hand-made data sets, and the kept ones that disagreed before
+        for source, kind in ((os.path.join(HERE, "targeted"), "targeted"), (args.cases, "kept")):
+            if not os.path.isdir(source):
+                continue
+            for entry in sorted(os.listdir(source)):
+                if not entry.endswith(".inp"):
+                    continue
+                name = entry[:-4]
+                options = fixed_options(source, name)
+                shutil.copy(os.path.join(source, entry), os.path.join(folder, entry))
+                problems, te, tr, wrote, tags = compare_case(runner, folder, name, options, args.timeout)
+                for tag in tags:
+                    branches[tag] = branches.get(tag, 0) + 1
+                t = totals.setdefault(kind, [0, 0, 0])
+                t[0] += 1
+                t[1] += 0 if problems else 1
+                t[2] += 1 if wrote else 0
+                print("%-6s %-45s %s" % ("agree" if not problems else "DIFFER", kind + "/" + name,
+                                         " ".join(options) or "-"), flush=True)
+                for p in problems:
+                    print("       " + p.replace("\n", "\n       "), flush=True)
     for kind in kinds:
         make, count = KINDS[kind]
         count = max(1, int(round(count * args.count)))
@@ -588,7 +739,7 @@ def main():
             text = input_writer.data_set_text(ds, older=older)
             with open(os.path.join(folder, name + ".inp"), "wb") as f:
                 f.write(text.encode("latin-1"))
-            problems, te, tr, wrote, tags = compare_case(args.runner, folder, name, options, args.timeout)
+            problems, te, tr, wrote, tags = compare_case(runner, folder, name, options, args.timeout)
             for tag in tags:
                 branches[tag] = branches.get(tag, 0) + 1
             label = "%d layer(s), Ts %d, %d steps%s%s" % (

@@ -945,6 +945,8 @@ class Calculation:
                 opt_balance = False
             if q1 < 0.0022 and q2 > 0.099:
                 opt_balance = False
+        trace("grid: balance pair %r key %r; water-table pair %r sum %r; discharge pair %r sum %r"
+              % self.grid_result)
         # 8. water-table fit
         fit_dwt = 0.0
         opt_dwt = False
@@ -952,6 +954,8 @@ class Calculation:
             if self.run_water_balance(wt_pair[0], wt_pair[1], silent=True):
                 fit_dwt = self.fit_of(self.Dwt, d.DwtMeas)
                 opt_dwt = fit_dwt >= 0.5
+            else:
+                trace("water-table fit run fell below the aquifer")
         # 9. discharge fit
         fit_drain = 0.0
         opt_drain = False
@@ -959,6 +963,9 @@ class Calculation:
             if self.run_water_balance(drain_pair[0], drain_pair[1], silent=True):
                 fit_drain = self.fit_of(self.Drain, d.DrainMeas)
                 opt_drain = fit_drain >= 0.5
+            else:
+                trace("discharge fit run fell below the aquifer")
+        trace("fits: water table %r, discharge %r; balance optimum %s" % (fit_dwt, fit_drain, opt_balance))
 
         # 10.
         def rejected(pair):
@@ -1334,6 +1341,8 @@ class Calculation:
             if sumsq < best:
                 best = sumsq
                 setattr(d, le_name, le_trial)
+        trace("search %d layer(s), zone %d: efficiency %r, sum of squares %r"
+              % (layers, zone + 1, getattr(d, le_name), best))
         # the fit index of the search (the final salt balance computes it again)
         m2sum = 0.0
         for t in range(1, n + 1):
@@ -1489,6 +1498,15 @@ class Calculation:
         with open(tmp, "wb") as f:
             f.write(data)
         os.replace(tmp, path)
+
+
+TRACE = bool(os.environ.get("VANTOREL_REFERENCE_TRACE"))
+
+
+def trace(text):
+    """The optimizations' inner decisions, on standard error, for working out disagreements."""
+    if TRACE:
+        print("trace: " + text, file=sys.stderr)
 
 
 def ieee_divide(a, b):
