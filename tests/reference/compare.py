@@ -460,6 +460,54 @@ class Generator:
         self.random_measurements(ds, self.simulate(ds))
         return ds, rng.choice([[], ["--drainage-opt=no", "--leaching-opt=no"]]), "long run", False
 
+    def kind_amplify(self, name):
+        """A transition zone of a centimetre with strong upward inflow: the
+        salt-update denominator falls to its floor of 0.001, the salinity
+        grows a thousandfold a day and the rows print numbers with hundreds
+        of digits (every bit of the double shows), or the run overflows."""
+        rng = self.rng
+        layers = rng.choice([1, 1, 2, 3])
+        ts = rng.choice([30, 7, 1])
+        days = rng.choice([10, 20, 30, 45, 60, 75, 90, 100])
+        n = max(1, days // ts)
+        ds = self.base(name, layers, ts, n, rng.random() < 0.5, rng.random() < 0.15)
+        ds["zones"][layers][0] = rounded(rng.uniform(0.01, 0.03))
+        dr = sum(z[0] for z in ds["zones"][:layers])
+        ds["Dd"] = rounded(dr + 0.01)
+        ds["zones"][layers][1] = float(rng.randint(10, 30))
+        ds["zones"][layers][3] = 100.0
+        ds["Inf"] = rounded(rng.uniform(5.0, 20.0), 1)
+        ds["Out"] = 0.0
+        ds["DwtInit"] = rounded(rng.uniform(0.5, 2.0))
+        if rng.random() < 0.5:
+            for z in range(layers + 2):
+                for i in rng.sample(range(n), min(n, rng.choice([0, 4, 5]))):
+                    ds["salt_meas"][z][i] = rounded(rng.uniform(1.0, 50.0))
+        return ds, ["--leaching-opt=" + rng.choice(["yes", "no"])], "salinity growing a thousandfold a day", False
+
+    def kind_floor(self, name):
+        """Root-zone layers of a few centimetres under heavy irrigation: more
+        water leaves a layer in a day than it holds, and the salinity
+        update goes below zero and is floored at 0.1."""
+        rng = self.rng
+        layers = rng.choice([1, 2, 3])
+        ts = rng.choice([30, 7, 1])
+        lo, hi = STEP_COUNTS[ts][0]
+        n = rng.randint(lo, hi)
+        ds = self.base(name, layers, ts, n, rng.random() < 0.5, False, irrigation=2.0)
+        for z in ds["zones"][:layers]:
+            z[0] = rounded(rng.uniform(0.02, 0.06))
+            z[1] = float(rng.randint(20, 30))
+            z[3] = float(rng.randint(90, 100))
+        dr = sum(z[0] for z in ds["zones"][:layers])
+        ds["Dd"] = rounded(dr + ds["zones"][layers][0] / 2)
+        ds["IrrEff"] = rounded(rng.uniform(25, 45), 1)
+        ds["DwtInit"] = rounded(dr + rng.uniform(0.3, 1.0))
+        calc = self.simulate(ds)
+        if calc is not None:
+            self.measure_salinities(ds, calc, [rng.choice([0, 4, 6]) for _ in range(layers + 2)])
+        return ds, ["--leaching-opt=" + rng.choice(["yes", "no"])], "salinity floors", False
+
     def kind_salt_random(self, name):
         """Measured salinities that the model cannot follow: poor and negative fits."""
         rng = self.rng
@@ -523,6 +571,8 @@ KINDS = {
     "extreme": (Generator.kind_extreme, 10),
     "aquifer-2": (Generator.kind_aquifer_two_layers, 8),
     "long": (Generator.kind_long, 6),
+    "amplify": (Generator.kind_amplify, 12),
+    "floor": (Generator.kind_floor, 10),
 }
 
 
