@@ -485,6 +485,29 @@ class Generator:
                     ds["salt_meas"][z][i] = rounded(rng.uniform(1.0, 50.0))
         return ds, ["--leaching-opt=" + rng.choice(["yes", "no"])], "salinity growing a thousandfold a day", False
 
+    def kind_amplify_root(self, name):
+        """A top layer of one or two centimetres that loses more water upward
+        than it holds: its salinity update hits the denominator floor, and
+        every layer below inherits numbers that print all their digits."""
+        rng = self.rng
+        layers = rng.choice([2, 3])
+        ts = rng.choice([30, 7, 1])
+        days = rng.choice([10, 20, 30, 45, 60, 90])
+        n = max(1, days // ts)
+        ds = self.base(name, layers, ts, n, rng.random() < 0.5, False, wetness=0.0, irrigation=0.0)
+        ds["zones"][0][0] = rounded(rng.uniform(0.01, 0.02))
+        ds["zones"][0][1] = 5.0
+        ds["zones"][0][2] = 2.0
+        ds["zones"][0][3] = float(rng.randint(80, 99))
+        ds["zones"][1][0] = rounded(rng.uniform(0.1, 0.3))
+        dr = sum(z[0] for z in ds["zones"][:layers])
+        ds["Dd"] = rounded(dr + 0.6)
+        ds["DwtInit"] = rounded(dr + rng.uniform(0.1, 0.5))
+        ds["Dc"] = rounded(dr + rng.uniform(1.0, 2.0))
+        ds["etp"] = [rounded(rng.uniform(6.0, 10.0) * ts) for _ in range(n)]
+        ds["Inf"] = rounded(rng.uniform(0.0, 3.0), 1)
+        return ds, [], "top-layer salinity growing a thousandfold a day", False
+
     def kind_floor(self, name):
         """Root-zone layers of a few centimetres under heavy irrigation: more
         water leaves a layer in a day than it holds, and the salinity
@@ -573,6 +596,7 @@ KINDS = {
     "long": (Generator.kind_long, 6),
     "amplify": (Generator.kind_amplify, 12),
     "floor": (Generator.kind_floor, 10),
+    "amplify-root": (Generator.kind_amplify_root, 10),
 }
 
 
@@ -663,7 +687,7 @@ def run(cmd, timeout):
     return p.returncode, p.stdout, p.stderr, time.time() - start
 
 
-def compare_case(runner, folder, name, options, timeout):
+def compare_case(runner, folder, name, options, timeout, reference_script=REFERENCE):
     inp = os.path.join(folder, name + ".inp")
     eng_out = os.path.join(folder, name + ".engine.out")
     ref_out = os.path.join(folder, name + ".reference.out")
@@ -671,7 +695,7 @@ def compare_case(runner, folder, name, options, timeout):
         if os.path.exists(path):
             os.remove(path)
     e = run([runner, "--output=" + eng_out] + options + [inp], timeout)
-    r = run([sys.executable, REFERENCE, "--output=" + ref_out] + options + [inp], timeout)
+    r = run([sys.executable, reference_script, "--output=" + ref_out] + options + [inp], timeout)
     problems = []
     if e[0] != r[0]:
         problems.append("exit status: engine %d, reference %d (engine stderr: %s)"
@@ -733,6 +757,9 @@ def fixed_options(folder, name):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--runner", default=DEFAULT_RUNNER)
+    parser.add_argument("--reference", default=REFERENCE,
+                        help="the reference script (a changed copy shows whether the data sets "
+                             "can tell two readings apart)")
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--count", type=float, default=1.0,
                         help="multiplies the number of data sets of every kind")
@@ -768,7 +795,8 @@ def main():
                 name = entry[:-4]
                 options = fixed_options(source, name)
                 shutil.copy(os.path.join(source, entry), os.path.join(folder, entry))
-                problems, te, tr, wrote, tags = compare_case(runner, folder, name, options, args.timeout)
+                problems, te, tr, wrote, tags = compare_case(runner, folder, name, options, args.timeout,
+                                                              args.reference)
                 for tag in tags:
                     branches[tag] = branches.get(tag, 0) + 1
                 t = totals.setdefault(kind, [0, 0, 0])
@@ -789,7 +817,8 @@ def main():
             text = input_writer.data_set_text(ds, older=older)
             with open(os.path.join(folder, name + ".inp"), "wb") as f:
                 f.write(text.encode("latin-1"))
-            problems, te, tr, wrote, tags = compare_case(runner, folder, name, options, args.timeout)
+            problems, te, tr, wrote, tags = compare_case(runner, folder, name, options, args.timeout,
+                                                              args.reference)
             for tag in tags:
                 branches[tag] = branches.get(tag, 0) + 1
             label = "%d layer(s), Ts %d, %d steps%s%s" % (
