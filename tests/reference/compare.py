@@ -609,7 +609,7 @@ def coverage(lines, talk):
         elif t.startswith("? Do you want Vantorel to optimize the drainage capacity to create"):
             tags.add("short drainage question")
         elif t.startswith("? The drainage capacity factors can be optimized both"):
-            tags.add("fit choice question (%s form)" % ("water-table" if "for the water table is" in t
+            tags.add("fit choice question (%s form)" % ("water-table" if "goodness of fit for the water table is" in t
                                                        else "discharge"))
         elif t.startswith("? There are one or more"):
             tags.add("leaching question")
