@@ -4,6 +4,13 @@
 
 namespace vantorel {
 
+QFont FormFont() {
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
+    QFont font("MS Sans Serif", 8);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
 QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);

@@ -15,6 +15,9 @@
 
 namespace vantorel {
 
+// The font of the program's windows: MS Sans Serif 8 pt, or a sans-serif look-alike.
+QFont FormFont();
+
 QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent = nullptr);
 QLabel* MakeLabel(const char* name, const QString& caption, QWidget* parent = nullptr);
 QLineEdit* MakeEdit(const char* name, const QString& text = QString(), QWidget* parent = nullptr);

@@ -1,7 +1,6 @@
 #pragma once
 // The fixed pages of the main window: the introduction, the balance equations and the sketch of
-// the water flows. Their full texts and pictures are resources of their own; these are the
-// carriers.
+// the water flows, with their texts and pictures from resources/.
 
 #include <QWidget>
 

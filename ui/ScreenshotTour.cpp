@@ -2,7 +2,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFocusEvent>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
 
 #include <iostream>
 
@@ -19,6 +24,31 @@ bool Save(QWidget& widget, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name + ".png");
     const bool saved = widget.grab().save(path, "PNG");
     std::cout << (saved ? "saved " : "could not save ") << path.toStdString() << '\n';
+    return saved;
+}
+
+// The calculator with the factors of an example drainage system calculated.
+void CalculateExample(TAlfaForm& calculator) {
+    const std::pair<const char*, const char*> example[] = {{"Edit1", "0.8"}, {"Edit2", "1.5"}, {"Edit9", "1.8"},
+                                                           {"Edit3", "5"},   {"Edit4", "0.6"}, {"Edit5", "6"},
+                                                           {"Edit6", "20"}};
+    for (const auto& [name, text] : example) {
+        auto* field = calculator.findChild<QLineEdit*>(name);
+        field->setText(text);
+        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(field, &leave);
+    }
+    calculator.Button1Click();
+}
+
+// The Math page from the heading of the salt balances on.
+bool SaveSaltBalances(TMainForm& main, QTabWidget& pages, const QDir& folder) {
+    pages.setCurrentWidget(main.findChild<QWidget*>("MathTab"));
+    auto* memo = main.findChild<QPlainTextEdit*>("MathMemo");
+    const QTextBlock heading = memo->document()->find("2. SALT BALANCES").block();
+    memo->verticalScrollBar()->setValue(heading.firstLineNumber());
+    const bool saved = Save(main, folder, "page-MathTab-salt");
+    memo->verticalScrollBar()->setValue(0);
     return saved;
 }
 
@@ -47,6 +77,7 @@ int RunScreenshotTour(ProgramWindows& windows, const QString& folder_path, const
         pages->setCurrentIndex(index);
         if (!Save(main, folder, "page-" + pages->widget(index)->objectName())) ++failures;
     }
+    if (!SaveSaltBalances(main, *pages, folder)) ++failures;
 
     if (!input_file.empty()) main.OpenInputFile(input_file);
     pages->setCurrentWidget(main.findChild<QWidget*>("InpTab"));
@@ -58,6 +89,7 @@ int RunScreenshotTour(ProgramWindows& windows, const QString& folder_path, const
     }
     workflow.HideGroupPanels();
 
+    CalculateExample(windows.AlfaForm);
     for (QWidget* window : std::initializer_list<QWidget*>{&windows.CloseForm, &windows.AlfaForm, &windows.DrainForm}) {
         window->show();
         if (!Save(*window, folder, "window-" + window->objectName())) ++failures;

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include "ui/AlfaForm.h"
+
 namespace vantorel {
 
 // "Close all": shown when the user closes the main window; closing it ends the program.
@@ -20,11 +22,7 @@ private:
     std::function<void()> end_program_;
 };
 
-class TAlfaForm : public QWidget {
-public:
-    TAlfaForm();
-};
-
+// How the drainage factors follow from Hooghoudt's drain-spacing equation.
 class TDrainForm : public QWidget {
 public:
     TDrainForm();
