@@ -34,10 +34,7 @@ TMainForm::TMainForm(WindowServices& services)
       edit_actions_(services.clipboard) {
     setObjectName("MainForm");
     setWindowTitle("Vantorel, drainage, water table, and soil salinity modelator ");
-    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
-    QFont form_font("MS Sans Serif", 8);
-    form_font.setStyleHint(QFont::SansSerif);
-    setFont(form_font);
+    setFont(FormFont());
     resize(798, 648);
     BuildMenu();
 
