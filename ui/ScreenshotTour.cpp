@@ -65,7 +65,7 @@ int PhotographRun(TMainForm& main, QTabWidget& pages, const QDir& folder, const 
     }
     main.GraphButtonClick();
     if (!Save(main, folder, "graphs-" + run + "-choices")) ++failures;
-    for (QRadioButton* choice : main.findChildren<QRadioButton*>()) {
+    for (QRadioButton* choice : main.findChild<QWidget*>("GraphPanel")->findChildren<QRadioButton*>()) {
         if (!choice->isEnabled()) continue;
         choice->setChecked(true);
         main.GraphGoButtonClick();
