@@ -40,27 +40,16 @@ protected:
     }
 };
 
-TEST_F(GraphsPageTest, NineExclusiveChoicesAndTheSelectionFaceAtStart) {
-    const char* const captions[] = {"All hydrological flow factors", "Surface hydrology factors",
-                                    "Subsurface hydrology factors",  "Depth of the water table",
-                                    "Salinity in all soil layers",   "Salinity in first root zone layer",
-                                    "Salinity second root zone layer", "Salinty in third root zone layer",
-                                    "Salinity below root zone"};
+TEST_F(GraphsPageTest, NineExclusiveChoicesInOrderAndTheSelectionFaceAtStart) {
     const QList<QRadioButton*> in_panel = Control("GraphPanel")->findChildren<QRadioButton*>();
     ASSERT_EQ(in_panel.size(), 9);
     for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(in_panel[i]->objectName(), ChoiceNames[i]);
-        EXPECT_EQ(in_panel[i]->text(), captions[i]);
         EXPECT_EQ(in_panel[i]->isChecked(), i == 0);
     }
     Choice("GraphWTRadioButton")->click();
     EXPECT_FALSE(Choice("GraphHydrRadioButton")->isChecked());
-    EXPECT_EQ(Control("GraphPanel")->findChild<QPushButton*>("GraphGoButton")->text(), "Go");
-    const std::pair<const char*, const char*> buttons[] = {{"MakeGraphButton", "Make graph"},
-                                                           {"SaveGraphButton", "Save graph"},
-                                                           {"GraphSelectButton", "Select graph"},
-                                                           {"OpenGrapButton", "Open graph"}};
-    for (const auto& [name, caption] : buttons) EXPECT_EQ(Button(name)->text(), caption);
+    EXPECT_NE(Control("GraphPanel")->findChild<QPushButton*>("GraphGoButton"), nullptr);
     ExpectSelectionFace();
     EXPECT_TRUE(Button("MakeGraphButton")->isEnabled() && Button("OpenGrapButton")->isEnabled());
 
