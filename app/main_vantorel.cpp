@@ -1,8 +1,9 @@
 // vantorel: the desktop program.
 //
 //   vantorel                                   the window
-//   vantorel --screenshots FOLDER [FILE.inp]   saves a picture of every page, group panel and
-//                                              small window into FOLDER, then ends
+//   vantorel --screenshots FOLDER [FILE.inp...]   saves a picture of every page, group panel and
+//                                                 small window into FOLDER, and of the output and
+//                                                 graphs of each file's run, then ends
 
 #include <QApplication>
 
@@ -29,11 +30,12 @@ int main(int argc, char** argv) {
         vantorel::PrintedDialogs printed;
         vantorel::WindowServices services{printed, printed, files, clipboard};
         vantorel::ProgramWindows windows(services, [] {});
-        const std::string input_file = arguments.size() >= 4 ? vantorel::PathFromQt(arguments[3]) : std::string();
-        return vantorel::RunScreenshotTour(windows, arguments[2], input_file) == 0 ? 0 : 1;
+        std::vector<std::string> input_files;
+        for (qsizetype i = 3; i < arguments.size(); ++i) input_files.push_back(vantorel::PathFromQt(arguments[i]));
+        return vantorel::RunScreenshotTour(windows, arguments[2], input_files) == 0 ? 0 : 1;
     }
     if (arguments.size() > 1) {
-        std::cerr << "Usage: vantorel [--screenshots FOLDER [FILE.inp]]\n";
+        std::cerr << "Usage: vantorel [--screenshots FOLDER [FILE.inp...]]\n";
         return 2;
     }
     vantorel::MessageBoxDialogs dialogs(nullptr);

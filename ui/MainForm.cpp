@@ -51,6 +51,8 @@ TMainForm::TMainForm(WindowServices& services)
     PageControl->addTab(BuildGraphsPage(graphs_), "Graphs");
     setCentralWidget(PageControl);
     paste_.Connect();
+    ConnectOutputPage();
+    ConnectGraphsPage();
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int index) { PageShown(index); });
     FormCreate();
 }

@@ -18,6 +18,7 @@
 #include "ui/HydrologyEditors.h"
 #include "ui/OutputPage.h"
 #include "ui/RiceEditor.h"
+#include "ui/RunFiles.h"
 #include "ui/SalinityEditors.h"
 #include "ui/SoilEditors.h"
 
@@ -47,6 +48,21 @@ public:
     // "Open input" once the file is chosen.
     void OpenInputFile(const std::string& path);
 
+    // The Output page (OutputActions.cpp) and the Graphs page (GraphActions.cpp).
+    void OpenOutputButtonClick();
+    // "Open output" once the file is chosen.
+    void OpenOutputFile(const std::string& path);
+    void SaltShowButtonClick();
+    void HydrShowButtonClick();
+    void SurfButtonClick();
+    void ClipButtonClick();
+    void GraphButtonClick();
+    void MakeGraphButtonClick();
+    void GraphGoButtonClick();
+    void GraphSelectButtonClick();
+    void SaveGraphButtonClick();
+    void OpenGrapButtonClick();
+
 protected:
     // The main window is not closed directly: the closing window comes up instead.
     void closeEvent(QCloseEvent* event) override;
@@ -59,6 +75,13 @@ private:
     // Writes the input file, asks for the calculation and runs it; false when it stopped.
     bool SaveAndRun(const std::string& path);
     void ShowResults();
+    void ConnectOutputPage();
+    void ConnectGraphsPage();
+    // The files of the run named by the file name, in this order; a file that cannot be read is
+    // reported and gives nothing.
+    std::optional<ReadRunFiles> ReadFilesOrReport(const std::string& file_name, std::initializer_list<RunFile> order);
+    // The window takes the results read and the data set of the input file, shown in the editors.
+    void KeepRunFiles(const ReadRunFiles& files);
 
     ModelState state_;
     WindowServices& services_;
@@ -81,6 +104,8 @@ private:
     FileDialogSettings input_open_dialog_{"InputOpenDialog", "input files (*.inp)|*.inp", "inp", ""};
     FileDialogSettings input_save_dialog_{"InputSaveDialog", "input files (*.inp)|*.inp", "inp", ""};
     FileDialogSettings output_open_dialog_{"OutputOpenDialog", "output files (*.out)|*.out", "out", ""};
+    FileDialogSettings graph_save_dialog_;
+    FileDialogSettings graph_open_dialog_;
     QTabWidget* PageControl = nullptr;
     QWidget* IntroTab = nullptr;
     QWidget* MathTab = nullptr;

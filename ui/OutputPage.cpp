@@ -2,7 +2,10 @@
 
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "ui/ControlFactory.h"
 
@@ -15,31 +18,105 @@ const QStringList HydrologyHeadings = {
     "Depth WT"};
 const QStringList SurfaceHeadings = {"Surface drainage   Actual surface       Storage of water",
                                      "given                     drainage                above soil surface"};
-const QStringList Salinity1Headings = {
-    "                         S A L I N I T Y    D A T A",
-    "       R o o t z o n e             T r a n s i t i o n   z o n e          A q u i f e r",
-    "  calculated   measured       calculated   measured       calculated   measured"};
-const QStringList Salinity2Headings = {
-    "                         S A L I N I T Y    D A T A",
-    "                    R o o t z o n e                   T r a n s i t i o n   z o n e     A q u i f e r",
-    "        Layer1                     Layer2",
-    "  calculated  measured  calculated  measured  calculated  measured  calculated  measured"};
-const QStringList Salinity3Headings = {
-    "                         S A L I N I T Y    D A T A",
-    "                              R o o t z o n e",
-    " - - - - - - - - - - - - - - - - - - - - - - - - - - - - - -   T r a n s i t i o n  z o n e   A q u i f e r",
-    "       Layer1              Layer2              Layer3",
-    " calculated measured calculated measured calculated measured calculated measured calculated measured"};
 
-QPlainTextEdit* HeadingsMemo(const char* name, const QStringList& lines) {
+// The salinity headings stand over the data columns of the grid (64 pixels each, from the first
+// column after the step numbers on), in the window's font: each "calculated" and "measured" over
+// its own column, a layer name over its two columns, a zone name over the columns of the zone.
+QString Blanks(int count) { return QString(count, ' '); }
+
+QString CalculatedMeasured(int pairs) {
+    QString line = Blanks(2) + "calculated";
+    for (int pair = 1; pair < pairs; ++pair) line += Blanks(5) + "measured" + Blanks(5) + "calculated";
+    return line + Blanks(5) + "measured";
+}
+
+const QString SalinityTitle = "S A L I N I T Y    D A T A";
+const QString RootZone = "R o o t z o n e";
+const QString TransitionZone = "T r a n s i t i o n   z o n e";
+const QString Aquifer = "A q u i f e r";
+
+const QStringList Salinity1Headings = {
+    Blanks(44) + SalinityTitle,
+    Blanks(10) + RootZone + Blanks(11) + TransitionZone + Blanks(15) + Aquifer,
+    CalculatedMeasured(3),
+};
+const QStringList Salinity2Headings = {
+    Blanks(65) + SalinityTitle,
+    Blanks(31) + RootZone + Blanks(32) + TransitionZone + Blanks(15) + Aquifer,
+    Blanks(15) + "Layer1" + Blanks(31) + "Layer2",
+    CalculatedMeasured(4),
+};
+const QStringList Salinity3Headings = {
+    Blanks(86) + SalinityTitle,
+    Blanks(52) + RootZone,
+    QString("- ").repeated(55) + "-" + Blanks(6) + "T r a n s i t i o n  z o n e" + Blanks(15) + Aquifer,
+    Blanks(15) + "Layer1" + Blanks(31) + "Layer2" + Blanks(31) + "Layer3",
+    CalculatedMeasured(5),
+};
+
+// A frameless memo in the page's colour, so that it reads as the grid's column headings.
+QPlainTextEdit* MakeHeadingsMemo(const char* name, const QStringList& lines) {
     QPlainTextEdit* memo = MakeMemo(name, lines);
+    memo->setFrameShape(QFrame::NoFrame);
+    memo->document()->setDocumentMargin(1);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo->setFixedHeight(memo->fontMetrics().lineSpacing() * static_cast<int>(lines.size()) + 12);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setBackgroundRole(QPalette::Window);
+    memo->viewport()->setBackgroundRole(QPalette::Window);
+    memo->setFixedHeight(memo->fontMetrics().lineSpacing() * static_cast<int>(lines.size()) + 4);
     memo->hide();
     return memo;
 }
 
+// Room under the grid for the clipboard label and button.
+int ClipHeight(const OutputTableArea& area) {
+    return area.clip_label->sizeHint().height() + area.clip_button->sizeHint().height() + 6;
+}
+
 }  // namespace
+
+QPlainTextEdit* OutputControls::Memo(HeadingsMemo memo) const {
+    switch (memo) {
+        case HeadingsMemo::OutSalt1Memo: return OutSalt1Memo;
+        case HeadingsMemo::OutSalt2Memo: return OutSalt2Memo;
+        case HeadingsMemo::OutSalt3Memo: return OutSalt3Memo;
+        case HeadingsMemo::HydrOutMemo: return HydrOutMemo;
+        case HeadingsMemo::SurfMemo: return SurfMemo;
+    }
+    return nullptr;
+}
+
+const QStringList& SalinityHeadings(int layers) {
+    return layers == 3 ? Salinity3Headings : layers == 2 ? Salinity2Headings : Salinity1Headings;
+}
+
+void OutputTableArea::Place(const Placement& placement) {
+    placement_ = placement;
+    Arrange();
+}
+
+void OutputTableArea::Arrange() {
+    const Placement& p = placement_;
+    int top = 0;
+    if (p.memo != nullptr) {
+        // The memo's text starts where the grid's first data column does.
+        const int first_data_column = p.grid_left + grid->frameWidth() + grid->columnWidth(0);
+        p.memo->setGeometry(first_data_column - 1, 0, p.memo_width, p.memo->height());
+        top = p.memo->height();
+    }
+    const int clip_height = ClipHeight(*this);
+    grid->setGeometry(p.grid_left, top, p.grid_width, std::max(height() - top - clip_height, 60));
+    const int label_top = grid->geometry().bottom() + 3;
+    clip_label->move(p.clip_label_left, label_top);
+    clip_label->adjustSize();
+    clip_button->move(p.clip_button_left, label_top + clip_label->height() + 2);
+    clip_button->adjustSize();
+}
+
+void OutputTableArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Arrange();
+}
 
 QWidget* BuildOutputPage(OutputControls& out, TextClipboard& clipboard) {
     auto* page = new QWidget;
@@ -62,43 +139,91 @@ QWidget* BuildOutputPage(OutputControls& out, TextClipboard& clipboard) {
         hidden->hide();
     }
 
-    out.HydrOutMemo = HeadingsMemo("HydrOutMemo", HydrologyHeadings);
-    out.OutSalt1Memo = HeadingsMemo("OutSalt1Memo", Salinity1Headings);
-    out.OutSalt2Memo = HeadingsMemo("OutSalt2Memo", Salinity2Headings);
-    out.OutSalt3Memo = HeadingsMemo("OutSalt3Memo", Salinity3Headings);
-    out.SurfMemo = HeadingsMemo("SurfMemo", SurfaceHeadings);
+    auto* area = new OutputTableArea;
+    area->setObjectName("OutputTableArea");
+    out.TableArea = area;
+    out.HydrOutMemo = MakeHeadingsMemo("HydrOutMemo", HydrologyHeadings);
+    out.OutSalt1Memo = MakeHeadingsMemo("OutSalt1Memo", Salinity1Headings);
+    out.OutSalt2Memo = MakeHeadingsMemo("OutSalt2Memo", Salinity2Headings);
+    out.OutSalt3Memo = MakeHeadingsMemo("OutSalt3Memo", Salinity3Headings);
+    out.SurfMemo = MakeHeadingsMemo("SurfMemo", SurfaceHeadings);
     out.OutGrid = MakeGrid("OutGrid", {12, 8, 1, 1, std::vector<int>(12, 60)}, clipboard);
+    // The tables show results: they are read and copied, not edited.
+    out.OutGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     out.ClipLabel = MakeLabel("ClipLabel", "Click table and:");
     out.ClipButton = MakeButton("ClipButton", "Copy to clipboard");
     out.ClipLabel->hide();
     out.ClipButton->hide();
+    for (QWidget* child : std::initializer_list<QWidget*>{out.HydrOutMemo, out.OutSalt1Memo, out.OutSalt2Memo,
+                                                          out.OutSalt3Memo, out.SurfMemo, out.OutGrid, out.ClipLabel,
+                                                          out.ClipButton}) {
+        child->setParent(area);
+    }
+    area->grid = out.OutGrid;
+    area->clip_label = out.ClipLabel;
+    area->clip_button = out.ClipButton;
+    area->Place({});
     out.CopyLabel =
         MakeLabel("CopyLabel", "The data of the table can be copied to a spreadsheet like Excel via the clipboard");
 
-    auto* layout = new QGridLayout(page);
+    // The table area spans the page from its left edge, so that the tables' lefts are the page's.
+    auto* text_part = new QGridLayout;
+    text_part->setContentsMargins(9, 9, 9, 0);
     auto* buttons = new QVBoxLayout;
     for (QWidget* button : std::initializer_list<QWidget*>{out.OpenOutputButton, out.SaltShowButton, out.HydrShowButton,
                                                            out.SurfButton, out.GraphButton}) {
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
-    buttons->addWidget(out.ClipLabel);
-    buttons->addWidget(out.ClipButton);
-    layout->addWidget(out.OutputMemo, 0, 0);
-    layout->addLayout(buttons, 0, 1, 3, 1);
-    layout->addWidget(out.OutLabel, 1, 0);
-    auto* table = new QVBoxLayout;
-    table->setSpacing(0);
-    for (QWidget* memo : std::initializer_list<QWidget*>{out.HydrOutMemo, out.OutSalt1Memo, out.OutSalt2Memo,
-                                                         out.OutSalt3Memo, out.SurfMemo, out.OutGrid}) {
-        table->addWidget(memo);
-    }
-    layout->addLayout(table, 2, 0);
-    layout->addWidget(out.CopyLabel, 3, 0, 1, 2);
-    layout->setRowStretch(0, 3);
-    layout->setRowStretch(2, 2);
-    layout->setColumnStretch(0, 1);
+    text_part->addWidget(out.OutputMemo, 0, 0);
+    text_part->addWidget(out.OutLabel, 1, 0);
+    text_part->addLayout(buttons, 0, 1, 2, 1);
+    text_part->setColumnStretch(0, 1);
+    out.OutputMemo->setFixedHeight(200);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 6);
+    layout->addLayout(text_part);
+    layout->addWidget(area, 1);
+    auto* copy_row = new QHBoxLayout;
+    copy_row->setContentsMargins(9, 0, 9, 0);
+    copy_row->addWidget(out.CopyLabel);
+    layout->addLayout(copy_row);
     return page;
+}
+
+void ShowResultTable(OutputControls& out, const ResultTable& table) {
+    StringGrid& grid = *out.OutGrid;
+    grid.SetColCount(table.ColCount());
+    grid.SetRowCount(table.RowCount());
+    for (int32_t row = 0; row < table.RowCount(); ++row) {
+        for (int32_t column = 0; column < table.ColCount(); ++column) {
+            grid.SetCell(column, row, QString::fromLatin1(table.Cell(column, row)));
+        }
+    }
+    grid.horizontalHeader()->setDefaultSectionSize(table.DefaultColWidth);
+    grid.SetColumnWidths(std::vector<int>(static_cast<size_t>(table.ColCount()), table.DefaultColWidth));
+
+    QPlainTextEdit* memo = out.Memo(table.Memo);
+    int memo_width = table.GridWidth - table.DefaultColWidth;
+    if (table.MemoChange) {
+        memo->setPlainText(QString::fromLatin1(table.MemoChange->Text));
+        memo_width = table.MemoChange->Width;
+    }
+    for (QPlainTextEdit* other : out.HeadingsMemos()) other->setVisible(other == memo);
+    out.TableArea->Place({table.GridLeft, table.GridWidth, table.ClipLabelLeft, table.ClipButtonLeft, memo, memo_width});
+    out.ClipLabel->show();
+    out.ClipButton->show();
+}
+
+QString GridClipboardText(const StringGrid& grid) {
+    ResultTable shown(grid.ColCount(), grid.RowCount());
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        for (int column = 0; column < grid.ColCount(); ++column) {
+            shown.SetCell(column, row, grid.Cell(column, row).toLatin1().toStdString());
+        }
+    }
+    return QString::fromLatin1(ClipboardText(shown));
 }
 
 }  // namespace vantorel

@@ -1,15 +1,46 @@
 #pragma once
 // The Output page's controls: the output text, the three table buttons, the table grid with its
 // headings, the clipboard copy, and the buttons that open an output file and the graphs. The
-// window shows the output text after a run; the buttons act from the output page's own handlers.
+// window's handlers (ui/OutputActions.cpp) drive them.
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringList>
 
+#include <array>
+
+#include "model/ResultTables.h"
 #include "ui/StringGrid.h"
 
 namespace vantorel {
+
+// The part of the page below the output text where a table is shown: the headings memo on top,
+// the grid under it and the clipboard button under the grid, each at the left the table asks for.
+class OutputTableArea : public QWidget {
+public:
+    struct Placement {
+        int grid_left = 10;
+        int grid_width = 740;
+        int clip_label_left = 20;
+        int clip_button_left = 12;
+        QPlainTextEdit* memo = nullptr;  // the headings memo shown with the table, if any
+        int memo_width = 0;
+    };
+
+    void Place(const Placement& placement);
+    void Arrange();
+
+    StringGrid* grid = nullptr;
+    QLabel* clip_label = nullptr;
+    QPushButton* clip_button = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    Placement placement_;
+};
 
 struct OutputControls {
     QWidget* OutTab = nullptr;
@@ -29,9 +60,26 @@ struct OutputControls {
     QLabel* CopyLabel = nullptr;
     QPushButton* OpenOutputButton = nullptr;
     QPushButton* GraphButton = nullptr;
+    OutputTableArea* TableArea = nullptr;
+
+    QPlainTextEdit* Memo(HeadingsMemo memo) const;
+    std::array<QPlainTextEdit*, 5> HeadingsMemos() const {
+        return {HydrOutMemo, OutSalt1Memo, OutSalt2Memo, OutSalt3Memo, SurfMemo};
+    }
 };
 
 // Creates the page with every control in its initial state.
 QWidget* BuildOutputPage(OutputControls& out, TextClipboard& clipboard);
+
+// Fills OutGrid with the table and gives it the table's place, size and column width; shows the
+// table's headings memo (with the table's text, where it brings one), hides the other memos, and
+// shows ClipLabel and ClipButton.
+void ShowResultTable(OutputControls& out, const ResultTable& table);
+
+// The cells of the grid as the clipboard takes them, headings included.
+QString GridClipboardText(const StringGrid& grid);
+
+// The fixed headings of the salinity tables of one, two and three layers, line by line.
+const QStringList& SalinityHeadings(int layers);
 
 }  // namespace vantorel

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QThread>
 
@@ -32,6 +33,11 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSettin
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setNameFilter(QtFilter(settings.filter));
     dialog.setDefaultSuffix(FromModel(settings.default_extension));
+    // A name typed without extension gets the one of the file type chosen (a PNG file when PNG is chosen).
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const QRegularExpressionMatch first = QRegularExpression(R"(\(\*\.(\w+))").match(filter);
+        if (first.hasMatch()) dialog.setDefaultSuffix(first.captured(1));
+    });
     dialog.setDirectory(settings.initial_directory.empty() ? QDir::currentPath() : PathToQt(settings.initial_directory));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return PathFromQt(dialog.selectedFiles().front());

@@ -2,14 +2,23 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextBlock>
 
 #include <iostream>
+
+#include "engine/Engine.h"
+#include "model/DerivedValues.h"
+#include "model/FileNames.h"
+#include "model/InputFile.h"
+#include "ui/QtPlatform.h"
 
 namespace vantorel {
 
@@ -52,6 +61,50 @@ bool SaveSaltBalances(TMainForm& main, QTabWidget& pages, const QDir& folder) {
     return saved;
 }
 
+// Calculates a copy of the input file in the folder; the path of its output file, or empty.
+std::string CalculateCopy(const std::string& input_file, const QTemporaryDir& folder, PrintedDialogs& dialogs) {
+    const QString copy = folder.filePath(QFileInfo(PathToQt(input_file)).fileName());
+    if (!QFile::copy(PathToQt(input_file), copy)) {
+        std::cerr << "cannot copy " << input_file << '\n';
+        return {};
+    }
+    ModelState run;
+    run.Input.FileName = PathFromQt(copy);
+    try {
+        LoadInputFile(run.Input, dialogs);
+        ComputeDerivedValues(run.Input);
+        Engine(run, dialogs).RunCalculation();
+    } catch (const std::exception& error) {
+        std::cerr << "error: " << error.what() << '\n';
+        return {};
+    }
+    if (run.Run.CalcStopped) return {};
+    return ReplaceExtension(PathFromQt(copy), ".out");
+}
+
+// The output text, the three tables and every graph of one run.
+int PhotographRun(TMainForm& main, QTabWidget& pages, const QDir& folder, const std::string& output_file) {
+    int failures = 0;
+    const QString run = QFileInfo(PathToQt(output_file)).completeBaseName();
+    main.OpenOutputFile(output_file);
+    pages.setCurrentWidget(main.findChild<QWidget*>("OutTab"));
+    if (!Save(main, folder, "output-" + run + "-text")) ++failures;
+    for (const char* table : {"SaltShowButton", "HydrShowButton", "SurfButton"}) {
+        main.findChild<QPushButton*>(table)->click();
+        if (!Save(main, folder, "output-" + run + "-" + table)) ++failures;
+    }
+    main.GraphButtonClick();
+    if (!Save(main, folder, "graphs-" + run + "-choices")) ++failures;
+    for (QRadioButton* choice : main.findChild<QWidget*>("GraphPanel")->findChildren<QRadioButton*>()) {
+        if (!choice->isEnabled()) continue;
+        choice->setChecked(true);
+        main.GraphGoButtonClick();
+        if (!Save(main, folder, "graphs-" + run + "-" + choice->objectName())) ++failures;
+        main.GraphSelectButtonClick();
+    }
+    return failures;
+}
+
 }  // namespace
 
 void PrintedDialogs::ShowMessage(const std::string& text) { std::cout << "! " << text << '\n'; }
@@ -63,7 +116,7 @@ bool PrintedDialogs::AskYesNo(const std::string& text) {
 
 void PrintedDialogs::ShowError(const std::string& text) { std::cerr << "error: " << text << '\n'; }
 
-int RunScreenshotTour(ProgramWindows& windows, const QString& folder_path, const std::string& input_file) {
+int RunScreenshotTour(ProgramWindows& windows, const QString& folder_path, const std::vector<std::string>& input_files) {
     QDir folder(folder_path);
     if (!folder.mkpath(".")) {
         std::cerr << "cannot create the folder " << folder_path.toStdString() << '\n';
@@ -79,7 +132,7 @@ int RunScreenshotTour(ProgramWindows& windows, const QString& folder_path, const
     }
     if (!SaveSaltBalances(main, *pages, folder)) ++failures;
 
-    if (!input_file.empty()) main.OpenInputFile(input_file);
+    if (!input_files.empty()) main.OpenInputFile(input_files.front());
     pages->setCurrentWidget(main.findChild<QWidget*>("InpTab"));
     Workflow& workflow = main.GroupWorkflow();
     for (QWidget* panel : workflow.AllPanels()) {
@@ -94,6 +147,17 @@ int RunScreenshotTour(ProgramWindows& windows, const QString& folder_path, const
         window->show();
         if (!Save(*window, folder, "window-" + window->objectName())) ++failures;
         window->hide();
+    }
+
+    QTemporaryDir runs;
+    PrintedDialogs dialogs;
+    for (const std::string& input_file : input_files) {
+        const std::string output_file = CalculateCopy(input_file, runs, dialogs);
+        if (output_file.empty()) {
+            ++failures;
+            continue;
+        }
+        failures += PhotographRun(main, *pages, folder, output_file);
     }
     return failures;
 }

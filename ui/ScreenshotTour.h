@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <string>
+#include <vector>
 
 #include "ui/ProgramWindows.h"
 
@@ -20,8 +21,10 @@ public:
     void ShowError(const std::string& text) override;
 };
 
-// Saves the PNG files into the folder; the group panels show the data of the input file, when
-// one is given. Returns the number of pictures that could not be saved.
-int RunScreenshotTour(ProgramWindows& windows, const QString& folder, const std::string& input_file);
+// Saves the PNG files into the folder; the group panels show the data of the first input file,
+// when one is given. Each input file is calculated in a temporary folder (without optimization)
+// and its output is shown: the output text, the three tables and every graph of the run.
+// Returns the number of pictures that could not be saved.
+int RunScreenshotTour(ProgramWindows& windows, const QString& folder, const std::vector<std::string>& input_files);
 
 }  // namespace vantorel
