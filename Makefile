@@ -10,7 +10,7 @@ EXAMPLE        ?= examples/monthly-drained-field.inp
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: deps configure build test run sanitize fuzz-build fuzz fuzz-replay bench clean
+.PHONY: deps configure build test run gui screenshots sanitize fuzz-build fuzz fuzz-replay bench clean
 
 deps:
 	@scripts/install-deps
@@ -33,6 +33,13 @@ run: build
 	@$(BUILD_DIR)/app/vantorel-run --yes --output=$(EXAMPLE_OUT) --graphs=$(BUILD_DIR)/examples/graphs --graph-format=png $(EXAMPLE)
 	@echo
 	@echo "The output of the example is in $(EXAMPLE_OUT), its graphs are in $(BUILD_DIR)/examples/graphs."
+
+# The desktop program on this desktop; the tests' offscreen platform is not passed on to it.
+gui: build
+	@$(if $(filter environment,$(origin QT_QPA_PLATFORM)),,env -u QT_QPA_PLATFORM) $(BUILD_DIR)/app/vantorel
+
+screenshots:
+	@scripts/screenshot $(BUILD_DIR)/screenshots
 
 sanitize: deps
 	@cmake -S . -B $(SANITIZE_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOREL_SANITIZE=ON >/dev/null

@@ -200,8 +200,9 @@ VANTOREL_VECTOR_CLONES void RunTrialRow(const StepInputs& s, const WaterTableZon
             if (!Rice) {
                 // Water standing on the surface drains off as far as the given surface drainage allows.
                 const double ponded = 1000 * -prev;
-                const double sdr = ponded < sdr_given ? ponded : sdr_given;
-                const double prev_ponded = -(ponded - sdr) / 1000;
+                const bool drains_off = ponded <= sdr_given;
+                const double sdr = drains_off ? ponded : sdr_given;
+                const double prev_ponded = drains_off ? 0.0 : -(ponded - sdr) / 1000;
                 const double infil_ponded = rain_irr_ponded - sdr - 0.0;
                 const bool standing = prev < 0;
                 prev = standing ? prev_ponded : prev;

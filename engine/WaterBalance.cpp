@@ -52,8 +52,13 @@ void Engine::RunWaterBalance() {
             // Ponded water drains off the surface as far as the given surface drainage allows; the
             // rest stays on the field as the step's starting depth.
             const double ponded = 1000 * -r.Dwt[i - 1];
-            d.Sdr[i] = ponded < d.SdrGiven[i] ? ponded : d.SdrGiven[i];
-            r.Dwt[i - 1] = -(ponded - d.Sdr[i]) / 1000;
+            if (ponded <= d.SdrGiven[i]) {
+                d.Sdr[i] = ponded;
+                r.Dwt[i - 1] = 0;
+            } else {
+                d.Sdr[i] = d.SdrGiven[i];
+                r.Dwt[i - 1] = -(ponded - d.Sdr[i]) / 1000;
+            }
         }
         if (d.RicePresent) {
             const double x = d.Rain[i] + d.IrrSpread[i] - d.RiceTransp * d.ETp[i] / 100 - d.InfCap;

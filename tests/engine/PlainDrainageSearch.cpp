@@ -59,8 +59,13 @@ DrainageTrialSums PlainDrainageSearch(const ModelState& prepared, const StepSeri
                 }
                 if (!d.RicePresent && dwt_series[i - 1] < 0) {
                     const double ponded = 1000 * -dwt_series[i - 1];
-                    d.Sdr[i] = ponded < d.SdrGiven[i] ? ponded : d.SdrGiven[i];
-                    dwt_series[i - 1] = -(ponded - d.Sdr[i]) / 1000;
+                    if (ponded <= d.SdrGiven[i]) {
+                        d.Sdr[i] = ponded;
+                        dwt_series[i - 1] = 0;
+                    } else {
+                        d.Sdr[i] = d.SdrGiven[i];
+                        dwt_series[i - 1] = -(ponded - d.Sdr[i]) / 1000;
+                    }
                 }
                 if (d.RicePresent) {
                     const double x = d.Rain[i] + d.IrrSpread[i] - d.RiceTransp * d.ETp[i] / 100 - d.InfCap;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "tests/engine/EngineRun.h"
 #include "tests/support/RoundField.h"
 
@@ -94,6 +96,7 @@ TEST(WaterBalanceTest, PondedWaterDrainsOffAsFarAsTheGivenSurfaceDrainageAllows)
     all.WaterBalance();
     EXPECT_EQ(all.input.Sdr[1], 50);
     EXPECT_EQ(all.run.Dwt[0], 0);
+    EXPECT_FALSE(std::signbit(all.run.Dwt[0])) << "the row would show -0.00";
 
     d.Sdr[1] = 20;
     EngineRun part(d);

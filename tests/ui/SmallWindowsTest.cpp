@@ -1,0 +1,113 @@
+// The window's frame: its pages and captions, the windows beside it and when they show, closing,
+// and the Edit menu acting on the focused text control.
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+
+#include "tests/support/RoundField.h"
+#include "tests/ui/WindowFixture.h"
+
+namespace vantorel::test {
+namespace {
+
+class SmallWindowsTest : public WindowFixture {};
+
+TEST_F(SmallWindowsTest, PagesAndCaptions) {
+    EXPECT_EQ(Window().windowTitle(), "Vantorel, drainage, water table, and soil salinity modelator ");
+    auto* pages = Window().findChild<QTabWidget*>("PageControl");
+    ASSERT_EQ(pages->count(), 6);
+    const char* names[] = {"IntroTab", "MathTab", "FigTab", "InpTab", "OutTab", "GraphTab"};
+    const char* captions[] = {"Intro", "Math", "Figure", "Input", "Output", "Graphs"};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(pages->widget(i)->objectName(), names[i]);
+        EXPECT_EQ(pages->tabText(i), captions[i]);
+    }
+    EXPECT_EQ(Windows().CloseForm.windowTitle(), "Close all");
+    EXPECT_EQ(Windows().CloseForm.size(), QSize(263, 153));
+    EXPECT_EQ(Windows().AlfaForm.windowTitle(), "Calculator rection factors drainage systm");
+    EXPECT_EQ(Windows().DrainForm.windowTitle(), "Explanation subsurface drainage");
+    EXPECT_EQ(Windows().DrainForm.size(), QSize(426, 508));
+    for (QWidget* window : std::initializer_list<QWidget*>{&Windows().CloseForm, &Windows().AlfaForm,
+                                                           &Windows().DrainForm}) {
+        EXPECT_FALSE(window->isVisible());
+    }
+}
+
+TEST_F(SmallWindowsTest, ClosingTheMainWindowShowsTheClosingWindowWhichEndsTheProgram) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        EXPECT_FALSE(Window().close());
+        EXPECT_TRUE(Window().isVisible());
+        EXPECT_TRUE(Windows().CloseForm.isVisible());
+        Windows().CloseForm.hide();
+    }
+    EXPECT_FALSE(program_ended_);
+    Windows().CloseForm.show();
+    Windows().CloseForm.close();
+    EXPECT_TRUE(program_ended_);
+}
+
+TEST_F(SmallWindowsTest, TheDrainageEditorShowsOneHelpWindowAtATime) {
+    OpenDataSet(RoundField(12, 30));
+    Click("DrainOpenButton");
+    Click("SeeEqButton");
+    EXPECT_TRUE(Windows().DrainForm.isVisible());
+    Click("DrainHelpButton");
+    EXPECT_TRUE(Windows().AlfaForm.isVisible());
+    EXPECT_FALSE(Windows().DrainForm.isVisible());
+    Click("DrainQuitButton");
+    EXPECT_FALSE(Windows().AlfaForm.isVisible());
+
+    Click("DrainOpenButton");
+    Click("SeeEqButton");
+    Click("DrainSaveButton");
+    EXPECT_FALSE(Windows().DrainForm.isVisible());
+
+    // Showing the Input page hides the calculator.
+    Click("DrainOpenButton");
+    Click("DrainHelpButton");
+    ShowPage("OutTab");
+    ShowPage("InpTab");
+    EXPECT_FALSE(Windows().AlfaForm.isVisible());
+}
+
+TEST_F(SmallWindowsTest, TheEditMenuActsOnTheFocusedTextControl) {
+    QMenu* edit = Window().findChild<QMenu*>("EditMenu");
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->title(), "&Edit");
+    QStringList items;
+    for (QAction* action : edit->actions()) items << action->text() + " " + action->shortcut().toString();
+    EXPECT_EQ(items, (QStringList{"&Copy Ctrl+C", "Cu&t Ctrl+X", "&Delete Del", "&Paste Ctrl+V"}));
+
+    ShowPage("InpTab");
+    QLineEdit* title = Edit("Tit1Edit");
+    title->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), title);
+    title->setText("Leaching trial");
+    title->setSelection(0, 8);
+    Window().findChild<QAction*>("EditCopy")->trigger();
+    EXPECT_EQ(scripted_.clipboard.text, "Leaching");
+    Window().findChild<QAction*>("EditCut")->trigger();
+    EXPECT_EQ(title->text(), " trial");
+    title->setCursorPosition(6);
+    Window().findChild<QAction*>("EditPaste")->trigger();
+    EXPECT_EQ(title->text(), " trialLeaching");
+    title->setSelection(0, 6);
+    Window().findChild<QAction*>("EditDelete")->trigger();
+    EXPECT_EQ(title->text(), "Leaching");
+
+    // On a grid cell without its editor the actions take the whole cell.
+    StringGrid* grid = Grid("HydrGrid");
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(3, 2));
+    Type("HydrGrid", 2, 3, "42");
+    Window().findChild<QAction*>("EditCut")->trigger();
+    EXPECT_EQ(scripted_.clipboard.text, "42");
+    EXPECT_EQ(grid->Cell(2, 3), "");
+}
+
+}  // namespace
+}  // namespace vantorel::test

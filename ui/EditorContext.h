@@ -1,0 +1,60 @@
+#pragma once
+// What every group editor works with: the model state, the window's services and flags, the
+// Input page's controls and the workflow that moves on after a Save or a Cancel.
+
+#include <functional>
+#include <string>
+
+#include <QString>
+
+#include "model/ModelState.h"
+#include "ui/InputControls.h"
+#include "ui/Platform.h"
+#include "ui/Workflow.h"
+
+namespace vantorel {
+
+// The windows besides the main window, created with it.
+struct SmallWindows {
+    QWidget* CloseForm = nullptr;
+    QWidget* AlfaForm = nullptr;
+    QWidget* DrainForm = nullptr;
+};
+
+struct EditorContext {
+    ModelState& state;
+    WindowServices& services;
+    InputControls& c;
+    WindowFlags& flags;
+    Workflow& workflow;
+    SmallWindows& windows;
+
+    InputData& Data() const { return state.Input; }
+    void Message(const std::string& text) const { services.dialogs.ShowMessage(text); }
+    // Where an editor has two messages, the first is for free mode, the second for sequence mode.
+    void ModeMessage(const std::string& free_mode, const std::string& sequence_mode) const {
+        Message(flags.AllGroupsChecked ? free_mode : sequence_mode);
+    }
+};
+
+// Runs an editor's action. A text that is not a number ends it where it stands, in the toolkit's
+// error box; what was stored before stays stored.
+void RunEditorAction(ErrorBoxes& errors, const std::function<void()>& action);
+
+// Numbers and texts between the controls and the data set.
+double EditorNumber(const QString& text);
+int32_t EditorWholeNumber(const QString& text);
+QString NumberText(double value);
+QString StepNumberText(int64_t step);
+// Titles are single-byte text in the files.
+std::string TitleFromEditor(const QString& text);
+QString TitleToEditor(const std::string& title);
+
+// Writes the step numbers 1..steps into column 0 of a time-step grid.
+void NumberGridRows(StringGrid& grid, int steps);
+
+// The largest number of time steps the editors and grids take: far beyond any field study,
+// and small enough for every series and grid to be held.
+inline constexpr int32_t MaxEditorTimeSteps = 1000000;
+
+}  // namespace vantorel

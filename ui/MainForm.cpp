@@ -1,0 +1,245 @@
+#include "ui/MainForm.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QGridLayout>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "model/NumberText.h"
+#include "ui/ControlFactory.h"
+#include "ui/HelpPages.h"
+#include "ui/QtPlatform.h"
+
+namespace vantorel {
+
+namespace {
+
+constexpr int GridRowsAtStart = 11;
+
+}  // namespace
+
+TMainForm::TMainForm(WindowServices& services)
+    : services_(services),
+      workflow_(c_, flags_, state_.Input),
+      context_{state_, services_, c_, flags_, workflow_, windows_},
+      general_(context_),
+      hydrology_(context_),
+      soil_(context_),
+      salinity_(context_),
+      drainage_(context_),
+      conditions_(context_),
+      rice_(context_),
+      paste_(context_),
+      edit_actions_(services.clipboard) {
+    setObjectName("MainForm");
+    setWindowTitle("Vantorel, drainage, water table, and soil salinity modelator ");
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
+    QFont form_font("MS Sans Serif", 8);
+    form_font.setStyleHint(QFont::SansSerif);
+    setFont(form_font);
+    resize(798, 648);
+    BuildMenu();
+
+    PageControl = new QTabWidget;
+    PageControl->setObjectName("PageControl");
+    IntroTab = BuildIntroPage();
+    MathTab = BuildMathPage();
+    FigTab = BuildFigurePage();
+    PageControl->addTab(IntroTab, "Intro");
+    PageControl->addTab(MathTab, "Math");
+    PageControl->addTab(FigTab, "Figure");
+    PageControl->addTab(BuildInputPage(), "Input");
+    PageControl->addTab(BuildOutputPage(out_, services_.clipboard), "Output");
+    PageControl->addTab(BuildGraphsPage(graphs_), "Graphs");
+    setCentralWidget(PageControl);
+    paste_.Connect();
+    connect(PageControl, &QTabWidget::currentChanged, this, [this](int index) { PageShown(index); });
+    FormCreate();
+}
+
+void TMainForm::SetSmallWindows(QWidget* close_form, QWidget* alfa_form, QWidget* drain_form) {
+    windows_.CloseForm = close_form;
+    windows_.AlfaForm = alfa_form;
+    windows_.DrainForm = drain_form;
+}
+
+void TMainForm::BuildMenu() {
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("EditMenu");
+    edit_actions_.AddTo(*edit);
+}
+
+QWidget* TMainForm::BuildInputPage() {
+    auto* page = new QWidget;
+    page->setObjectName("InpTab");
+    c_.InpTab = page;
+    c_.FileLabel = MakeLabel("FileLabel", "File :");
+    c_.NameLabel = MakeLabel("NameLabel", QString());
+    c_.NameLabel->setMinimumHeight(c_.NameLabel->fontMetrics().lineSpacing() + 4);
+    // A long path must not widen the window.
+    c_.NameLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
+    c_.InputPanel = MakePanel("InputPanel", "Enter/change input");
+    auto* groups = new QVBoxLayout(c_.InputPanel);
+    struct GroupButton {
+        QPushButton*& button;
+        const char* name;
+        const char* caption;
+    };
+    const GroupButton group_buttons[] = {
+        {c_.GenOpenButton, "GenOpenButton", "General data"},
+        {c_.HydrOpenButton, "HydrOpenButton", "Hydrological data"},
+        {c_.DWTopenButton, "DWTopenButton", "Water table data"},
+        {c_.SoilOpenButton, "SoilOpenButton", "Soil properties"},
+        {c_.SaltOpenButton, "SaltOpenButton", "Soil salinity data"},
+        {c_.DrainOpenButton, "DrainOpenButton", "Drainage system "},
+        {c_.CondOpenButton, "CondOpenButton", "Initial and boundary conditions"},
+        {c_.RiceOpenButton, "RiceOpenButton", "Rice cropping details"},
+    };
+    for (const GroupButton& group : group_buttons) {
+        group.button = MakeButton(group.name, group.caption);
+        groups->addWidget(group.button);
+        QPushButton* button = group.button;
+        connect(button, &QPushButton::clicked, this, [this, button] { workflow_.OpenGroup(button); });
+    }
+    c_.OpenInpButton = MakeButton("OpenInpButton", "Open input");
+    c_.SaveAllButton = MakeButton("SaveAllButton", "Save all - Run");
+    c_.SaveAllButton->setEnabled(false);
+    c_.ReStartButton = MakeButton("ReStartButton", "Restart");
+    c_.ProgressBar1 = new QProgressBar;
+    c_.ProgressBar1->setObjectName("ProgressBar1");
+    c_.ProgressBar1->setRange(0, 10);
+    c_.ProgressBar1->setTextVisible(false);
+    c_.ProgressBar1->hide();
+    connect(c_.OpenInpButton, &QPushButton::clicked, this, [this] { OpenInpButtonClick(); });
+    connect(c_.SaveAllButton, &QPushButton::clicked, this, [this] { SaveAllButtonClick(); });
+    connect(c_.ReStartButton, &QPushButton::clicked, this, [this] { ReStartButtonClick(); });
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(c_.InputPanel);
+    left->addSpacing(12);
+    left->addWidget(c_.OpenInpButton);
+    left->addWidget(c_.SaveAllButton);
+    left->addWidget(c_.ReStartButton);
+    left->addStretch(1);
+    left->addWidget(c_.ProgressBar1);
+
+    // The group panels share one place; at most one is visible.
+    auto* panels = new QWidget;
+    panels->setObjectName("GroupPanelArea");
+    auto* stack = new QGridLayout(panels);
+    stack->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* panel : std::initializer_list<QWidget*>{
+             general_.Build(), hydrology_.BuildHydrPanel(), hydrology_.BuildDWTPanel(), soil_.BuildPanel(1),
+             soil_.BuildPanel(2), soil_.BuildPanel(3), salinity_.BuildPanel(1), salinity_.BuildPanel(2),
+             salinity_.BuildPanel(3), drainage_.Build(), conditions_.Build(), rice_.Build()}) {
+        stack->addWidget(panel, 0, 0);
+    }
+
+    auto* layout = new QGridLayout(page);
+    auto* file_row = new QHBoxLayout;
+    file_row->addWidget(c_.FileLabel);
+    file_row->addWidget(c_.NameLabel, 1);
+    layout->addLayout(file_row, 0, 0, 1, 2);
+    layout->addLayout(left, 1, 0);
+    layout->addWidget(panels, 1, 1);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(1, 1);
+    c_.InputPanel->setFixedWidth(190);
+    return page;
+}
+
+void TMainForm::FormCreate() {
+    InputData& d = state_.Input;
+    SetDialogDirectories(PathFromQt(QDir::currentPath()), true);
+
+    StringGrid& hydrology = *c_.HydrGrid;
+    hydrology.SetCell(0, 0, "Serial Nr");
+    for (int column = 1; column <= 4; ++column) hydrology.SetCell(column, 0, "mm/timestep");
+    c_.DWTGrid->SetCell(0, 0, "Serial Nr");
+    c_.DWTGrid->SetCell(1, 0, "   m");
+    c_.DischGrid->SetCell(0, 0, "Time step");
+    c_.DischGrid->SetCell(1, 0, "mm/timestep");
+    c_.SaltGrid[0]->SetCell(0, 0, "Serial Nr");
+    c_.SaltGrid[1]->SetCell(0, 0, QString());
+    c_.SaltGrid[2]->SetCell(0, 0, QString());
+    for (StringGrid* salinity : c_.SaltGrid) {
+        for (int column = 1; column <= 3; ++column) salinity->SetCell(column, 0, "(dS/m)");
+    }
+    c_.SaltGrid[1]->SetCell(4, 0, "dS/m");
+    c_.SaltGrid[2]->SetCell(4, 0, "dS/m");
+    c_.SaltGrid[2]->SetCell(5, 0, "dS/m");
+
+    d.NrTimeStepsSaved = GridRowsAtStart;
+    d.NrTimeSteps = GridRowsAtStart;
+    for (StringGrid* grid : c_.TimeStepGrids()) grid->SetRowCount(GridRowsAtStart + 1);
+    c_.NrTstEdit->setText("11");
+    c_.TstCombo->setCurrentIndex(1);
+    c_.LayersCombo->setCurrentIndex(0);
+    for (StringGrid* grid : c_.TimeStepGrids()) NumberGridRows(*grid, GridRowsAtStart);
+    for (int row = 1; row <= GridRowsAtStart; ++row) {
+        for (int column = 1; column <= 4; ++column) hydrology.SetCell(column, row, QString());
+        c_.DWTGrid->SetCell(1, row, "-");
+        c_.DischGrid->SetCell(1, row, "-");
+        for (StringGrid* salinity : c_.SaltGrid) {
+            for (int column = 1; column <= 3; ++column) salinity->SetCell(column, row, QString());
+        }
+    }
+
+    flags_.AllGroupsChecked = false;
+    flags_.OutputAvailable = false;
+    flags_.SoilDataComplete = true;
+    d.DrainPresent = false;
+    d.RicePresent = false;
+    // The two choices on screen follow the data set, so that a later Save stores what is shown.
+    c_.DrainPresentCombo->setCurrentIndex(0);
+    drainage_.DrainPresentComboChange();
+    c_.RiceCombo->setCurrentIndex(0);
+    rice_.RiceComboChange();
+
+    c_.FileLabel->hide();
+    c_.NameLabel->clear();
+    workflow_.HideGroupPanels();
+    flags_.DrainPresentIndex = 0;
+    d.LayerIndex = 0;
+    d.InfCap = 100;
+    d.RiceTransp = 40;
+    SetDecimalSeparator('.');
+    PageControl->setCurrentWidget(IntroTab);
+}
+
+void TMainForm::PageShown(int index) {
+    QWidget* page = PageControl->widget(index);
+    if (page == MathTab) MathTabShow();
+    if (page == c_.InpTab) InpTabShow();
+}
+
+void TMainForm::MathTabShow() { flags_.AllGroupsChecked = false; }
+
+void TMainForm::InpTabShow() {
+    if (windows_.AlfaForm && windows_.AlfaForm->isVisible()) windows_.AlfaForm->hide();
+    workflow_.HideGroupPanels();
+    c_.GenPanel->show();
+    c_.GenOpenButton->setEnabled(true);
+    for (QPushButton* button : {c_.HydrOpenButton, c_.DWTopenButton, c_.SaltOpenButton, c_.SoilOpenButton,
+                                c_.DrainOpenButton, c_.CondOpenButton, c_.RiceOpenButton}) {
+        button->setEnabled(flags_.AllGroupsChecked);
+    }
+}
+
+void TMainForm::SetDialogDirectories(const std::string& directory, bool output_dialog_too) {
+    input_open_dialog_.initial_directory = directory;
+    input_save_dialog_.initial_directory = directory;
+    if (output_dialog_too) output_open_dialog_.initial_directory = directory;
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (!windows_.CloseForm) return;
+    windows_.CloseForm->show();
+    windows_.CloseForm->raise();
+    windows_.CloseForm->activateWindow();
+}
+
+}  // namespace vantorel

@@ -1,0 +1,90 @@
+#pragma once
+// The main window: six pages, the Edit menu, and the Input page where a data set is built in eight
+// groups or opened from a file, then saved and calculated ("Save all - Run").
+
+#include <QMainWindow>
+#include <QTabWidget>
+
+#include <string>
+
+#include "model/ModelState.h"
+#include "ui/ConditionsEditor.h"
+#include "ui/DrainageEditor.h"
+#include "ui/EditActions.h"
+#include "ui/EditorContext.h"
+#include "ui/GeneralEditor.h"
+#include "ui/GraphsPage.h"
+#include "ui/GridPaste.h"
+#include "ui/HydrologyEditors.h"
+#include "ui/OutputPage.h"
+#include "ui/RiceEditor.h"
+#include "ui/SalinityEditors.h"
+#include "ui/SoilEditors.h"
+
+namespace vantorel {
+
+class TMainForm : public QMainWindow {
+public:
+    explicit TMainForm(WindowServices& services);
+
+    // The closing window, the calculator and the explanation window, created after this one.
+    void SetSmallWindows(QWidget* close_form, QWidget* alfa_form, QWidget* drain_form);
+
+    ModelState& State() { return state_; }
+    const WindowFlags& Flags() const { return flags_; }
+    const FileDialogSettings& InputOpenDialog() const { return input_open_dialog_; }
+    const FileDialogSettings& InputSaveDialog() const { return input_save_dialog_; }
+    const FileDialogSettings& OutputOpenDialog() const { return output_open_dialog_; }
+    Workflow& GroupWorkflow() { return workflow_; }
+
+    // Initialization, at creation and by "Restart".
+    void FormCreate();
+    void ReStartButtonClick() { FormCreate(); }
+    void MathTabShow();
+    void InpTabShow();
+    void OpenInpButtonClick();
+    void SaveAllButtonClick();
+    // "Open input" once the file is chosen.
+    void OpenInputFile(const std::string& path);
+
+protected:
+    // The main window is not closed directly: the closing window comes up instead.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenu();
+    QWidget* BuildInputPage();
+    void PageShown(int index);
+    void SetDialogDirectories(const std::string& directory, bool output_dialog_too);
+    // Writes the input file, asks for the calculation and runs it; false when it stopped.
+    bool SaveAndRun(const std::string& path);
+    void ShowResults();
+
+    ModelState state_;
+    WindowServices& services_;
+    WindowFlags flags_;
+    InputControls c_;
+    OutputControls out_;
+    GraphControls graphs_;
+    SmallWindows windows_;
+    Workflow workflow_;
+    EditorContext context_;
+    GeneralEditor general_;
+    HydrologyEditors hydrology_;
+    SoilEditors soil_;
+    SalinityEditors salinity_;
+    DrainageEditor drainage_;
+    ConditionsEditor conditions_;
+    RiceEditor rice_;
+    GridPaste paste_;
+    EditActions edit_actions_;
+    FileDialogSettings input_open_dialog_{"InputOpenDialog", "input files (*.inp)|*.inp", "inp", ""};
+    FileDialogSettings input_save_dialog_{"InputSaveDialog", "input files (*.inp)|*.inp", "inp", ""};
+    FileDialogSettings output_open_dialog_{"OutputOpenDialog", "output files (*.out)|*.out", "out", ""};
+    QTabWidget* PageControl = nullptr;
+    QWidget* IntroTab = nullptr;
+    QWidget* MathTab = nullptr;
+    QWidget* FigTab = nullptr;
+};
+
+}  // namespace vantorel

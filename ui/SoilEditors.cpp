@@ -1,0 +1,168 @@
+#include "ui/SoilEditors.h"
+
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include <array>
+#include <functional>
+
+#include "ui/ControlFactory.h"
+
+namespace vantorel {
+
+namespace {
+
+constexpr int SoilColumns = 5;
+const QStringList ColumnCaptions = {"Thickness (m)", "Total porosity (%)", "Effective (drainable) porosity (%)",
+                                    "Leaching efficiency (%)", "Initial salinity (dS/m)"};
+
+using SoilRow = std::array<double*, SoilColumns>;
+
+// The fields of each row of the soil grid of the layer count, top down.
+std::vector<SoilRow> SoilFields(InputData& d, int layers) {
+    std::vector<SoilRow> rows = {{&d.D1, &d.TP1, &d.EffPor1, &d.LE1, &d.S1init}};
+    if (layers >= 2) rows.push_back({&d.D2, &d.TP2, &d.EffPor2, &d.LE2, &d.S2init});
+    if (layers == 3) rows.push_back({&d.D3, &d.TP3, &d.EffPor3, &d.LE3, &d.S3init});
+    rows.push_back({&d.Dt, &d.TPt, &d.EffPort, &d.LEt, &d.STinit});
+    rows.push_back({&d.Da, &d.TPa, &d.EffPora, &d.LEa, &d.SAinit});
+    return rows;
+}
+
+// How an empty cell is stored.
+enum class WhenEmpty { Invalid, MinusOne };
+
+// Reads the grid column by column, top down. Returns false when an empty cell made the Save
+// invalid; that field keeps its value.
+bool ReadSoilGrid(const StringGrid& grid, const std::vector<SoilRow>& rows,
+                  const std::function<WhenEmpty(size_t row, int column)>& when_empty) {
+    bool valid = true;
+    for (int column = 0; column < SoilColumns; ++column) {
+        for (size_t row = 0; row < rows.size(); ++row) {
+            const QString text = grid.Cell(column, static_cast<int>(row));
+            if (!text.isEmpty()) {
+                *rows[row][column] = EditorNumber(text);
+            } else if (when_empty(row, column) == WhenEmpty::MinusOne) {
+                *rows[row][column] = -1;
+            } else {
+                valid = false;
+            }
+        }
+    }
+    return valid;
+}
+
+}  // namespace
+
+QGroupBox* SoilEditors::BuildPanel(int layers) {
+    InputControls& c = x_.c;
+    const int slot = LayerSlot(layers);
+    static const char* const panel_names[] = {"Soil1Panel", "Soil2Panel", "Soil3Panel"};
+    static const char* const grid_names[] = {"Soil1Grid", "Soil2Grid", "Soil3Grid"};
+    static const char* const save_names[] = {"Soil1SaveButton", "Soil2SaveButton", "Soil3SaveButton"};
+    static const char* const quit_names[] = {"Soil1QuitButton", "Soil2QuitButton", "Soil3QuitButton"};
+    static const QStringList row_captions[] = {
+        {"Root zone", "Transition zone", "Aquifer"},
+        {"1st layer", "2nd layer", "Transition zone", "Aquifer"},
+        {"1st layer", "2nd layer", "3rd layer", "Transition zone", "Aquifer"},
+    };
+
+    QGroupBox* panel = MakePanel(panel_names[slot], "Soil properties");
+    auto* layout = new QVBoxLayout(panel);
+    StringGrid* grid = MakeGrid(grid_names[slot],
+                                {SoilColumns, layers + 2, 0, 0, {84, 84, 84, 84, 84}, ColumnCaptions, row_captions[slot], 3},
+                                x_.services.clipboard);
+    grid->setMaximumHeight(grid->horizontalHeader()->height() + (layers + 2) * grid->rowHeight(0) + 4);
+    QPushButton* save = MakeButton(save_names[slot], "Save");
+    QPushButton* quit = MakeButton(quit_names[slot], "Cancel");
+    quit->setEnabled(false);
+    layout->addWidget(grid);
+    layout->addStretch(1);
+    layout->addWidget(PanelButtons(save, quit));
+
+    c.SoilPanel[slot] = panel;
+    c.SoilGrid[slot] = grid;
+    c.SoilSaveButton[slot] = save;
+    c.SoilQuitButton[slot] = quit;
+    QObject::connect(save, &QPushButton::clicked, [this, layers] {
+        if (layers == 1) Soil1SaveButtonClick();
+        if (layers == 2) Soil2SaveButtonClick();
+        if (layers == 3) Soil3SaveButtonClick();
+    });
+    QObject::connect(quit, &QPushButton::clicked, [this, layers] { SoilQuitButtonClick(layers); });
+    return panel;
+}
+
+void SoilEditors::Soil1SaveButtonClick() {
+    RunEditorAction(x_.services.errors, [this] { Save1(); });
+}
+
+void SoilEditors::Soil2SaveButtonClick() {
+    RunEditorAction(x_.services.errors, [this] { Save2(); });
+}
+
+void SoilEditors::Soil3SaveButtonClick() {
+    RunEditorAction(x_.services.errors, [this] { Save3(); });
+}
+
+void SoilEditors::Save1() {
+    InputData& d = x_.Data();
+    const bool valid = ReadSoilGrid(*x_.c.SoilGrid[0], SoilFields(d, 1), [](size_t, int column) {
+        return column == 4 ? WhenEmpty::MinusOne : WhenEmpty::Invalid;
+    });
+    if (!valid) {
+        x_.Message("There are invalid values. Please adjust.");
+        return;
+    }
+    x_.ModeMessage("The data on Soil properties were saved.", "The soil data were saved. Continue with the Salinity data ..");
+    x_.state.Run.Dr = d.D1;
+    x_.flags.SoilDataComplete = true;
+    x_.c.SaltGrid[0]->SetRowCount(d.NrTimeStepsSaved + 1);
+    x_.workflow.AfterSave(GroupPanel::Soil1);
+}
+
+void SoilEditors::Save2() {
+    InputData& d = x_.Data();
+    const bool valid = ReadSoilGrid(*x_.c.SoilGrid[1], SoilFields(d, 2), [](size_t row, int column) {
+        const bool second_layer_efficiency = row == 1 && column == 3;
+        return column == 4 || second_layer_efficiency ? WhenEmpty::MinusOne : WhenEmpty::Invalid;
+    });
+    if (!valid) {
+        x_.Message("There are invalid values. Please adjust.");
+        return;
+    }
+    x_.ModeMessage("The soil data were saved.", "The soil data were saved. Continue with the Salinity data ..");
+    if (x_.flags.AllGroupsChecked) x_.c.SaveAllButton->setEnabled(true);
+    x_.state.Run.Dr = d.D1 + d.D2;
+    x_.flags.SoilDataComplete = true;
+    x_.c.SaltGrid[1]->SetRowCount(d.NrTimeStepsSaved + 1);
+    x_.workflow.AfterSave(GroupPanel::Soil2);
+}
+
+void SoilEditors::Save3() {
+    InputData& d = x_.Data();
+    const std::vector<SoilRow> rows = SoilFields(d, 3);
+    ReadSoilGrid(*x_.c.SoilGrid[2], rows, [](size_t, int) { return WhenEmpty::MinusOne; });
+    static const char* const zone_names[] = {"1st layer", "2nd layer", "3rd layer", "transition zone", "aquifer"};
+    for (size_t row = 0; row < rows.size(); ++row) {
+        // Thickness, total porosity and effective porosity must be given; -1 is a missing value.
+        if (*rows[row][0] == -1 || *rows[row][1] == -1 || *rows[row][2] == -1) {
+            x_.Message(std::string("The soil data for the ") + zone_names[row] +
+                       " are not complete. Calculations cannot be done");
+            x_.flags.SoilDataComplete = false;
+            return;
+        }
+    }
+    x_.ModeMessage("The soil data were saved.", "The soil data were saved. Continue with the soil salinity data.");
+    if (x_.flags.AllGroupsChecked) x_.c.SaveAllButton->setEnabled(true);
+    x_.state.Run.Dr = d.D1 + d.D2 + d.D3;
+    x_.flags.SoilDataComplete = true;
+    x_.c.SaltGrid[2]->SetRowCount(d.NrTimeStepsSaved + 1);
+    x_.workflow.AfterSave(GroupPanel::Soil3);
+}
+
+void SoilEditors::SoilQuitButtonClick(int layers) {
+    static const GroupPanel panels[] = {GroupPanel::Soil1, GroupPanel::Soil2, GroupPanel::Soil3};
+    x_.workflow.AfterCancel(panels[LayerSlot(layers)]);
+}
+
+}  // namespace vantorel
