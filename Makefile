@@ -2,13 +2,15 @@
 
 BUILD_DIR      ?= build
 SANITIZE_DIR   ?= build-sanitize
+FUZZ_DIR       ?= build-fuzz
+FUZZ_SECONDS   ?= 180
 JOBS           ?= $(shell nproc)
 CMAKE_GENERATOR = $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 EXAMPLE        ?= examples/monthly-drained-field.inp
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: deps configure build test run gui screenshots sanitize bench clean
+.PHONY: deps configure build test run gui screenshots sanitize fuzz-build fuzz fuzz-replay bench clean
 
 deps:
 	@scripts/install-deps
@@ -48,8 +50,20 @@ sanitize: deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest -j $(JOBS) --output-on-failure --timeout 1200
 
+# The fuzz targets need clang and libFuzzer, so they have a build tree of their own.
+fuzz-build: deps
+	@cmake -S . -B $(FUZZ_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DVANTOREL_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+
+fuzz: fuzz-build
+	@scripts/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+fuzz-replay: fuzz-build
+	@scripts/run-fuzzers $(FUZZ_DIR) 60
+
 bench: build
 	@$(BUILD_DIR)/bench/vantorel_bench
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -21,8 +21,8 @@ public:
     // output file that cannot be written) shows one message, sets CalcStopped and writes nothing.
     void RunCalculation();
 
-    // Shows the message of the first value that would make the run divide by zero or give
-    // nonsense, and returns false; changes nothing.
+    // Shows the message of the first value that would make the run divide by zero, read past the
+    // end of a series or give nonsense, and returns false; changes nothing.
     bool CheckRunData();
     // Converts the data set to run units, counts the measured salinities, allocates the result
     // series and computes the run's constants.
@@ -49,6 +49,8 @@ public:
     void SetOutputPath(std::string path) { output_path_ = std::move(path); }
 
 private:
+    // The step length, the layer count and the number of time steps that the series cover.
+    bool CheckRunCounts();
     // The optimization choices at their three points of the run.
     void DrainageStage();
     void LeachingStage();

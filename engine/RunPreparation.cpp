@@ -1,6 +1,8 @@
 // Run preparation and unit conversion: from the data set as entered to the run's units and back.
 
+#include <algorithm>
 #include <array>
+#include <string>
 
 #include "engine/Engine.h"
 
@@ -28,7 +30,35 @@ double StoredWater(double thickness, double total_porosity) {
 
 }  // namespace
 
+// Counts that neither the editors nor a file that loads can give: the run allocates by them and reads
+// every series up to the number of time steps.
+bool Engine::CheckRunCounts() {
+    const InputData& d = state_.Input;
+    if (d.Ts < 1 || d.Ts > LongestTimeStep) {
+        dialogs_.ShowMessage("The step length of " + std::to_string(d.Ts) + " days is not between 1 and " +
+                             std::to_string(LongestTimeStep) + ". Please adjust data.");
+        return false;
+    }
+    if (d.Is1Layer + d.Is2Layer + d.Is3Layer != 1 || d.NrLayers != (d.Is3Layer ? 3 : d.Is2Layer ? 2 : 1)) {
+        dialogs_.ShowMessage("The number of root zone layers must be 1, 2 or 3. Please adjust data.");
+        return false;
+    }
+    const size_t size = static_cast<size_t>(std::max(d.NrTimeSteps, 0)) + 1;
+    bool covered = d.NrTimeSteps >= 1;
+    for (const StepSeries* series : {&d.Rain, &d.Irrig, &d.IrrSpread, &d.ETp, &d.Sdr, &d.DwtMeas, &d.DrainMeas,
+                                     &d.S1meas, &d.S2meas, &d.S3meas, &d.STmeas, &d.SAmeas}) {
+        covered = covered && series->size() >= size;
+    }
+    if (!covered) {
+        dialogs_.ShowMessage("The data do not cover " + std::to_string(d.NrTimeSteps) +
+                             " time steps. Please check and save the hydrological data.");
+        return false;
+    }
+    return true;
+}
+
 bool Engine::CheckRunData() {
+    if (!CheckRunCounts()) return false;
     const InputData& d = state_.Input;
     std::vector<ZoneProperties> zones;
     if (d.Is1Layer) {

@@ -17,6 +17,9 @@ using StepSeries = std::vector<double>;
 inline constexpr double MissingDepthOrDischarge = -1000.0;  // DwtMeas, DrainMeas
 inline constexpr double MissingSalinity = -1.0;             // S1meas .. SAmeas, S1init .. SAinit
 
+// The longest time step, in days, that the input file and the run accept.
+inline constexpr int32_t LongestTimeStep = 366;
+
 struct InputData {
     // General data
     std::string FileName;

@@ -16,7 +16,6 @@ namespace {
 constexpr const char* OlderFileMessage =
     "This is an older input file. Please check all the data, there may be some incomplete or incorrect data.";
 constexpr const char* MissingPlaceholder = "          -    ";
-constexpr int32_t LongestStep = 366;
 
 // ---------------------------------------------------------------------------------------------
 // Writing
@@ -163,7 +162,7 @@ void ReadHeader(FieldReader& r, InputData& d, bool& older_layout) {
                                                                          r.LinesLeft(), INT32_MAX - 1)));
     r.NextLine();
     r.Skip(28);
-    const int32_t step_length = ReadCount(r, "step length", 1, LongestStep);
+    const int32_t step_length = ReadCount(r, "step length", 1, LongestTimeStep);
     r.NextLine();
     r.Skip(28);
     const int32_t layers = ReadCount(r, "number of root zone layers", 1, 3);
@@ -171,7 +170,9 @@ void ReadHeader(FieldReader& r, InputData& d, bool& older_layout) {
     d.NrTimeSteps = steps;
     d.NrTimeStepsSaved = steps;
     d.Ts = step_length;
-    d.NrLayers = layers;
+    // The flags follow the count at once (line 16 sets both again), so that a load that fails in
+    // between leaves them agreeing.
+    SetLayerCount(d, layers);
     d.LayerIndex = layers - 1;
     ResizeLoadedSeries(d);
     r.NextLine();

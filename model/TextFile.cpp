@@ -20,12 +20,15 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 }  // namespace
 
 std::vector<std::string> ReadTextFileLines(const std::string& path) {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK the opening of a pipe would wait for a writer.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0) throw FileError("The file " + path + " could not be opened: " + SystemReason() + ".");
     struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || S_ISDIR(status.st_mode)) {
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
-        throw FileError("The file " + path + " could not be read: it is a folder.");
+        // A pipe or a device such as /dev/zero may never end.
+        throw FileError("The file " + path + " could not be read: " +
+                        (S_ISDIR(status.st_mode) ? "it is a folder." : "it is not a regular file."));
     }
     std::string content;
     char buffer[65536];
@@ -132,8 +135,11 @@ void AtomicFileWriter::Commit() const {
     const auto fail = [this](const std::string& reason) {
         throw FileError("The file " + path_ + " could not be written: " + reason + ".");
     };
+    // A rename would put the file in place of a folder, a pipe or a device such as /dev/null.
     struct stat status {};
-    if (::stat(path_.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) fail("it is a folder");
+    if (::stat(path_.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        fail(S_ISDIR(status.st_mode) ? "it is a folder" : "it is not a regular file");
+    }
 
     std::string temporary = path_ + ".XXXXXX";
     const int descriptor = ::mkstemp(temporary.data());

@@ -20,18 +20,21 @@
 
 namespace vantorel {
 
-namespace {
+const std::vector<OptionSpec>& RunnerOptions() {
+    static const std::vector<OptionSpec> options = {
+        {"help", false, false},          {"check", false, false},        {"resave", true, false},
+        {"output", true, false},         {"drainage-opt", true, false},  {"fit-choice", true, false},
+        {"leaching-opt", true, false},   {"yes", false, false},          {"tables", true, false},
+        {"no-run", false, false},        {"graphs", true, false},        {"graph-format", true, false},
+        {"drain-factors", false, false}, {"drain-spacing", false, false},
+        {"ka", true, false},             {"kb", true, false},            {"depth-below", true, false},
+        {"perimeter", true, false},      {"porosity", true, false},      {"spacing", true, true},
+        {"discharge", true, false},      {"head", true, false},
+    };
+    return options;
+}
 
-const std::vector<OptionSpec> Options = {
-    {"help", false, false},          {"check", false, false},        {"resave", true, false},
-    {"output", true, false},         {"drainage-opt", true, false},  {"fit-choice", true, false},
-    {"leaching-opt", true, false},   {"yes", false, false},          {"tables", true, false},
-    {"no-run", false, false},        {"graphs", true, false},        {"graph-format", true, false},
-    {"drain-factors", false, false}, {"drain-spacing", false, false},
-    {"ka", true, false},             {"kb", true, false},            {"depth-below", true, false},
-    {"perimeter", true, false},      {"porosity", true, false},      {"spacing", true, true},
-    {"discharge", true, false},      {"head", true, false},
-};
+namespace {
 
 constexpr const char* HelpText = R"(Usage: vantorel-run [OPTIONS] FILE.inp
 
@@ -155,7 +158,7 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
     CommandLine line;
     QuestionAnswers answers;
     try {
-        line = ParseCommandLine(args, Options);
+        line = ParseCommandLine(args, RunnerOptions());
         answers = QuestionAnswers::FromCommandLine(line);
     } catch (const UsageError& error) {
         return UsageFailure(error.what(), err);

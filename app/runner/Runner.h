@@ -5,12 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "app/runner/CommandLine.h"
+
 namespace vantorel {
 
 // Exit statuses of vantorel-run.
 inline constexpr int ExitOk = 0;
 inline constexpr int ExitRunFailed = 1;  // the run stopped or was refused, or an export failed
 inline constexpr int ExitBadInput = 2;   // the input cannot be read or the options are wrong
+
+// The options vantorel-run takes.
+const std::vector<OptionSpec>& RunnerOptions();
 
 // Runs vantorel-run with the arguments after the program name; returns the exit status.
 int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
