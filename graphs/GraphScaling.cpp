@@ -38,6 +38,23 @@ struct ZoneSet {
     bool layer1 = false, layer2 = false, layer3 = false, below = false;
 };
 
+// The top of a water-table or salinity axis: from 10 to below 25 a multiple of 4 with a tick every
+// 4, below 10 a whole number with a tick every unit; then at least 5 ticks, doubled up to twice.
+void RoundValueAxis(GraphAxes& a) {
+    if (a.YMaxScaled >= 10) {
+        if (a.YMaxScaled < 25) {
+            a.YTop = Rnd((a.YMaxScaled + 2) / 4) * 4;
+            a.YTicks = (a.YTop - a.YBottom) / 4;
+        }
+    } else {
+        a.YTop = Rnd(a.YMaxScaled + 0.5);
+        a.YTicks = a.YTop - a.YBottom;
+    }
+    for (int twice = 0; twice < 2; ++twice) {
+        if (a.YTicks < 5) a.YTicks *= 2;
+    }
+}
+
 }  // namespace
 
 void GraphScaling::ScaleTimeAxis() {
@@ -227,18 +244,7 @@ void GraphScaling::ScaleWaterTableAxes() {
     }
     a.YDecimals = 1;
     a.YTicks = std::min(a.YTop - a.YBottom, 10);
-    if (a.YMaxScaled >= 10) {
-        if (a.YMaxScaled < 25) {
-            a.YTop = Rnd((a.YMaxScaled + 2) / 4) * 4;
-            a.YTicks = (a.YTop - a.YBottom) / 4;
-        }
-    } else {
-        a.YTop = Rnd(a.YMaxScaled + 0.5);
-        a.YTicks = a.YTop - a.YBottom;
-    }
-    for (int twice = 0; twice < 2; ++twice) {
-        if (a.YTicks < 5) a.YTicks *= 2;
-    }
+    RoundValueAxis(a);
 
     ScaleTimeAxis();
     if (a.XTicks < 5) a.XTicks *= 2;
@@ -336,18 +342,7 @@ void GraphScaling::ScaleSalinityAxes() {
     a.YBottom = Rnd(a.YMinScaled - 0.5);
     a.YDecimals = 1;
     a.YTicks = a.YTop - a.YBottom;
-    if (a.YMaxScaled >= 10) {
-        if (a.YMaxScaled < 25) {
-            a.YTop = Rnd((a.YMaxScaled + 2) / 4) * 4;
-            a.YTicks = (a.YTop - a.YBottom) / 4;
-        }
-    } else {
-        a.YTop = Rnd(a.YMaxScaled + 0.5);
-        a.YTicks = a.YTop - a.YBottom;
-    }
-    for (int twice = 0; twice < 2; ++twice) {
-        if (a.YTicks < 5) a.YTicks *= 2;
-    }
+    RoundValueAxis(a);
     if (a.YTicks > 10) a.YTicks = 10;
 
     ScaleTimeAxis();

@@ -70,17 +70,24 @@ std::string Geometry(const DrainGeometry& g) {
            " m, U = " + FormatGeneral(g.U) + " m";
 }
 
+// The conductivities, the depth of the layer below the drains and the wet perimeter, each with the
+// calculator's own check; both commands take them.
+template <typename Design>
+void ReadSoilAndDrain(const CommandLine& line, Design& design) {
+    design.Ka = RequiredNumber(line, "ka");
+    CheckField(CalculatorField::Ka, design.Ka);
+    design.Kb = RequiredNumber(line, "kb");
+    CheckField(CalculatorField::Kb, design.Kb);
+    design.D = RequiredNumber(line, "depth-below");
+    CheckField(CalculatorField::D, design.D);
+    design.U = RequiredNumber(line, "perimeter");
+    CheckField(CalculatorField::U, design.U);
+}
+
 int PrintFactors(const CommandLine& line, std::ostream& out) {
     CheckOnlyOptions(line, "drain-factors", FactorsOptions);
     DrainGeometry g;
-    g.Ka = RequiredNumber(line, "ka");
-    CheckField(CalculatorField::Ka, g.Ka);
-    g.Kb = RequiredNumber(line, "kb");
-    CheckField(CalculatorField::Kb, g.Kb);
-    g.D = RequiredNumber(line, "depth-below");
-    CheckField(CalculatorField::D, g.D);
-    g.U = RequiredNumber(line, "perimeter");
-    CheckField(CalculatorField::U, g.U);
+    ReadSoilAndDrain(line, g);
     g.P = RequiredNumber(line, "porosity");
     CheckPorosity(g.P);
     if (!line.Has("spacing")) throw Refusal{"--spacing is missing"};
@@ -112,14 +119,7 @@ int PrintFactors(const CommandLine& line, std::ostream& out) {
 int PrintSpacing(const CommandLine& line, std::ostream& out, std::ostream& err) {
     CheckOnlyOptions(line, "drain-spacing", SpacingOptions);
     SpacingDesign design;
-    design.Ka = RequiredNumber(line, "ka");
-    CheckField(CalculatorField::Ka, design.Ka);
-    design.Kb = RequiredNumber(line, "kb");
-    CheckField(CalculatorField::Kb, design.Kb);
-    design.D = RequiredNumber(line, "depth-below");
-    CheckField(CalculatorField::D, design.D);
-    design.U = RequiredNumber(line, "perimeter");
-    CheckField(CalculatorField::U, design.U);
+    ReadSoilAndDrain(line, design);
     design.Q = RequiredNumber(line, "discharge");
     if (!(design.Q > 0)) throw Refusal{"The design discharge Q should be greater than zero"};
     design.H = RequiredNumber(line, "head");

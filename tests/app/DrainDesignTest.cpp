@@ -8,23 +8,15 @@
 #include <sstream>
 
 #include "app/runner/Runner.h"
+#include "tests/app/RunTool.h"
 #include "engine/HooghoudtFactors.h"
 #include "model/NumberText.h"
 
 namespace vantorel {
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunTool(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = RunVantorel(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::RunTool;
+using Result = test::ToolResult;
 
 const std::vector<std::string> Geometry = {"--ka=0.8", "--kb=1.5", "--depth-below=5", "--perimeter=0.6"};
 

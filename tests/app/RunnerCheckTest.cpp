@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/runner/Runner.h"
+#include "tests/app/RunTool.h"
 #include "model/InputFile.h"
 #include "tests/support/DataSets.h"
 #include "tests/support/TempDir.h"
@@ -12,17 +13,8 @@
 namespace vantorel {
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunTool(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = RunVantorel(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::RunTool;
+using Result = test::ToolResult;
 
 class RunnerCheckTest : public ::testing::Test {
 protected:
