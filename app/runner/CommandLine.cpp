@@ -15,7 +15,7 @@ const std::vector<std::string>& CommandLine::Values(const std::string& name) con
     return found == values.end() ? none : found->second;
 }
 
-CommandLine ParseCommandLine(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs) {
+CommandLine ParseCommandLine(const std::vector<std::string>& args, const std::vector<OptionDefinition>& definitions) {
     CommandLine result;
     bool options_ended = false;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -31,11 +31,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const std::ve
         }
         const size_t equals = arg.find('=');
         const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-        const auto spec = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == name; });
-        if (spec == specs.end()) throw UsageError("unknown option '--" + name + "'");
-        if (result.Has(name) && !spec->repeatable) throw UsageError("option '--" + name + "' is given twice");
+        const auto option = std::find_if(definitions.begin(), definitions.end(), [&](const OptionDefinition& s) { return s.name == name; });
+        if (option == definitions.end()) throw UsageError("unknown option '--" + name + "'");
+        if (result.Has(name) && !option->repeatable) throw UsageError("option '--" + name + "' is given twice");
         std::vector<std::string>& values = result.values[name];
-        if (!spec->takes_value) {
+        if (!option->takes_value) {
             if (equals != std::string::npos) throw UsageError("option '--" + name + "' takes no value");
             continue;
         }

@@ -8,7 +8,7 @@
 
 namespace vantorel {
 
-struct OptionSpec {
+struct OptionDefinition {
     std::string name;
     bool takes_value = false;
     bool repeatable = false;
@@ -31,6 +31,6 @@ public:
 };
 
 // Throws UsageError.
-CommandLine ParseCommandLine(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs);
+CommandLine ParseCommandLine(const std::vector<std::string>& args, const std::vector<OptionDefinition>& definitions);
 
 }  // namespace vantorel

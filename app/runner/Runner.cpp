@@ -20,8 +20,8 @@
 
 namespace vantorel {
 
-const std::vector<OptionSpec>& RunnerOptions() {
-    static const std::vector<OptionSpec> options = {
+const std::vector<OptionDefinition>& RunnerOptions() {
+    static const std::vector<OptionDefinition> options = {
         {"help", false, false},          {"check", false, false},        {"resave", true, false},
         {"output", true, false},         {"drainage-opt", true, false},  {"fit-choice", true, false},
         {"leaching-opt", true, false},   {"yes", false, false},          {"tables", true, false},

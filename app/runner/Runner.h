@@ -15,7 +15,7 @@ inline constexpr int ExitRunFailed = 1;  // the run stopped or was refused, or a
 inline constexpr int ExitBadInput = 2;   // the input cannot be read or the options are wrong
 
 // The options vantorel-run takes.
-const std::vector<OptionSpec>& RunnerOptions();
+const std::vector<OptionDefinition>& RunnerOptions();
 
 // Runs vantorel-run with the arguments after the program name; returns the exit status.
 int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -5,10 +5,10 @@
 namespace vantorel {
 namespace {
 
-const std::vector<OptionSpec> Specs = {{"check", false, false}, {"output", true, false}, {"spacing", true, true}};
+const std::vector<OptionDefinition> Definitions = {{"check", false, false}, {"output", true, false}, {"spacing", true, true}};
 
 TEST(CommandLineTest, ValuedOptionsTakeEitherForm) {
-    const CommandLine line = ParseCommandLine({"--output=a.out", "file.inp", "--spacing", "20", "--spacing=30"}, Specs);
+    const CommandLine line = ParseCommandLine({"--output=a.out", "file.inp", "--spacing", "20", "--spacing=30"}, Definitions);
     EXPECT_EQ(line.Value("output"), "a.out");
     EXPECT_EQ(line.Values("spacing"), (std::vector<std::string>{"20", "30"}));
     EXPECT_EQ(line.arguments, (std::vector<std::string>{"file.inp"}));
@@ -17,19 +17,19 @@ TEST(CommandLineTest, ValuedOptionsTakeEitherForm) {
 }
 
 TEST(CommandLineTest, ValuesMayLookLikeNumbersOrBeEmpty) {
-    const CommandLine line = ParseCommandLine({"--spacing", "-5", "--output=", "--", "--check"}, Specs);
+    const CommandLine line = ParseCommandLine({"--spacing", "-5", "--output=", "--", "--check"}, Definitions);
     EXPECT_EQ(line.Values("spacing"), (std::vector<std::string>{"-5"}));
     EXPECT_EQ(line.Value("output", "fallback"), "");
     EXPECT_EQ(line.arguments, (std::vector<std::string>{"--check"}));
 }
 
 TEST(CommandLineTest, MistakesAreUsageErrors) {
-    EXPECT_THROW(ParseCommandLine({"--unknown"}, Specs), UsageError);
-    EXPECT_THROW(ParseCommandLine({"-x"}, Specs), UsageError);
-    EXPECT_THROW(ParseCommandLine({"--check=yes"}, Specs), UsageError);
-    EXPECT_THROW(ParseCommandLine({"--output"}, Specs), UsageError);
-    EXPECT_THROW(ParseCommandLine({"--output=a", "--output=b"}, Specs), UsageError);
-    EXPECT_NO_THROW(ParseCommandLine({"-"}, Specs));
+    EXPECT_THROW(ParseCommandLine({"--unknown"}, Definitions), UsageError);
+    EXPECT_THROW(ParseCommandLine({"-x"}, Definitions), UsageError);
+    EXPECT_THROW(ParseCommandLine({"--check=yes"}, Definitions), UsageError);
+    EXPECT_THROW(ParseCommandLine({"--output"}, Definitions), UsageError);
+    EXPECT_THROW(ParseCommandLine({"--output=a", "--output=b"}, Definitions), UsageError);
+    EXPECT_NO_THROW(ParseCommandLine({"-"}, Definitions));
 }
 
 }  // namespace

@@ -22,23 +22,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             args.back() += static_cast<char>(data[i]);
         }
     }
-    const std::vector<OptionSpec>& specs = RunnerOptions();
+    const std::vector<OptionDefinition>& definitions = RunnerOptions();
     CommandLine line;
     try {
-        line = ParseCommandLine(args, specs);
+        line = ParseCommandLine(args, definitions);
     } catch (const UsageError&) {
         return 0;
     }
     if (line.arguments.size() > args.size()) fuzz::Finding("more file names than arguments");
     for (const auto& [name, values] : line.values) {
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& s : specs) {
-            if (s.name == name) spec = &s;
+        const OptionDefinition* definition = nullptr;
+        for (const OptionDefinition& s : definitions) {
+            if (s.name == name) definition = &s;
         }
-        if (!spec) fuzz::Finding("an option that is not in the table: " + name);
-        if (!spec->takes_value && !values.empty()) fuzz::Finding("a value for the flag --" + name);
-        if (spec->takes_value && values.empty()) fuzz::Finding("no value for --" + name);
-        if (!spec->repeatable && values.size() > 1) fuzz::Finding("--" + name + " taken twice");
+        if (!definition) fuzz::Finding("an option that is not in the table: " + name);
+        if (!definition->takes_value && !values.empty()) fuzz::Finding("a value for the flag --" + name);
+        if (definition->takes_value && values.empty()) fuzz::Finding("no value for --" + name);
+        if (!definition->repeatable && values.size() > 1) fuzz::Finding("--" + name + " taken twice");
     }
     try {
         QuestionAnswers::FromCommandLine(line);
