@@ -67,6 +67,9 @@ void TMainForm::BuildMenu() {
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->setObjectName("EditMenu");
     edit_actions_.AddTo(*edit);
+    // Additions beyond the six pages hang off their own menu, so the pages stay as they are.
+    AnalysisMenu = menuBar()->addMenu("&Analysis");
+    AnalysisMenu->setObjectName("AnalysisMenu");
 }
 
 QWidget* TMainForm::BuildInputPage() {

@@ -107,6 +107,7 @@ private:
     FileDialogSettings graph_save_dialog_;
     FileDialogSettings graph_open_dialog_;
     QTabWidget* PageControl = nullptr;
+    QMenu* AnalysisMenu = nullptr;
     QWidget* IntroTab = nullptr;
     QWidget* MathTab = nullptr;
     QWidget* FigTab = nullptr;
