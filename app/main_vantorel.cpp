@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/ProgramVersion.h"
+#include "ui/HelpResources.h"
 #include "ui/ProgramWindows.h"
 #include "ui/QtPlatform.h"
 #include "ui/ScreenshotTour.h"
@@ -53,6 +54,9 @@ int main(int argc, char** argv) {
         std::cerr << vantorel::WindowUsageText;
         return 2;
     }
+    // The desktop finds the window's menu entry by the first, the window frame shows the second.
+    QGuiApplication::setDesktopFileName("vantorel");
+    QApplication::setWindowIcon(vantorel::ProgramIcon());
     vantorel::MessageBoxDialogs dialogs(nullptr);
     vantorel::WindowServices services{dialogs, dialogs, files, clipboard};
     vantorel::ProgramWindows windows(services, [] { QApplication::quit(); });
