@@ -21,8 +21,8 @@ Options:
   --help         show this text
   --version      print the program's version
 
-Exit status: 0 when the window was closed (or the pictures were saved), 1 when a picture could not
-be saved, 2 when the arguments are wrong.
+Exit status: 0 when the window was closed (or the pictures were saved), 1 when the folder or a
+picture could not be written, 2 when the arguments are wrong.
 )";
 
 namespace {
