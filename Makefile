@@ -7,10 +7,11 @@ FUZZ_SECONDS   ?= 180
 JOBS           ?= $(shell nproc)
 CMAKE_GENERATOR = $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 EXAMPLE        ?= examples/monthly-drained-field.inp
+PREFIX         ?= /usr/local
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: deps configure build test run gui screenshots sanitize fuzz-build fuzz fuzz-replay bench clean
+.PHONY: deps configure build test run gui screenshots install package sanitize fuzz-build fuzz fuzz-replay bench clean
 
 deps:
 	@scripts/install-deps
@@ -40,6 +41,15 @@ gui: build
 
 screenshots:
 	@scripts/screenshot $(BUILD_DIR)/screenshots
+
+# Installs the programs, desktop entry, icon, file types, man pages and examples under PREFIX
+# (DESTDIR is honoured for staging).
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package $(BUILD_DIR)/vantorel_<version>_<arch>.deb.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 sanitize: deps
 	@cmake -S . -B $(SANITIZE_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOREL_SANITIZE=ON >/dev/null

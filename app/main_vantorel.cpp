@@ -1,23 +1,38 @@
 // vantorel: the desktop program.
 //
-//   vantorel                                   the window
+//   vantorel [FILE]                            the window, with an input or output file opened
 //   vantorel --screenshots FOLDER [FILE.inp...]   saves a picture of every page, group panel and
 //                                                 small window into FOLDER, and of the output and
 //                                                 graphs of each file's run, then ends
+//   vantorel --help | --version                answered without a display
 
 #include <QApplication>
 
 #include <csignal>
 #include <iostream>
 #include <string>
+#include <vector>
 
+#include "model/ProgramVersion.h"
+#include "ui/HelpResources.h"
 #include "ui/ProgramWindows.h"
 #include "ui/QtPlatform.h"
 #include "ui/ScreenshotTour.h"
+#include "ui/WindowCommand.h"
 
 int main(int argc, char** argv) {
     // A write beyond the file-size limit must fail as an error, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    // Answered before the window system is touched, so that they need no display.
+    const vantorel::WindowCommand asked = vantorel::ParseWindowCommand({argv + 1, argv + argc});
+    if (asked.action == vantorel::WindowCommand::Action::Help) {
+        std::cout << vantorel::WindowHelpText;
+        return 0;
+    }
+    if (asked.action == vantorel::WindowCommand::Action::Version) {
+        std::cout << vantorel::ProgramVersionLine << '\n';
+        return 0;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName("Vantorel");
     QApplication::setApplicationDisplayName("Vantorel");
@@ -25,24 +40,29 @@ int main(int argc, char** argv) {
     vantorel::QtFileDialogs files(nullptr);
     vantorel::QtClipboard clipboard;
 
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() >= 3 && arguments[1] == "--screenshots") {
+    // The toolkit has taken its own options out of the arguments by now.
+    std::vector<std::string> arguments;
+    for (const QString& argument : QApplication::arguments().mid(1)) arguments.push_back(vantorel::PathFromQt(argument));
+    const vantorel::WindowCommand command = vantorel::ParseWindowCommand(arguments);
+    if (command.action == vantorel::WindowCommand::Action::Screenshots) {
         vantorel::PrintedDialogs printed;
         vantorel::WindowServices services{printed, printed, files, clipboard};
         vantorel::ProgramWindows windows(services, [] {});
-        std::vector<std::string> input_files;
-        for (qsizetype i = 3; i < arguments.size(); ++i) input_files.push_back(vantorel::PathFromQt(arguments[i]));
-        return vantorel::RunScreenshotTour(windows, arguments[2], input_files) == 0 ? 0 : 1;
+        return vantorel::RunScreenshotTour(windows, vantorel::PathToQt(command.folder), command.inputs) == 0 ? 0 : 1;
     }
-    if (arguments.size() > 1) {
-        std::cerr << "Usage: vantorel [--screenshots FOLDER [FILE.inp...]]\n";
+    if (command.action != vantorel::WindowCommand::Action::Window) {
+        std::cerr << vantorel::WindowUsageText;
         return 2;
     }
+    // The desktop finds the window's menu entry by the first, the window frame shows the second.
+    QGuiApplication::setDesktopFileName("vantorel");
+    QApplication::setWindowIcon(vantorel::ProgramIcon());
     vantorel::MessageBoxDialogs dialogs(nullptr);
     vantorel::WindowServices services{dialogs, dialogs, files, clipboard};
     vantorel::ProgramWindows windows(services, [] { QApplication::quit(); });
     dialogs.SetParent(&windows.MainForm);
     files.SetParent(&windows.MainForm);
     windows.MainForm.show();
+    if (!command.file.empty()) windows.MainForm.OpenStartFile(command.file);
     return QApplication::exec();
 }

@@ -32,6 +32,16 @@ QString HelpText(const char* file_name) {
     return text;
 }
 
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 256}) {
+        QPixmap picture;
+        picture.loadFromData(ResourceBytes(QString(":/icons/vantorel-%1.png").arg(size)), "PNG");
+        icon.addPixmap(picture);
+    }
+    return icon;
+}
+
 QPixmap HelpPicture(const char* file_name) {
     QPixmap picture;
     picture.loadFromData(ResourceBytes(QString(":/pictures/") + file_name), "PNG");

@@ -1,6 +1,7 @@
 #pragma once
 // The help texts and pictures compiled into the program from resources/.
 
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -18,6 +19,9 @@ QPixmap HelpPicture(const char* file_name);
 // The drain geometry drawn for the calculator, a JPEG decoded by the program's libjpeg loader;
 // a null picture when it cannot be decoded.
 QImage CalculatorPicture();
+
+// The program's icon, for the window frames and the task bar.
+QIcon ProgramIcon();
 
 // The look of the introduction and of the closing window: light green, 10 pt.
 void SetHelpLook(QWidget& memo);

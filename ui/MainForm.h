@@ -52,6 +52,9 @@ public:
     void OpenOutputButtonClick();
     // "Open output" once the file is chosen.
     void OpenOutputFile(const std::string& path);
+    // The file the program was started with: an output file opens on the Output page as "Open
+    // output" would, any other file on the Input page as "Open input" would.
+    void OpenStartFile(const std::string& path);
     void SaltShowButtonClick();
     void HydrShowButtonClick();
     void SurfButtonClick();

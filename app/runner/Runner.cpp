@@ -16,6 +16,7 @@
 #include "model/InputFile.h"
 #include "model/ModelState.h"
 #include "model/OutputFileReader.h"
+#include "model/ProgramVersion.h"
 #include "model/TextFile.h"
 
 namespace vantorel {
@@ -30,6 +31,7 @@ const std::vector<OptionDefinition>& RunnerOptions() {
         {"ka", true, false},             {"kb", true, false},            {"depth-below", true, false},
         {"perimeter", true, false},      {"porosity", true, false},      {"spacing", true, true},
         {"discharge", true, false},      {"head", true, false},
+        {"version", false, false},
     };
     return options;
 }
@@ -64,6 +66,7 @@ Options (a valued option is written --name=value or --name value):
   --no-run             with --tables or --graphs: do not calculate, use the existing output file
                        (FILE.out, or the --output path) and FILE.inp
   --help               show this text
+  --version            print the program's version
 
 Drain design, without an input file (numbers with a decimal point):
   --drain-factors --ka=KA --kb=KB --depth-below=D --perimeter=U --porosity=P --spacing=L
@@ -165,6 +168,10 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     if (line.Has("help")) {
         out << HelpText;
+        return ExitOk;
+    }
+    if (line.Has("version")) {
+        out << ProgramVersionLine << '\n';
         return ExitOk;
     }
     if (WantsDrainDesign(line)) return RunDrainDesign(line, out, err);

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "app/runner/Runner.h"
 #include "tests/app/RunTool.h"
 #include "model/InputFile.h"
+#include "model/ProgramVersion.h"
 #include "tests/support/DataSets.h"
 #include "tests/support/TempDir.h"
 
@@ -72,7 +74,19 @@ TEST_F(RunnerCheckTest, ResaveWritesTheSameDataUnderTheNewName) {
 TEST_F(RunnerCheckTest, HelpNamesEveryOption) {
     const Result result = RunTool({"--help"});
     EXPECT_EQ(result.status, ExitOk);
-    for (const char* option : {"--check", "--resave", "--tables", "--no-run", "--help"}) EXPECT_NE(result.out.find(option), std::string::npos);
+    for (const OptionDefinition& option : RunnerOptions()) {
+        EXPECT_NE(result.out.find("--" + option.name), std::string::npos) << "--help does not explain --" << option.name;
+    }
+}
+
+TEST_F(RunnerCheckTest, VersionIsAnsweredWhateverElseIsGiven) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--version"}, {"--version", path_},
+                                                 {"--drain-factors", "--version"}}) {
+        const Result result = RunTool(args);
+        EXPECT_EQ(result.status, ExitOk);
+        EXPECT_EQ(result.out, std::string("Vantorel ") + ProgramVersion + "\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("trial.out")));
 }
 
 }  // namespace

@@ -73,5 +73,10 @@ TEST_F(HelpPagesTest, ExplanationClosingWindowAndTheCalculatorsPicture) {
     EXPECT_GT(geometry.width(), 400);
 }
 
+TEST(ProgramIconTest, EverySizeOfTheWindowIconIsThere) {
+    const QIcon icon = ProgramIcon();
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {256, 256}}));
+}
+
 }  // namespace
 }  // namespace vantorel::test
