@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
     // A write beyond the file-size limit must fail as an error, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
+    // Only a name: a display name would be appended to every window's caption.
     QApplication::setApplicationName("Vantorel");
-    QApplication::setApplicationDisplayName("Vantorel");
 
     vantorel::QtFileDialogs files(nullptr);
     vantorel::QtClipboard clipboard;
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     }
     vantorel::MessageBoxDialogs dialogs(nullptr);
     vantorel::WindowServices services{dialogs, dialogs, files, clipboard};
-    vantorel::ProgramWindows windows(services, [] { QApplication::quit(); });
+    vantorel::ProgramWindows windows(services, vantorel::EndProgram);
     dialogs.SetParent(&windows.MainForm);
     files.SetParent(&windows.MainForm);
     windows.MainForm.show();
