@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -11,10 +10,13 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -26,55 +28,52 @@ const std::string ClosingCaption = "Close all";
 
 std::optional<std::string> FindOnPath(const std::string& name) {
     const char* path = std::getenv("PATH");
-    std::string folders = path ? path : "/usr/bin:/bin";
-    size_t start = 0;
-    while (start <= folders.size()) {
-        const size_t end = std::min(folders.find(':', start), folders.size());
-        const std::filesystem::path candidate = std::filesystem::path(folders.substr(start, end - start)) / name;
-        if (access(candidate.c_str(), X_OK) == 0) return candidate.string();
-        start = end + 1;
+    std::istringstream folders(path ? path : "/usr/bin:/bin");
+    for (std::string folder; std::getline(folders, folder, ':');) {
+        const std::string candidate = folder + "/" + name;
+        if (access(candidate.c_str(), X_OK) == 0) return candidate;
     }
     return std::nullopt;
 }
 
-// Ends the child, if it still runs, and collects it.
-void Stop(pid_t child) {
-    if (child <= 0) return;
-    kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
-}
-
-// A virtual X server on a display of its own choice, for the life of the object.
-class VirtualServer {
+// A program started with its arguments once in_child has prepared the forked process; it is ended
+// with the object unless it has ended by itself.
+class Child {
 public:
-    explicit VirtualServer(const std::string& program) {
-        int ready[2];
-        if (pipe(ready) != 0) return;
+    Child(const std::vector<std::string>& arguments, const std::function<void()>& in_child = {}) {
         pid_ = fork();
-        if (pid_ == 0) {
-            close(ready[0]);
-            const std::string fd = std::to_string(ready[1]);
-            execl(program.c_str(), program.c_str(), "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0",
-                  "1024x768x24", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(ready[1]);
-        // The server writes its display number once it accepts connections.
-        std::string number;
-        char c;
-        while (read(ready[0], &c, 1) == 1 && c != '\n') number += c;
-        close(ready[0]);
-        if (!number.empty()) display_ = ":" + number;
+        if (pid_ != 0) return;
+        if (in_child) in_child();
+        std::vector<char*> argv;
+        for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
     }
-    ~VirtualServer() { Stop(pid_); }
-    VirtualServer(const VirtualServer&) = delete;
-    VirtualServer& operator=(const VirtualServer&) = delete;
+    ~Child() {
+        if (pid_ <= 0 || exited_) return;
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
 
-    const std::string& Display() const { return display_; }
+    // Its exit status, once it ends within the limit.
+    std::optional<int> WaitForExit(std::chrono::seconds limit) {
+        for (const Clock::time_point end = Clock::now() + limit; Clock::now() < end;) {
+            int status = 0;
+            if (waitpid(pid_, &status, WNOHANG) == pid_) {
+                exited_ = true;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            }
+            std::this_thread::sleep_for(20ms);
+        }
+        return std::nullopt;
+    }
 
 private:
     pid_t pid_ = -1;
-    std::string display_;
+    bool exited_ = false;
 };
 
 std::string Property(Display* x, Window window, const char* name) {
@@ -127,16 +126,6 @@ void SendCloseRequest(Display* x, Window window) {
     XFlush(x);
 }
 
-std::optional<int> WaitForExit(pid_t child, std::chrono::seconds limit) {
-    const Clock::time_point end = Clock::now() + limit;
-    while (Clock::now() < end) {
-        int status = 0;
-        if (waitpid(child, &status, WNOHANG) == child) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::this_thread::sleep_for(20ms);
-    }
-    return std::nullopt;
-}
-
 void ExpectCaptions(Display* x, Window window, const std::string& caption) {
     EXPECT_EQ(Property(x, window, "WM_NAME"), caption);
     EXPECT_EQ(Property(x, window, "_NET_WM_NAME"), caption);
@@ -145,39 +134,35 @@ void ExpectCaptions(Display* x, Window window, const std::string& caption) {
 TEST(DesktopProgramTest, TheClosingWindowEndsTheRealProgramWhoseCaptionsAreExact) {
     const std::optional<std::string> server_program = FindOnPath("Xvfb");
     if (!server_program) GTEST_SKIP() << "Xvfb is not installed";
-    VirtualServer server(*server_program);
-    ASSERT_FALSE(server.Display().empty()) << "the virtual X server did not start";
-    Display* x = XOpenDisplay(server.Display().c_str());
+    // The server writes its display number once it accepts connections.
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const Child server({*server_program, "-displayfd", std::to_string(ready[1]), "-nolisten", "tcp", "-screen", "0",
+                        "1024x768x24"},
+                       [&ready] { close(ready[0]); });
+    close(ready[1]);
+    std::string display = ":";
+    for (char c; read(ready[0], &c, 1) == 1 && c != '\n';) display += c;
+    close(ready[0]);
+    ASSERT_NE(display, ":") << "the virtual X server did not start";
+    std::unique_ptr<Display, int (*)(Display*)> x(XOpenDisplay(display.c_str()), XCloseDisplay);
     ASSERT_NE(x, nullptr);
 
-    const pid_t program = fork();
-    if (program == 0) {
-        setenv("DISPLAY", server.Display().c_str(), 1);
+    Child program({VANTOREL_DESKTOP_PROGRAM}, [&display] {
+        setenv("DISPLAY", display.c_str(), 1);
         setenv("QT_QPA_PLATFORM", "xcb", 1);
-        execl(VANTOREL_DESKTOP_PROGRAM, VANTOREL_DESKTOP_PROGRAM, static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    std::optional<int> status;
-    const std::optional<Window> main = WaitForWindow(x, MainCaption, 60s);
-    if (main) {
-        ExpectCaptions(x, *main, MainCaption);
-        SendCloseRequest(x, *main);
-        const std::optional<Window> closing = WaitForWindow(x, ClosingCaption, 20s);
-        if (closing) {
-            ExpectCaptions(x, *closing, ClosingCaption);
-            // The main window refused its close.
-            EXPECT_EQ(WaitForWindow(x, MainCaption, 1s), main);
-            SendCloseRequest(x, *closing);
-            status = WaitForExit(program, 5s);
-            EXPECT_EQ(status, std::optional<int>(0)) << "the program did not end with status 0";
-        } else {
-            ADD_FAILURE() << "no closing window";
-        }
-    } else {
-        ADD_FAILURE() << "no main window";
-    }
-    if (!status) Stop(program);
-    XCloseDisplay(x);
+    });
+    const std::optional<Window> main = WaitForWindow(x.get(), MainCaption, 60s);
+    ASSERT_TRUE(main) << "no main window";
+    ExpectCaptions(x.get(), *main, MainCaption);
+    SendCloseRequest(x.get(), *main);
+    const std::optional<Window> closing = WaitForWindow(x.get(), ClosingCaption, 20s);
+    ASSERT_TRUE(closing) << "no closing window";
+    ExpectCaptions(x.get(), *closing, ClosingCaption);
+    // The main window refused its close.
+    EXPECT_EQ(WaitForWindow(x.get(), MainCaption, 1s), main);
+    SendCloseRequest(x.get(), *closing);
+    EXPECT_EQ(program.WaitForExit(5s), std::optional<int>(0)) << "the program did not end with status 0";
 }
 
 }  // namespace
