@@ -34,8 +34,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication application(argc, argv);
+    // Only a name: a display name would be appended to every window's caption.
     QApplication::setApplicationName("Vantorel");
-    QApplication::setApplicationDisplayName("Vantorel");
 
     vantorel::QtFileDialogs files(nullptr);
     vantorel::QtClipboard clipboard;
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(vantorel::ProgramIcon());
     vantorel::MessageBoxDialogs dialogs(nullptr);
     vantorel::WindowServices services{dialogs, dialogs, files, clipboard};
-    vantorel::ProgramWindows windows(services, [] { QApplication::quit(); });
+    vantorel::ProgramWindows windows(services, vantorel::EndProgram);
     dialogs.SetParent(&windows.MainForm);
     files.SetParent(&windows.MainForm);
     windows.MainForm.show();

@@ -229,10 +229,10 @@ void LoadOutputFile(ModelState& state, UserDialogs& dialogs) {
     std::vector<std::string> lines;
     try {
         lines = ReadTextFileLines(d.FileName);
-    } catch (const FileError&) {
+    } catch (const FileError& error) {
         dialogs.ShowMessage("The file " + d.FileName + "could not be opened. It " +
                             "may be damaged or in use by another program.");
-        throw;
+        throw OutputFileUnopened(error.what());
     }
     // The whole file is in memory now and closed, whatever the rest of the reading finds.
     FieldReader reader(d.FileName, std::move(lines));

@@ -46,10 +46,10 @@ QGroupBox* ConditionsEditor::Build() {
 }
 
 void ConditionsEditor::CondSaveButtonClick() {
-    RunEditorAction(x_.services.errors, [this] { Save(); });
+    RunEditorSave(x_, [this] { return Save(); });
 }
 
-void ConditionsEditor::Save() {
+bool ConditionsEditor::Save() {
     InputControls& c = x_.c;
     InputData& d = x_.Data();
     bool invalid = false;
@@ -72,10 +72,11 @@ void ConditionsEditor::Save() {
     read(c.SalInfEdit, d.Sinf);
     if (invalid) {
         x_.Message("There are invalid values. Please adjust.");
-        return;
+        return false;
     }
     x_.Message("The data on the Initial Conditions were saved.");
     x_.workflow.AfterSave(GroupPanel::Conditions);
+    return true;
 }
 
 void ConditionsEditor::CondQuitButtonClick() { x_.workflow.AfterCancel(GroupPanel::Conditions); }

@@ -15,7 +15,7 @@ public:
     void CondQuitButtonClick();
 
 private:
-    void Save();
+    bool Save();
     EditorContext& x_;
 };
 

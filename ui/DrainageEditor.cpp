@@ -100,10 +100,10 @@ void DrainageEditor::HideHelpWindows() {
 }
 
 void DrainageEditor::DrainSaveButtonClick() {
-    RunEditorAction(x_.services.errors, [this] { Save(); });
+    RunEditorSave(x_, [this] { return Save(); });
 }
 
-void DrainageEditor::Save() {
+bool DrainageEditor::Save() {
     InputControls& c = x_.c;
     InputData& d = x_.Data();
     const double root_zone = RootZoneThickness(d);
@@ -117,25 +117,25 @@ void DrainageEditor::Save() {
         d.QH2 = qh2.isEmpty() ? 0 : EditorNumber(qh2);
         if (d.Dd < 0) {
             x_.Message("Then drain depth value is invalid. Please adjust.");
-            return;
+            return false;
         }
         if (d.Dd < root_zone) {
             x_.Message(
                 "The drain depth must be greater than the total thickness of the root zone. Enlarge the drain depth or "
                 "reduce the rootzone thickness.");
             c.DrainQuitButton->setEnabled(true);
-            return;
+            return false;
         }
         if (root_zone + d.Dt < d.Dd) {
             x_.Message(
                 "The drain depth must be less than the total thickness of the root zone plus transition zone. Reduce "
                 "the drain depth or enlarge the transition zone thickness.");
             c.DrainQuitButton->setEnabled(true);
-            return;
+            return false;
         }
         if (d.QH1 == 0 && d.QH2 == 0) {
             x_.Message("The drainage recation factors QH1 and QH2 need to be given a value.");
-            return;
+            return false;
         }
         const int32_t steps = d.NrTimeStepsSaved;
         d.DrainMeas.resize(static_cast<size_t>(steps) + 1);
@@ -162,6 +162,7 @@ void DrainageEditor::Save() {
     x_.workflow.AfterSave(GroupPanel::Drainage);
     x_.flags.DrainPresentIndex = c.DrainPresentCombo->currentIndex();
     HideHelpWindows();
+    return true;
 }
 
 void DrainageEditor::DrainQuitButtonClick() {

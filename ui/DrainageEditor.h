@@ -20,7 +20,7 @@ public:
     void DrainQuitButtonClick();
 
 private:
-    void Save();
+    bool Save();
     void HideHelpWindows();
     EditorContext& x_;
 };

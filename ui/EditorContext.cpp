@@ -14,6 +14,16 @@ void RunEditorAction(ErrorBoxes& errors, const std::function<void()>& action) {
     }
 }
 
+void RunEditorSave(const EditorContext& x, const std::function<bool()>& save) {
+    const InputData before = x.state.Input;
+    const double root_zone_before = x.state.Run.Dr;
+    bool stored = false;
+    RunEditorAction(x.services.errors, [&] { stored = save(); });
+    if (stored) return;
+    x.state.Input = before;
+    x.state.Run.Dr = root_zone_before;
+}
+
 double EditorNumber(const QString& text) { return StringToFloat(text.toStdString()); }
 
 int32_t EditorWholeNumber(const QString& text) { return StringToInt(text.toStdString()); }

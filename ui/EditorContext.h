@@ -38,8 +38,13 @@ struct EditorContext {
 };
 
 // Runs an editor's action. A text that is not a number ends it where it stands, in the toolkit's
-// error box; what was stored before stays stored.
+// error box.
 void RunEditorAction(ErrorBoxes& errors, const std::function<void()>& action);
+
+// Runs a group's Save, which returns true once it has stored the group. A Save refused by a check
+// or ended by a text that is not a number leaves the data set as it was before it: values it wrote
+// before the refusal would otherwise reach the next input file the user saves.
+void RunEditorSave(const EditorContext& x, const std::function<bool()>& save);
 
 // Numbers and texts between the controls and the data set.
 double EditorNumber(const QString& text);

@@ -46,10 +46,10 @@ QGroupBox* GeneralEditor::Build() {
 }
 
 void GeneralEditor::GenSaveButtonClick() {
-    RunEditorAction(x_.services.errors, [this] { Save(); });
+    RunEditorSave(x_, [this] { return Save(); });
 }
 
-void GeneralEditor::Save() {
+bool GeneralEditor::Save() {
     InputControls& c = x_.c;
     InputData& d = x_.Data();
     d.Title1 = TitleFromEditor(c.Tit1Edit->text());
@@ -59,7 +59,7 @@ void GeneralEditor::Save() {
     if (steps < 1 || steps > MaxEditorTimeSteps) {
         x_.Message("The number of time steps must be at least 1 and at most " + std::to_string(MaxEditorTimeSteps) +
                    ". Please adjust.");
-        return;
+        return false;
     }
     d.NrTimeSteps = steps;
     d.NrTimeStepsSaved = steps;
@@ -98,6 +98,7 @@ void GeneralEditor::Save() {
     x_.ModeMessage("The general data were saved.", "The general data were saved. Continue with the hydrological data.");
     d.LayerIndex = new_index;
     x_.workflow.AfterSave(GroupPanel::General);
+    return true;
 }
 
 void GeneralEditor::GenQuitButtonClick() {

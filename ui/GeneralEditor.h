@@ -15,7 +15,7 @@ public:
     void GenQuitButtonClick();
 
 private:
-    void Save();
+    bool Save();
     EditorContext& x_;
 };
 

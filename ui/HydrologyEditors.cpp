@@ -45,10 +45,10 @@ QGroupBox* HydrologyEditors::BuildDWTPanel() {
 }
 
 void HydrologyEditors::HydrSaveButtonClick() {
-    RunEditorAction(x_.services.errors, [this] { SaveHydrology(); });
+    RunEditorSave(x_, [this] { return SaveHydrology(); });
 }
 
-void HydrologyEditors::SaveHydrology() {
+bool HydrologyEditors::SaveHydrology() {
     InputData& d = x_.Data();
     const StringGrid& grid = *x_.c.HydrGrid;
     const int32_t steps = d.NrTimeStepsSaved;
@@ -58,7 +58,7 @@ void HydrologyEditors::SaveHydrology() {
         for (int column = 1; column <= 4; ++column) {
             if (grid.Cell(column, r).isEmpty()) {
                 x_.Message("There are empty cells, please correct.");
-                return;
+                return false;
             }
         }
         d.Rain[r] = EditorNumber(grid.Cell(1, r));
@@ -70,15 +70,16 @@ void HydrologyEditors::SaveHydrology() {
                    "The hydrological data were saved. Continue with the water table dat.");
     if (x_.flags.AllGroupsChecked) x_.c.SaveAllButton->setEnabled(true);
     x_.workflow.AfterSave(GroupPanel::Hydrology);
+    return true;
 }
 
 void HydrologyEditors::HydrQuitButtonClick() { x_.workflow.AfterCancel(GroupPanel::Hydrology); }
 
 void HydrologyEditors::DWTSaveButtonClick() {
-    RunEditorAction(x_.services.errors, [this] { SaveWaterTable(); });
+    RunEditorSave(x_, [this] { return SaveWaterTable(); });
 }
 
-void HydrologyEditors::SaveWaterTable() {
+bool HydrologyEditors::SaveWaterTable() {
     InputData& d = x_.Data();
     const StringGrid& grid = *x_.c.DWTGrid;
     for (StepSeries* series : {&d.S1meas, &d.STmeas, &d.SAmeas}) series->resize(static_cast<size_t>(d.NrTimeSteps) + 1);
@@ -97,6 +98,7 @@ void HydrologyEditors::SaveWaterTable() {
                    "The water table  data were saved. Continue with the Soil properties.");
     if (x_.flags.AllGroupsChecked) x_.c.SaveAllButton->setEnabled(true);
     x_.workflow.AfterSave(GroupPanel::WaterTable);
+    return true;
 }
 
 void HydrologyEditors::DWTquitButtonClick() { x_.workflow.AfterCancel(GroupPanel::WaterTable); }

@@ -19,8 +19,8 @@ public:
     void DWTquitButtonClick();
 
 private:
-    void SaveHydrology();
-    void SaveWaterTable();
+    bool SaveHydrology();
+    bool SaveWaterTable();
     EditorContext& x_;
 };
 

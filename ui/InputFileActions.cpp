@@ -39,8 +39,7 @@ void TMainForm::OpenInputFile(const std::string& path) {
     state_.Input = std::move(loaded);
     ShowDataSet(context_, salinity_texts, drainage_, rice_);
 
-    c_.FileLabel->show();
-    c_.NameLabel->setText(PathToQt(state_.Input.FileName));
+    ShowInputFileName();
     flags_.AllGroupsChecked = true;
     // The soil data are now the file's, complete or not as the run will check.
     flags_.SoilDataComplete = true;
@@ -60,6 +59,11 @@ void TMainForm::OpenInputFile(const std::string& path) {
     if (!flags_.OutputAvailable) out_.GraphButton->setEnabled(false);
     graphs_.SaveGraphButton->setEnabled(false);
     graphs_.GraphSelectButton->setEnabled(false);
+}
+
+void TMainForm::ShowInputFileName() {
+    c_.FileLabel->show();
+    c_.NameLabel->setText(PathToQt(ReplaceExtension(state_.Input.FileName, ".inp")));
 }
 
 void TMainForm::SaveAllButtonClick() {
@@ -97,6 +101,7 @@ bool TMainForm::SaveAndRun(const std::string& path) {
         services_.errors.ShowError(error.what());
         return false;
     }
+    ShowInputFileName();
     const bool calculate = dialogs.AskYesNo("The data were saved as " + d.FileName + ". Do you wish to" +
                                             " do the calculations?");
     state_.Run.OptAccepted = calculate;

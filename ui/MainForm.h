@@ -75,6 +75,8 @@ private:
     QWidget* BuildInputPage();
     void PageShown(int index);
     void SetDialogDirectories(const std::string& directory, bool output_dialog_too);
+    // The input file the editors hold, beside "File :".
+    void ShowInputFileName();
     // Writes the input file, asks for the calculation and runs it; false when it stopped.
     bool SaveAndRun(const std::string& path);
     void ShowResults();

@@ -20,6 +20,8 @@ std::optional<ReadRunFiles> TMainForm::ReadFilesOrReport(const std::string& file
                                                          std::initializer_list<RunFile> order) {
     try {
         return ReadFilesOfRun(state_, file_name, order, services_.dialogs);
+    } catch (const OutputFileUnopened&) {
+        return std::nullopt;
     } catch (const std::exception& error) {
         services_.errors.ShowError(error.what());
         return std::nullopt;
@@ -56,6 +58,7 @@ void TMainForm::OpenOutputFile(const std::string& path) {
         return;
     }
     KeepRunFiles(*files);
+    ShowInputFileName();
 
     out_.OutputMemo->hide();
     out_.OutputMemo->setPlainText(lines.join('\n'));

@@ -1,5 +1,6 @@
 #include "ui/ProgramWindows.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace vantorel {
@@ -17,5 +18,7 @@ ProgramWindows::ProgramWindows(WindowServices& services, std::function<void()> e
     : MainForm(services), CloseForm(std::move(end_program)), AlfaForm(services, EditsOf(MainForm)) {
     MainForm.SetSmallWindows(&CloseForm, &AlfaForm, &DrainForm);
 }
+
+void EndProgram() { QCoreApplication::exit(0); }
 
 }  // namespace vantorel

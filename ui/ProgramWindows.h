@@ -20,4 +20,9 @@ public:
     TDrainForm DrainForm;
 };
 
+// Ends the program with status 0 once the event handler that calls it returns: the closing
+// window's end. Not QApplication::quit(), which first asks every window to close; the main window
+// refuses, and that cancels the quit.
+void EndProgram();
+
 }  // namespace vantorel

@@ -53,10 +53,10 @@ void RiceEditor::RiceComboChange() {
 }
 
 void RiceEditor::RiceSaveButtonClick() {
-    RunEditorAction(x_.services.errors, [this] { Save(); });
+    RunEditorSave(x_, [this] { return Save(); });
 }
 
-void RiceEditor::Save() {
+bool RiceEditor::Save() {
     InputControls& c = x_.c;
     InputData& d = x_.Data();
     if (d.RicePresent) {
@@ -71,6 +71,7 @@ void RiceEditor::Save() {
     x_.Message(sequence_mode ? "The rice cropping details were saved. Use \"Save all\" to do the calculations."
                              : "The rice cropping details were saved.");
     x_.flags.AllGroupsChecked = true;
+    return true;
 }
 
 void RiceEditor::RiceQuitButtonClick() { x_.workflow.AfterCancel(GroupPanel::Rice); }

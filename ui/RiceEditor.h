@@ -16,7 +16,7 @@ public:
     void RiceQuitButtonClick();
 
 private:
-    void Save();
+    bool Save();
     EditorContext& x_;
 };
 

@@ -53,10 +53,10 @@ QGroupBox* SalinityEditors::BuildPanel(int layers) {
 }
 
 void SalinityEditors::SaltSaveButtonClick(int layers) {
-    RunEditorAction(x_.services.errors, [this, layers] { Save(layers); });
+    RunEditorSave(x_, [this, layers] { return Save(layers); });
 }
 
-void SalinityEditors::Save(int layers) {
+bool SalinityEditors::Save(int layers) {
     InputData& d = x_.Data();
     const StringGrid& grid = *x_.c.SaltGrid[LayerSlot(layers)];
     const std::vector<StepSeries*> columns = SalinityColumns(d, layers);
@@ -72,6 +72,7 @@ void SalinityEditors::Save(int layers) {
                                                         ? "The salinity data were saved. Continue with the Drainage data.."
                                                         : "The salinity data were saved. Continue with the Drainage data ..");
     x_.workflow.AfterSave(SalinityPanels[LayerSlot(layers)]);
+    return true;
 }
 
 void SalinityEditors::SaltQuitButtonClick(int layers) { x_.workflow.AfterCancel(SalinityPanels[LayerSlot(layers)]); }

@@ -16,7 +16,7 @@ public:
     void SaltQuitButtonClick(int layers);
 
 private:
-    void Save(int layers);
+    bool Save(int layers);
     EditorContext& x_;
 };
 

@@ -93,34 +93,35 @@ QGroupBox* SoilEditors::BuildPanel(int layers) {
 }
 
 void SoilEditors::Soil1SaveButtonClick() {
-    RunEditorAction(x_.services.errors, [this] { Save1(); });
+    RunEditorSave(x_, [this] { return Save1(); });
 }
 
 void SoilEditors::Soil2SaveButtonClick() {
-    RunEditorAction(x_.services.errors, [this] { Save2(); });
+    RunEditorSave(x_, [this] { return Save2(); });
 }
 
 void SoilEditors::Soil3SaveButtonClick() {
-    RunEditorAction(x_.services.errors, [this] { Save3(); });
+    RunEditorSave(x_, [this] { return Save3(); });
 }
 
-void SoilEditors::Save1() {
+bool SoilEditors::Save1() {
     InputData& d = x_.Data();
     const bool valid = ReadSoilGrid(*x_.c.SoilGrid[0], SoilFields(d, 1), [](size_t, int column) {
         return column == 4 ? WhenEmpty::MinusOne : WhenEmpty::Invalid;
     });
     if (!valid) {
         x_.Message("There are invalid values. Please adjust.");
-        return;
+        return false;
     }
     x_.ModeMessage("The data on Soil properties were saved.", "The soil data were saved. Continue with the Salinity data ..");
     x_.state.Run.Dr = d.D1;
     x_.flags.SoilDataComplete = true;
     x_.c.SaltGrid[0]->SetRowCount(d.NrTimeStepsSaved + 1);
     x_.workflow.AfterSave(GroupPanel::Soil1);
+    return true;
 }
 
-void SoilEditors::Save2() {
+bool SoilEditors::Save2() {
     InputData& d = x_.Data();
     const bool valid = ReadSoilGrid(*x_.c.SoilGrid[1], SoilFields(d, 2), [](size_t row, int column) {
         const bool second_layer_efficiency = row == 1 && column == 3;
@@ -128,7 +129,7 @@ void SoilEditors::Save2() {
     });
     if (!valid) {
         x_.Message("There are invalid values. Please adjust.");
-        return;
+        return false;
     }
     x_.ModeMessage("The soil data were saved.", "The soil data were saved. Continue with the Salinity data ..");
     if (x_.flags.AllGroupsChecked) x_.c.SaveAllButton->setEnabled(true);
@@ -136,9 +137,10 @@ void SoilEditors::Save2() {
     x_.flags.SoilDataComplete = true;
     x_.c.SaltGrid[1]->SetRowCount(d.NrTimeStepsSaved + 1);
     x_.workflow.AfterSave(GroupPanel::Soil2);
+    return true;
 }
 
-void SoilEditors::Save3() {
+bool SoilEditors::Save3() {
     InputData& d = x_.Data();
     const std::vector<SoilRow> rows = SoilFields(d, 3);
     ReadSoilGrid(*x_.c.SoilGrid[2], rows, [](size_t, int) { return WhenEmpty::MinusOne; });
@@ -149,7 +151,7 @@ void SoilEditors::Save3() {
             x_.Message(std::string("The soil data for the ") + zone_names[row] +
                        " are not complete. Calculations cannot be done");
             x_.flags.SoilDataComplete = false;
-            return;
+            return false;
         }
     }
     x_.ModeMessage("The soil data were saved.", "The soil data were saved. Continue with the soil salinity data.");
@@ -158,6 +160,7 @@ void SoilEditors::Save3() {
     x_.flags.SoilDataComplete = true;
     x_.c.SaltGrid[2]->SetRowCount(d.NrTimeStepsSaved + 1);
     x_.workflow.AfterSave(GroupPanel::Soil3);
+    return true;
 }
 
 void SoilEditors::SoilQuitButtonClick(int layers) {

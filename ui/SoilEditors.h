@@ -19,9 +19,9 @@ public:
     void SoilQuitButtonClick(int layers);
 
 private:
-    void Save1();
-    void Save2();
-    void Save3();
+    bool Save1();
+    bool Save2();
+    bool Save3();
     EditorContext& x_;
 };
 

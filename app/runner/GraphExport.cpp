@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/runner/RuntimeDirectory.h"
 #include "graphs/draw/DrawGraph.h"
 #include "graphs/draw/PictureFiles.h"
 #include "model/TextFile.h"
@@ -19,6 +20,7 @@ void EnsureGuiApplication() {
     static char platform_option[] = "-platform";
     static char platform[] = "offscreen";
     static char* argv[] = {name, platform_option, platform, nullptr};
+    ProvideRuntimeDirectory();
     static QGuiApplication* application = new QGuiApplication(argc, argv);
     (void)application;
 }

@@ -1,7 +1,7 @@
+#include "graphs/AxisLabels.h"
 #include "graphs/GraphRounding.h"
 #include "graphs/draw/GraphColours.h"
 #include "graphs/draw/GraphParts.h"
-#include "model/NumberText.h"
 #include "model/ProgramInfo.h"
 
 namespace vantorel {
@@ -48,7 +48,7 @@ void DrawAxes(GraphPainting& p) {
         const int y = Rnd(share * 300 + 50);
         c.Line(70, y, 66, y);
         const double value = a.YTop - share * (a.YTop - a.YBottom);
-        const std::string label = FormatFixed(value, a.YDecimals + 2, a.YDecimals);
+        const std::string label = AxisLabel(value, a.YDecimals);
         c.TextOut(64 - c.TextWidth(label), y - Rnd(c.TextHeight() / 2.0), label);
     }
 
@@ -58,7 +58,7 @@ void DrawAxes(GraphPainting& p) {
         const int x = Rnd(share * 500 + 70);
         c.Line(x, 350, x, 354);
         const double value = a.XBottom + static_cast<double>(int64_t{a.XTop - a.XBottom} * i) / a.XTicks;
-        c.TextOut(Rnd(share * 500 + 62), 362, FormatFixed(value, a.XDecimals + 2, a.XDecimals));
+        c.TextOut(Rnd(share * 500 + 62), 362, AxisLabel(value, a.XDecimals));
     }
 }
 

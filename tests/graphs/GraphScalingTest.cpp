@@ -2,6 +2,8 @@
 
 #include "graphs/GraphScaling.h"
 
+#include "graphs/AxisLabels.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -267,6 +269,23 @@ TEST(GraphChoiceTest, EachGraphSetsItsSelection) {
         for (const GraphType type : AllGraphTypes) applying += GraphApplies(type, layers) ? 1 : 0;
         EXPECT_EQ(applying, 6 + layers);
     }
+}
+
+TEST(AxisLabelTest, TakesMoreDecimalsOnlyWhereTheAxisDecimalsMisstateTheTick) {
+    // Quarter metres on a one-decimal depth axis.
+    EXPECT_EQ(AxisLabel(-0.25, 1), "-0.25");
+    EXPECT_EQ(AxisLabel(-0.75, 1), "-0.75");
+    EXPECT_EQ(AxisLabel(-1.25, 1), "-1.25");
+    EXPECT_EQ(AxisLabel(0.125, 1), "0.125");
+    // Beyond two more decimals the label stays rounded.
+    EXPECT_EQ(AxisLabel(1.0 / 3.0, 1), "0.333");
+    // Labels that state their tick stay as they were, rounding noise of the tick included.
+    EXPECT_EQ(AxisLabel(-0.5, 1), "-0.5");
+    EXPECT_EQ(AxisLabel(1.5 - 3 * 0.5, 1), "0.0");
+    EXPECT_EQ(AxisLabel(0.1 + 0.2, 1), "0.3");
+    EXPECT_EQ(AxisLabel(7, 1), "7.0");
+    EXPECT_EQ(AxisLabel(250, 0), "250");
+    EXPECT_EQ(AxisLabel(12.5, 2), "12.50");
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
 // What each group editor refuses, the messages it shows, and the markers it stores for missing data.
 
+#include <functional>
+
+#include "model/InputFile.h"
+#include "tests/support/DataSetCompare.h"
 #include "tests/support/DataSets.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/ui/WindowFixture.h"
 
 namespace vantorel::test {
@@ -22,6 +27,7 @@ protected:
 };
 
 TEST_F(EditorChecksTest, GeneralDataRefusesACountThatIsNoWholeNumberOrBelowOne) {
+    const std::string title = Data().Title1;
     SetEdit("Tit1Edit", "New title");
     SetEdit("NrTstEdit", "1.5");
     Click("GenSaveButton");
@@ -31,8 +37,8 @@ TEST_F(EditorChecksTest, GeneralDataRefusesACountThatIsNoWholeNumberOrBelowOne) 
     EXPECT_EQ(TakeMessages(), Names{"The number of time steps must be at least 1 and at most 1000000. Please adjust."});
     EXPECT_EQ(OpenPanel(), "GenPanel");
     EXPECT_EQ(Data().NrTimeSteps, 12);
-    // What came before the refused field is stored, as with every Save that ends at a field.
-    EXPECT_EQ(Data().Title1, "New title");
+    // Not even what came before the refused field is stored.
+    EXPECT_EQ(Data().Title1, title);
 
     SetEdit("NrTstEdit", "20");
     SetItem("TstCombo", 3);
@@ -44,12 +50,13 @@ TEST_F(EditorChecksTest, GeneralDataRefusesACountThatIsNoWholeNumberOrBelowOne) 
 
 TEST_F(EditorChecksTest, HydrologicalDataRefusesEmptyCellsAndTextsThatAreNoNumbers) {
     Click("HydrOpenButton");
+    const double rain = Data().Rain[1];
     Type("HydrGrid", 1, 1, "11");
     Type("HydrGrid", 3, 5, "");
     Click("HydrSaveButton");
     EXPECT_EQ(TakeMessages(), Names{"There are empty cells, please correct."});
     EXPECT_EQ(OpenPanel(), "HydrPanel");
-    EXPECT_EQ(Data().Rain[1], 11);  // the steps before the empty row are stored
+    EXPECT_EQ(Data().Rain[1], rain);  // not even the steps before the empty row are stored
 
     Type("HydrGrid", 3, 5, "4,5");
     Click("HydrSaveButton");
@@ -78,16 +85,18 @@ TEST_F(EditorChecksTest, SoilEditorsAcceptEmptyCellsOnlyWhereTheyMayBeMissing) {
     // One layer: an empty thickness is invalid, an empty initial salinity is not measured.
     Click("SoilOpenButton");
     const double transition = Data().Dt;
+    const double aquifer_salinity = Data().SAinit;
     Type("Soil1Grid", 0, 1, "");
     Type("Soil1Grid", 4, 2, "");
     Click("Soil1SaveButton");
     EXPECT_EQ(TakeMessages(), Names{"There are invalid values. Please adjust."});
     EXPECT_EQ(Data().Dt, transition);
-    EXPECT_EQ(Data().SAinit, -1);
+    EXPECT_EQ(Data().SAinit, aquifer_salinity);
     EXPECT_EQ(OpenPanel(), "Soil1Panel");
     Type("Soil1Grid", 0, 1, "2.5");
     Click("Soil1SaveButton");
     EXPECT_EQ(TakeMessages(), Names{"The data on Soil properties were saved."});
+    EXPECT_EQ(Data().SAinit, -1);
     EXPECT_EQ(Window().State().Run.Dr, Data().D1);
 
     // Two layers: only the 2nd layer's leaching efficiency may be empty.
@@ -216,35 +225,41 @@ TEST_F(EditorChecksTest, WithoutDrainsTheDrainageValuesStayAndTheCancelRestoresT
 TEST_F(EditorChecksTest, ConditionsRefuseEmptyEditsAndBoundTheIrrigationEfficiency) {
     Click("CondOpenButton");
     const double inflow = Data().Inf;
+    const double efficiency = Data().IrrEff;
     SetEdit("GrwtInfEdit", "");
     SetEdit("IrrEffEdit", "120");
     Click("CondSaveButton");
     EXPECT_EQ(TakeMessages(), Names{"There are invalid values. Please adjust."});
     EXPECT_EQ(Data().Inf, inflow);
-    EXPECT_EQ(Data().IrrEff, 100);
+    EXPECT_EQ(Data().IrrEff, efficiency);
     EXPECT_EQ(OpenPanel(), "CondPanel");
     SetEdit("GrwtInfEdit", "0.5");
-    SetEdit("IrrEffEdit", "10");
     Click("CondSaveButton");
     EXPECT_EQ(TakeMessages(), Names{"The data on the Initial Conditions were saved."});
+    EXPECT_EQ(Data().IrrEff, 100);
+    Click("CondOpenButton");
+    SetEdit("IrrEffEdit", "10");
+    Click("CondSaveButton");
     EXPECT_EQ(Data().IrrEff, 30);
     EXPECT_EQ(Data().Inf, 0.5);
 }
 
 TEST_F(EditorChecksTest, RiceDetailsAreStoredOnlyForRice) {
     Click("RiceOpenButton");
+    const double capacity = Data().InfCap;
     SetItem("RiceCombo", 1);
     EXPECT_TRUE(Edit("InfilEdit")->isEnabled());
     SetEdit("InfilEdit", "6");
     SetEdit("FractionEdit", "");
     Click("RiceSaveButton");
     EXPECT_EQ(TakeErrors(), Names{"'' is not a valid floating point value"});
-    EXPECT_EQ(Data().InfCap, 6);
+    EXPECT_EQ(Data().InfCap, capacity);
     SetEdit("FractionEdit", "55");
     Click("RiceSaveButton");
     EXPECT_EQ(TakeMessages(), Names{"The rice cropping details were saved."});
     EXPECT_TRUE(Data().RicePresent);
     EXPECT_EQ(Data().RiceTransp, 55);
+    EXPECT_EQ(Data().InfCap, 6);
 
     Click("RiceOpenButton");
     SetItem("RiceCombo", 0);
@@ -252,6 +267,78 @@ TEST_F(EditorChecksTest, RiceDetailsAreStoredOnlyForRice) {
     EXPECT_FALSE(Data().RicePresent);
     EXPECT_EQ(Data().InfCap, 100);
     EXPECT_EQ(Data().RiceTransp, 40);
+}
+
+TEST_F(EditorChecksTest, ARefusedSaveLeavesTheDataSetAsItWasInEveryEditor) {
+    const InputData before = Data();
+    const double root_zone = Window().State().Run.Dr;
+    // Opens the group, enters the values, has the Save refused and cancels the panel.
+    const auto refuse = [this](const char* open, const char* save, const char* cancel,
+                               const std::function<void()>& enter) {
+        Click(open);
+        enter();
+        Click(save);
+        EXPECT_FALSE(TakeMessages().empty() && TakeErrors().empty()) << save << " was not refused";
+        EXPECT_NE(OpenPanel(), "") << save << " closed its panel";
+        Click(cancel);
+    };
+    refuse("GenOpenButton", "GenSaveButton", "GenQuitButton", [this] {
+        SetEdit("Tit2Edit", "Changed");
+        SetEdit("NrTstEdit", "x");
+    });
+    refuse("HydrOpenButton", "HydrSaveButton", "HydrQuitButton", [this] {
+        Type("HydrGrid", 2, 1, "99");
+        Type("HydrGrid", 2, 7, "1e");
+    });
+    refuse("DWTopenButton", "DWTSaveButton", "DWTquitButton", [this] {
+        Type("DWTGrid", 1, 1, "0.4");
+        Type("DWTGrid", 1, 9, "deep");
+    });
+    refuse("SoilOpenButton", "Soil1SaveButton", "Soil1QuitButton", [this] {
+        Type("Soil1Grid", 0, 0, "0.9");
+        Type("Soil1Grid", 4, 2, "");
+        Type("Soil1Grid", 2, 2, "");
+    });
+    refuse("SaltOpenButton", "Salt1SaveButton", "Salt1QuitButton", [this] {
+        Type("SaltGrid1", 1, 1, "7");
+        Type("SaltGrid1", 3, 4, "?");
+    });
+    // The walk-through's case: no drainage factors and a drain depth below the transition zone.
+    refuse("DrainOpenButton", "DrainSaveButton", "DrainQuitButton", [this] {
+        SetEdit("DrainDepthEdit", "9");
+        SetEdit("DrainQH1Edit", "");
+        SetEdit("DrainQH2Edit", "");
+    });
+    refuse("CondOpenButton", "CondSaveButton", "CondQuitButton", [this] {
+        SetEdit("SaltIrrigEdit", "3.5");
+        SetEdit("IrrEffEdit", "5");
+        SetEdit("SalInfEdit", "");
+    });
+    refuse("RiceOpenButton", "RiceSaveButton", "RiceQuitButton", [this] {
+        SetItem("RiceCombo", 1);
+        SetEdit("InfilEdit", "4");
+        SetEdit("FractionEdit", "a");
+    });
+    SetItem("RiceCombo", 0);
+    EXPECT_EQ(Window().State().Run.Dr, root_zone);
+
+    // What reaches the file is the data set as it was before the refused Saves.
+    SaveAllAndRun(temp_.File("after.inp"));
+    InputData written;
+    written.FileName = temp_.File("after.inp");
+    ScriptedDialogs quiet;
+    LoadInputFile(written, quiet);
+    ExpectSameFileContents(before, written);
+
+    // A refused three-layer Save stores none of the values it marked as missing.
+    OpenDataSet(MakeDataSet({3, 12, 30, false, false, 44}), "three.inp");
+    const InputData three = Data();
+    refuse("SoilOpenButton", "Soil3SaveButton", "Soil3QuitButton", [this] {
+        Type("Soil3Grid", 3, 0, "");
+        Type("Soil3Grid", 1, 4, "");
+    });
+    ExpectSameFileContents(three, Data());
+    EXPECT_FALSE(Flags().SoilDataComplete);
 }
 
 }  // namespace

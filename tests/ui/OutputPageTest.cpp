@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPlainTextEdit>
 
 #include <filesystem>
@@ -80,6 +81,8 @@ TEST_F(OutputPageTest, OpenOutputReadsTheOutputAndItsInputAndResetsBothPages) {
     EXPECT_TRUE(TakeMessages().empty());
     EXPECT_TRUE(TakeErrors().empty());
     EXPECT_EQ(Data().FileName, temp_.File("run.inp"));
+    EXPECT_EQ(Window().findChild<QLabel*>("NameLabel")->text().toStdString(), temp_.File("run.inp"));
+    EXPECT_TRUE(Shown("FileLabel"));
     EXPECT_EQ(Data().NrLayers, 3);
     EXPECT_EQ(Combo("LayersCombo")->currentIndex(), 2);
     EXPECT_EQ(Grid("HydrGrid")->RowCount(), 15);
@@ -223,7 +226,7 @@ TEST_F(OutputPageTest, ACancelledOrFailedOpenLeavesThePageAsItWas) {
     OpenOutput(temp_.File("missing.out"));
     EXPECT_EQ(TakeMessages(), Names{"The file " + temp_.File("missing.out") +
                                     "could not be opened. It may be damaged or in use by another program."});
-    EXPECT_EQ(TakeErrors().size(), 1u);
+    EXPECT_TRUE(TakeErrors().empty());
     unchanged();
 }
 

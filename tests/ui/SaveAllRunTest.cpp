@@ -23,6 +23,7 @@ using Names = std::vector<std::string>;
 class SaveAllRunTest : public WindowFixture {
 protected:
     QString CurrentPage() { return Window().findChild<QTabWidget*>("PageControl")->currentWidget()->objectName(); }
+    std::string NameLabel() { return Window().findChild<QLabel*>("NameLabel")->text().toStdString(); }
 };
 
 TEST_F(SaveAllRunTest, WithoutTheRightToSaveNothingIsAsked) {
@@ -69,6 +70,12 @@ TEST_F(SaveAllRunTest, ACancelledDialogOrARefusedCalculation) {
     EXPECT_FALSE(std::filesystem::exists(temp_.File("refused.out")));
     EXPECT_FALSE(Window().State().Run.OptAccepted);
     EXPECT_EQ(CurrentPage(), "InpTab");
+    // The file was written all the same: the label names it, with the extension it got.
+    scripted_.files.answers.push_back(temp_.File("renamed"));
+    scripted_.dialogs.answers.push_back(false);
+    Click("SaveAllButton");
+    EXPECT_EQ(NameLabel(), temp_.File("renamed.inp"));
+    EXPECT_TRUE(Control("FileLabel")->isVisible());
 
     // The dialogs start where the last file was chosen; the output dialog where the program started.
     const FileDialogSettings& save = scripted_.files.shown.back();
@@ -136,6 +143,7 @@ TEST_F(SaveAllRunTest, AFailedSaveKeepsTheDataAndTheNameAndMaySimplyBeRepeated) 
     EXPECT_NE(errors[0].find("no such folder/field.inp"), std::string::npos) << errors[0];
     EXPECT_TRUE(scripted_.dialogs.questions.empty());
     EXPECT_EQ(Data().FileName, opened_name);
+    EXPECT_EQ(NameLabel(), opened_name);
     ExpectSameFileContents(data, Data());
     EXPECT_TRUE(Button("SaveAllButton")->isEnabled());
 

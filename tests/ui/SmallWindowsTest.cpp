@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "tests/support/RoundField.h"
 #include "tests/ui/WindowFixture.h"
@@ -48,6 +49,23 @@ TEST_F(SmallWindowsTest, ClosingTheMainWindowShowsTheClosingWindowWhichEndsThePr
     Windows().CloseForm.show();
     Windows().CloseForm.close();
     EXPECT_TRUE(program_ended_);
+}
+
+TEST(EndingTheProgramTest, ClosingTheMainWindowAndThenTheClosingWindowEndsTheEventLoopWithZero) {
+    ScriptedWindowServices scripted;
+    ProgramWindows windows(scripted.services, EndProgram);
+    windows.MainForm.show();
+    QTimer::singleShot(0, &windows.MainForm, [&windows] { windows.MainForm.close(); });
+    QTimer::singleShot(0, &windows.CloseForm, [&windows] {
+        EXPECT_TRUE(windows.CloseForm.isVisible());
+        windows.CloseForm.close();
+    });
+    // A program that does not end is stopped here, with a status of its own.
+    QTimer stuck;
+    stuck.setSingleShot(true);
+    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(3); });
+    stuck.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
 }
 
 TEST_F(SmallWindowsTest, TheDrainageEditorShowsOneHelpWindowAtATime) {
