@@ -49,6 +49,8 @@ const char* ObjectiveUnit(DrainageObjective objective) {
     return "";
 }
 
+std::string PairCount(int pairs) { return std::to_string(pairs) + (pairs == 1 ? " pair" : " pairs"); }
+
 double ObjectiveDisplayValue(const DrainageTrialSums& sums, DrainageObjective objective, int index) {
     switch (objective) {
         case DrainageObjective::Balance: return std::abs(sums.balance[index]);

@@ -19,6 +19,9 @@ const char* ObjectiveFileName(DrainageObjective objective);
 const char* ObjectiveLabel(DrainageObjective objective);
 const char* ObjectiveUnit(DrainageObjective objective);
 
+// "1 pair", "22 pairs".
+std::string PairCount(int pairs);
+
 // The value a person reads for a trial: |balance sum| (mm), or the sum of absolute deviations of the
 // water table (m) or the discharge (mm/day).
 double ObjectiveDisplayValue(const DrainageTrialSums& sums, DrainageObjective objective, int index);

@@ -62,8 +62,9 @@ std::string Factor(double value) { return FormatFixed(value, 0, 3); }
 void PrintRegion(const ObjectiveMap& map, DrainageObjective objective, double percent, std::ostream& out) {
     out << "Objective map, " << ObjectiveLabel(objective) << ": ";
     if (!IsMeaningful(map, objective)) {
-        out << (objective == DrainageObjective::Balance ? "not mapped, since for steps longer than a day it is rounding noise\n"
-                                                        : "no measurements\n");
+        out << (objective == DrainageObjective::Balance
+                    ? "not mapped, since for steps longer than a day it is rounding noise\n"
+                    : "no measurements\n");
         return;
     }
     const NearOptimalRegion region = FindNearOptimalRegion(map, objective, percent);
@@ -75,7 +76,7 @@ void PrintRegion(const ObjectiveMap& map, DrainageObjective objective, double pe
         << ObjectiveUnit(objective) << " at QH1 " << Factor(region.best.qh1) << ", QH2 " << Factor(region.best.qh2)
         << "; within " << SignificantDigits(percent, 6) << " %: QH1 " << Factor(region.qh1_min) << "-"
         << Factor(region.qh1_max) << ", QH2 " << Factor(region.qh2_min) << "-" << Factor(region.qh2_max) << " ("
-        << region.trials << " pairs)\n";
+        << PairCount(region.trials) << ")\n";
     if (region.best_on_edge) {
         out << "  The best pair lies on the edge of the grid: the true optimum may lie outside it.\n";
     }

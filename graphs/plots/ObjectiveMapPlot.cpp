@@ -130,7 +130,8 @@ void BuildObjectiveMapPlot(QCustomPlot& plot, const ObjectiveMap& map, const Obj
 
     const NearOptimalRegion region = FindNearOptimalRegion(map, objective, view.percent);
     if (region.best.found) {
-        AddRegionOutline(plot, region, QString("within %1 % of the best (%2 pairs)").arg(view.percent).arg(region.trials));
+        const QString pairs = QString::fromStdString(PairCount(region.trials));
+        AddRegionOutline(plot, region, QString("within %1 % of the best (%2)").arg(view.percent).arg(pairs));
     }
     AddMark(plot, map.input_qh1, map.input_qh2, QCPScatterStyle::ssSquare, Qt::cyan, 11,
             "input pair: " + Pair(map.input_qh1, map.input_qh2));

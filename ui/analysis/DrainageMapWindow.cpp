@@ -155,7 +155,7 @@ void DrainageMapWindow::Draw() {
         return;
     }
     const NearOptimalRegion region = FindNearOptimalRegion(*map_, objective, percent_->value());
-    note_->setText(QString("Best %1 %2 at QH1 %3, QH2 %4; within %5 % of it: QH1 %6 to %7, QH2 %8 to %9 (%10 pairs).%11")
+    note_->setText(QString("Best %1 %2 at QH1 %3, QH2 %4; within %5 % of it: QH1 %6 to %7, QH2 %8 to %9 (%10).%11")
                        .arg(QString::fromStdString(SignificantDigits(
                                 ObjectiveDisplayValue(map_->sums, objective, region.best.index), 6)))
                        .arg(ObjectiveUnit(objective))
@@ -166,7 +166,7 @@ void DrainageMapWindow::Draw() {
                        .arg(region.qh1_max, 0, 'f', 3)
                        .arg(region.qh2_min, 0, 'f', 3)
                        .arg(region.qh2_max, 0, 'f', 3)
-                       .arg(region.trials)
+                       .arg(QString::fromStdString(PairCount(region.trials)))
                        .arg(region.best_on_edge ? " The best pair lies on the edge of the grid: the true optimum "
                                                   "may lie outside it."
                                                 : ""));
