@@ -7,6 +7,20 @@ namespace vantorel {
 
 namespace {
 
+struct ObjectiveNames {
+    const char* file;
+    const char* label;
+    const char* unit;
+};
+
+// In the order of DrainageObjective.
+const ObjectiveNames& Names(DrainageObjective objective) {
+    static const ObjectiveNames names[] = {{"balance", "water balance", "mm"},
+                                           {"water-table", "water-table depth", "m"},
+                                           {"drain-discharge", "drain discharge", "mm/day"}};
+    return names[static_cast<int>(objective)];
+}
+
 std::string Optional(const std::optional<double>& value) { return value ? SignificantDigits(*value, 10) : ""; }
 
 }  // namespace
@@ -22,32 +36,9 @@ const char* ZoneFileName(Zone zone) {
     return "zone";
 }
 
-const char* ObjectiveFileName(DrainageObjective objective) {
-    switch (objective) {
-        case DrainageObjective::Balance: return "balance";
-        case DrainageObjective::WaterTable: return "water-table";
-        case DrainageObjective::DrainDischarge: return "drain-discharge";
-    }
-    return "objective";
-}
-
-const char* ObjectiveLabel(DrainageObjective objective) {
-    switch (objective) {
-        case DrainageObjective::Balance: return "water balance";
-        case DrainageObjective::WaterTable: return "water-table depth";
-        case DrainageObjective::DrainDischarge: return "drain discharge";
-    }
-    return "objective";
-}
-
-const char* ObjectiveUnit(DrainageObjective objective) {
-    switch (objective) {
-        case DrainageObjective::Balance: return "mm";
-        case DrainageObjective::WaterTable: return "m";
-        case DrainageObjective::DrainDischarge: return "mm/day";
-    }
-    return "";
-}
+const char* ObjectiveFileName(DrainageObjective objective) { return Names(objective).file; }
+const char* ObjectiveLabel(DrainageObjective objective) { return Names(objective).label; }
+const char* ObjectiveUnit(DrainageObjective objective) { return Names(objective).unit; }
 
 std::string PairCount(int pairs) { return std::to_string(pairs) + (pairs == 1 ? " pair" : " pairs"); }
 
