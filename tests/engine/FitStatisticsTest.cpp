@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "engine/CalibrationTables.h"
 #include "engine/FitStatistics.h"
 
 namespace vantorel {
@@ -46,6 +47,14 @@ TEST(FitStatisticsTest, UndefinedStatisticsStayEmpty) {
     EXPECT_FALSE(f.pbias_percent || f.kge);
     EXPECT_DOUBLE_EQ(*f.nse, -1.5);
     EXPECT_DOUBLE_EQ(*f.r_squared, 1);
+}
+
+TEST(FitStatisticsTest, CsvLeavesUndefinedStatisticsEmptyAndAnEmptyRunHasTheHeaderAlone) {
+    const std::string header = "series,n,observed_mean,simulated_mean,rmse,mae,pbias_percent,nse,kge,r_squared";
+    EXPECT_EQ(FitStatisticsCsvLines({}), std::vector<std::string>{header});
+    EXPECT_EQ(FitStatisticsCsvLines({ComputeFitStatistics("water-table", {2}, {3})}),
+              (std::vector<std::string>{header, "water-table,1,2,3,1,1,-50,,,"}));
+    EXPECT_EQ(FitStatisticsCsvLines({ComputeFitStatistics("x", {1, 2}, {1, 2})})[1], "x,2,1.5,1.5,0,0,0,1,1,1");
 }
 
 TEST(FitStatisticsTest, RunSeriesCountOnlyMeasuredStepsOfExistingZones) {
