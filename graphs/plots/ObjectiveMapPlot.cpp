@@ -66,6 +66,8 @@ void BuildObjectiveMapPlot(QCustomPlot& plot, const ObjectiveMap& map, const Obj
     plot.clearPlottables();
     plot.clearItems();
     plot.plotLayout()->clear();
+    // The margin group of an earlier build belongs to the plot, not to the layout.
+    qDeleteAll(plot.findChildren<QCPMarginGroup*>(QString(), Qt::FindDirectChildrenOnly));
     auto* axes = new QCPAxisRect(&plot);
     plot.plotLayout()->addElement(1, 0, axes);
     plot.xAxis = axes->axis(QCPAxis::atBottom);

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTableWidget>
@@ -79,7 +80,12 @@ TEST_F(CalibrationViewsTest, MapIsComputedShownHoveredAndSaved) {
     // Monthly steps: the balance cannot be chosen, the first objective with measurements is shown.
     auto* objective = InView<QComboBox>("DrainageMapWindow", "MapObjectiveCombo");
     EXPECT_EQ(objective->currentText(), "water-table depth");
-    EXPECT_TRUE(InView<QLabel>("DrainageMapWindow", "MapNoteLabel")->text().startsWith("Best "));
+    auto* note = InView<QLabel>("DrainageMapWindow", "MapNoteLabel");
+    EXPECT_TRUE(note->text().startsWith("Best ") && note->text().contains(" m at QH1 "));
+    objective->setCurrentIndex(2);
+    EXPECT_TRUE(note->text().contains(" mm/day at QH1 ") && note->text().contains("within 5 % of it"));
+    InView<QDoubleSpinBox>("DrainageMapWindow", "NearOptimalSpin")->setValue(10);
+    EXPECT_TRUE(note->text().contains("within 10 % of it"));
 
     plot->resize(800, 600);
     plot->replot();
