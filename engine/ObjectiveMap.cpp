@@ -45,8 +45,9 @@ ObjectiveMap ComputeObjectiveMap(const InputData& data) {
     state.Input = data;
     RefusalDialogs dialogs;
     Engine engine(state, dialogs);
-    ComputeDerivedValues(state.Input);
+    // The check comes first: it refuses series too short for the derived values too.
     if (!engine.CheckRunData()) throw ObjectiveMapError(dialogs.message);
+    ComputeDerivedValues(state.Input);
     engine.PrepareRun();
 
     ObjectiveMap map;

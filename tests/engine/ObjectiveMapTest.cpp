@@ -77,6 +77,9 @@ TEST(ObjectiveMapTest, DataSetWithoutDrainsOrRefusedByARunIsNotMapped) {
     } catch (const ObjectiveMapError& error) {
         EXPECT_EQ(std::string(error.what()), "The thickness of the root zone must be greater than 0. Please adjust data.");
     }
+    data.D1 = 0.4;
+    data.NrTimeSteps = 13;  // one more step than the series hold
+    EXPECT_THROW(ComputeObjectiveMap(data), ObjectiveMapError);
 }
 
 TEST(ObjectiveMapTest, RegionHoldsThePickableTrialsWithinThePercentage) {
