@@ -65,9 +65,18 @@ TEST_F(CalibrationViewsTest, StatisticsOfTheRunAreShownAndCopied) {
     EXPECT_TRUE(rows[0].startsWith("Series\tn\tObserved mean\t"));
     EXPECT_EQ(TakeMessages(), (std::vector<std::string>{"The data are on the clipboard to be pasted elsewhere."}));
 
-    // No leaching search was accepted in this run.
+    // No leaching search was accepted in this run; in the next one they are.
     Choose("LeachingCurvesItem");
     EXPECT_TRUE(InView<QLabel>("LeachingCurvesWindow", "CurvesNoteLabel")->text().contains("searched no leaching"));
+    EXPECT_FALSE(InView<QCustomPlot>("LeachingCurvesWindow", "CurvesPlot")->isVisible());
+    scripted_.files.answers.push_back(temp_.File("run.inp"));
+    scripted_.dialogs.answers = {true, true, false, true};  // overwrite, calculate, no drainage search, leaching
+    Click("SaveAllButton");
+    ASSERT_FALSE(Window().State().Run.LeachingCurves.empty());
+    Choose("LeachingCurvesItem");
+    auto* curves = InView<QCustomPlot>("LeachingCurvesWindow", "CurvesPlot");
+    EXPECT_TRUE(curves->isVisible());
+    EXPECT_EQ(curves->graphCount(), 2 * static_cast<int>(Window().State().Run.LeachingCurves.size()));
 }
 
 TEST_F(CalibrationViewsTest, MapIsComputedShownHoveredAndSaved) {
