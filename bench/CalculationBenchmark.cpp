@@ -1,5 +1,5 @@
 // The calculation on ten years of daily data: the drainage grid search (fast and plain), the
-// leaching searches, and the whole calculation with both optimizations.
+// leaching searches, the objective map, and the whole calculation with both optimizations.
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +10,7 @@
 #include "bench/TenYearField.h"
 #include "engine/DrainageGridSearch.h"
 #include "engine/Engine.h"
+#include "engine/ObjectiveMap.h"
 #include "model/DerivedValues.h"
 #include "tests/engine/PlainDrainageSearch.h"
 
@@ -68,8 +69,18 @@ void LeachingSearches(benchmark::State& bench_state) {
         d.LE3 = given.LE3;
         d.LEt = given.LEt;
         d.LEa = given.LEa;
+        field.state.Run.LeachingCurves.clear();
         for (Zone zone : {Layer1, Layer2, Layer3, TransitionZone, Aquifer}) field.engine.SearchLeachingEfficiency(3, zone);
         benchmark::DoNotOptimize(d.LEa);
+    }
+}
+
+// The whole objective map of a data set: preparation and one grid search.
+void ObjectiveMapOfTheField(benchmark::State& bench_state) {
+    const InputData field = bench::TenYearField();
+    for (auto _ : bench_state) {
+        const ObjectiveMap map = ComputeObjectiveMap(field);
+        benchmark::DoNotOptimize(map.sums.balance.data());
     }
 }
 
@@ -92,6 +103,7 @@ void WholeCalculation(benchmark::State& bench_state) {
 BENCHMARK(GridSearch)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(GridSearchPlainLoop)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(LeachingSearches)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(ObjectiveMapOfTheField)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(WholeCalculation)->Unit(benchmark::kMillisecond)->MinTime(3);
 
 // Prints, after the table, how many times faster the grid search is than its plain loop.

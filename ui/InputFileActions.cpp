@@ -11,6 +11,7 @@
 #include "ui/QtPlatform.h"
 #include "ui/RunProgress.h"
 #include "ui/ShowDataSet.h"
+#include "ui/analysis/CalibrationViews.h"
 
 namespace vantorel {
 
@@ -123,6 +124,7 @@ bool TMainForm::SaveAndRun(const std::string& path) {
     const InputData entered = d;
     try {
         Engine(state_, progress).RunCalculation();
+        if (!state_.Run.CalcStopped) calibration_->RunCompleted(state_);
     } catch (const std::exception& error) {
         d = entered;
         state_.Run.CalcStopped = true;

@@ -10,6 +10,7 @@
 #include "ui/ControlFactory.h"
 #include "ui/HelpPages.h"
 #include "ui/QtPlatform.h"
+#include "ui/analysis/CalibrationViews.h"
 
 namespace vantorel {
 
@@ -70,6 +71,8 @@ void TMainForm::BuildMenu() {
     // Additions beyond the six pages hang off their own menu, so the pages stay as they are.
     AnalysisMenu = menuBar()->addMenu("&Analysis");
     AnalysisMenu->setObjectName("AnalysisMenu");
+    calibration_ = new CalibrationViews(*this, state_, services_);
+    calibration_->AddTo(*AnalysisMenu);
 }
 
 QWidget* TMainForm::BuildInputPage() {

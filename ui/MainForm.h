@@ -24,6 +24,8 @@
 
 namespace vantorel {
 
+class CalibrationViews;
+
 class TMainForm : public QMainWindow {
 public:
     explicit TMainForm(WindowServices& services);
@@ -37,6 +39,7 @@ public:
     const FileDialogSettings& InputSaveDialog() const { return input_save_dialog_; }
     const FileDialogSettings& OutputOpenDialog() const { return output_open_dialog_; }
     Workflow& GroupWorkflow() { return workflow_; }
+    CalibrationViews& Calibration() { return *calibration_; }
 
     // Initialization, at creation and by "Restart".
     void FormCreate();
@@ -113,6 +116,7 @@ private:
     FileDialogSettings graph_open_dialog_;
     QTabWidget* PageControl = nullptr;
     QMenu* AnalysisMenu = nullptr;
+    CalibrationViews* calibration_ = nullptr;
     QWidget* IntroTab = nullptr;
     QWidget* MathTab = nullptr;
     QWidget* FigTab = nullptr;

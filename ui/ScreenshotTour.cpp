@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <qcustomplot.h>
 
 #include <iostream>
 
@@ -19,6 +20,8 @@
 #include "model/FileNames.h"
 #include "model/InputFile.h"
 #include "ui/QtPlatform.h"
+#include "ui/analysis/CalibrationViews.h"
+#include "ui/analysis/DrainageMapWindow.h"
 
 namespace vantorel {
 
@@ -105,6 +108,52 @@ int PhotographRun(TMainForm& main, QTabWidget& pages, const QDir& folder, const 
     return failures;
 }
 
+// The analysis views after a run of the input file with every optimization accepted.
+int PhotographAnalysis(TMainForm& main, const QDir& folder, const std::string& input_file, const QTemporaryDir& runs) {
+    struct AcceptingDialogs : PrintedDialogs {
+        bool AskYesNo(const std::string& text) override {
+            std::cout << "? " << text << " -> yes\n";
+            return true;
+        }
+    } dialogs;
+    ModelState run;
+    run.Input.FileName = PathFromQt(runs.filePath("analysis-" + QFileInfo(PathToQt(input_file)).fileName()));
+    try {
+        InputData data;
+        data.FileName = input_file;
+        LoadInputFile(data, dialogs);
+        data.FileName = run.Input.FileName;
+        run.Input = data;
+        ComputeDerivedValues(run.Input);
+        Engine(run, dialogs).RunCalculation();
+    } catch (const std::exception& error) {
+        std::cerr << "error: " << error.what() << '\n';
+        return 1;
+    }
+    if (run.Run.CalcStopped) return 1;
+    main.OpenInputFile(input_file);
+    main.Calibration().RunCompleted(run);
+    int failures = 0;
+    for (const char* item : {"FitStatisticsItem", "DrainageMapItem", "LeachingCurvesItem"}) {
+        main.findChild<QAction*>(item)->trigger();
+    }
+    auto* map = main.findChild<DrainageMapWindow*>("DrainageMapWindow");
+    while (map->Busy()) QApplication::processEvents();
+    Settle();
+    // The pointer over the run's pair, so that the hover text shows.
+    auto* plot = map->findChild<QCustomPlot*>("MapPlot");
+    const QPointF pointer(plot->xAxis->coordToPixel(run.Run.QH1Used), plot->yAxis->coordToPixel(run.Run.QH2Used));
+    QMouseEvent move(QEvent::MouseMove, pointer, plot->mapToGlobal(pointer), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(plot, &move);
+    for (const char* window : {"FitStatisticsWindow", "DrainageMapWindow", "LeachingCurvesWindow"}) {
+        auto* dialog = main.findChild<QDialog*>(window);
+        if (!Save(*dialog, folder, QString("analysis-") + window)) ++failures;
+        dialog->hide();
+    }
+    return failures;
+}
+
 }  // namespace
 
 void PrintedDialogs::ShowMessage(const std::string& text) { std::cout << "! " << text << '\n'; }
@@ -159,6 +208,7 @@ int RunScreenshotTour(ProgramWindows& windows, const QString& folder_path, const
         }
         failures += PhotographRun(main, *pages, folder, output_file);
     }
+    if (!input_files.empty()) failures += PhotographAnalysis(main, folder, input_files.front(), runs);
     return failures;
 }
 

@@ -1,4 +1,4 @@
-#include "app/runner/RuntimeDirectory.h"
+#include "graphs/plots/RuntimeDirectory.h"
 
 #include <QByteArray>
 #include <QtGlobal>

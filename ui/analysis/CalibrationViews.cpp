@@ -1,0 +1,55 @@
+#include "ui/analysis/CalibrationViews.h"
+
+#include <QMenu>
+
+#include "ui/analysis/DrainageMapWindow.h"
+#include "ui/analysis/FitStatisticsWindow.h"
+#include "ui/analysis/LeachingCurvesWindow.h"
+
+namespace vantorel {
+
+CalibrationRun KeepCalibrationRun(const ModelState& completed_run) {
+    return {completed_run.Input.FileName, RunFitStatistics(completed_run), completed_run.Run.LeachingCurves,
+            {completed_run.Run.QH1Used, completed_run.Run.QH2Used}, completed_run.Input.DrainPresent};
+}
+
+CalibrationViews::CalibrationViews(QWidget& window, const ModelState& state, WindowServices& services)
+    : QObject(&window), window_(window), state_(state), services_(services) {}
+
+void CalibrationViews::AddTo(QMenu& menu) {
+    const struct {
+        const char* name;
+        const char* caption;
+        void (CalibrationViews::*click)();
+    } items[] = {
+        {"FitStatisticsItem", "Fit statistics...", &CalibrationViews::FitStatisticsClick},
+        {"DrainageMapItem", "Drainage-factor map...", &CalibrationViews::DrainageMapClick},
+        {"LeachingCurvesItem", "Leaching curves...", &CalibrationViews::LeachingCurvesClick},
+    };
+    for (const auto& item : items) {
+        QAction* action = menu.addAction(item.caption);
+        action->setObjectName(item.name);
+        connect(action, &QAction::triggered, this, [this, click = item.click] { (this->*click)(); });
+    }
+}
+
+void CalibrationViews::RunCompleted(const ModelState& state) { last_run_ = KeepCalibrationRun(state); }
+
+void CalibrationViews::FitStatisticsClick() {
+    if (!statistics_) statistics_ = new FitStatisticsWindow(&window_, services_);
+    statistics_->ShowRun(last_run_);
+}
+
+void CalibrationViews::DrainageMapClick() {
+    if (!map_) map_ = new DrainageMapWindow(&window_, services_);
+    std::optional<std::pair<double, double>> used;
+    if (last_run_ && last_run_->drains) used = last_run_->drainage_factors;
+    map_->ComputeFor(state_.Input, used);
+}
+
+void CalibrationViews::LeachingCurvesClick() {
+    if (!curves_) curves_ = new LeachingCurvesWindow(&window_);
+    curves_->ShowRun(last_run_);
+}
+
+}  // namespace vantorel

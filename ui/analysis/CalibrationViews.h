@@ -1,0 +1,44 @@
+#pragma once
+// The Analysis menu's calibration views and the run they show.
+
+#include <QObject>
+
+#include <optional>
+
+#include "model/ModelState.h"
+#include "ui/Platform.h"
+#include "ui/analysis/CalibrationRun.h"
+
+class QMenu;
+class QWidget;
+
+namespace vantorel {
+
+class DrainageMapWindow;
+class FitStatisticsWindow;
+class LeachingCurvesWindow;
+
+class CalibrationViews : public QObject {
+public:
+    CalibrationViews(QWidget& window, const ModelState& state, WindowServices& services);
+
+    // Adds "Fit statistics...", "Drainage-factor map..." and "Leaching curves...".
+    void AddTo(QMenu& menu);
+    // Right after a run made in the window completed.
+    void RunCompleted(const ModelState& state);
+
+    void FitStatisticsClick();
+    void DrainageMapClick();
+    void LeachingCurvesClick();
+
+private:
+    QWidget& window_;
+    const ModelState& state_;
+    WindowServices& services_;
+    std::optional<CalibrationRun> last_run_;
+    FitStatisticsWindow* statistics_ = nullptr;
+    DrainageMapWindow* map_ = nullptr;
+    LeachingCurvesWindow* curves_ = nullptr;
+};
+
+}  // namespace vantorel

@@ -1,0 +1,207 @@
+#include "ui/analysis/DrainageMapWindow.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+#include <qcustomplot.h>
+
+#include "engine/CalibrationTables.h"
+#include "graphs/plots/ObjectiveMapPlot.h"
+#include "graphs/plots/PlotFiles.h"
+#include "model/TextFile.h"
+
+namespace vantorel {
+
+namespace {
+
+// Runs on a worker thread with its own copy of the data set, so that closing the window or
+// changing the data set meanwhile does not touch it.
+ObjectiveMapResult ComputeMap(const InputData& data) {
+    try {
+        return ComputeObjectiveMap(data);
+    } catch (const std::exception& error) {
+        return std::string(error.what());
+    }
+}
+
+}  // namespace
+
+DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
+    : QDialog(parent), services_(services) {
+    setObjectName("DrainageMapWindow");
+    setWindowTitle("Drainage-factor map");
+    resize(900, 760);
+    objective_ = new QComboBox;
+    objective_->setObjectName("MapObjectiveCombo");
+    for (const DrainageObjective objective : DrainageObjectives) {
+        objective_->addItem(QString(ObjectiveLabel(objective)), static_cast<int>(objective));
+    }
+    percent_ = new QDoubleSpinBox;
+    percent_->setObjectName("NearOptimalSpin");
+    percent_->setRange(0.1, 100);
+    percent_->setDecimals(1);
+    percent_->setValue(5);
+    percent_->setSuffix(" %");
+    note_ = new QLabel;
+    note_->setObjectName("MapNoteLabel");
+    note_->setWordWrap(true);
+    busy_ = new QProgressBar;
+    busy_->setObjectName("MapBusyBar");
+    busy_->setRange(0, 0);
+    busy_->setTextVisible(false);
+    busy_->setMaximumWidth(160);
+    busy_->hide();
+    plot_ = new QCustomPlot;
+    plot_->setObjectName("MapPlot");
+    plot_->setMouseTracking(true);
+    point_ = new QLabel;
+    point_->setObjectName("MapPointLabel");
+    save_picture_ = new QPushButton("Save picture");
+    save_picture_->setObjectName("MapSavePictureButton");
+    save_table_ = new QPushButton("Save table");
+    save_table_->setObjectName("MapSaveTableButton");
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(new QLabel("Objective:"));
+    choices->addWidget(objective_);
+    choices->addSpacing(16);
+    choices->addWidget(new QLabel("Near-optimal region within"));
+    choices->addWidget(percent_);
+    choices->addWidget(new QLabel("of the best"));
+    choices->addStretch();
+    choices->addWidget(busy_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(point_, 1);
+    buttons->addWidget(save_picture_);
+    buttons->addWidget(save_table_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choices);
+    layout->addWidget(note_);
+    layout->addWidget(plot_, 1);
+    layout->addLayout(buttons);
+
+    connect(objective_, &QComboBox::currentIndexChanged, this, [this] { Draw(); });
+    connect(percent_, &QDoubleSpinBox::valueChanged, this, [this] { Draw(); });
+    connect(&watcher_, &QFutureWatcher<ObjectiveMapResult>::finished, this, [this] { MapComputed(); });
+    connect(plot_, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
+        point_->setText(PointText(plot_->xAxis->pixelToCoord(event->position().x()),
+                                  plot_->yAxis->pixelToCoord(event->position().y())));
+    });
+    connect(save_picture_, &QPushButton::clicked, this, [this] { SavePictureButtonClick(); });
+    connect(save_table_, &QPushButton::clicked, this, [this] { SaveTableButtonClick(); });
+    save_picture_->setEnabled(false);
+    save_table_->setEnabled(false);
+    plot_->hide();
+}
+
+void DrainageMapWindow::ComputeFor(const InputData& data, std::optional<std::pair<double, double>> used_pair) {
+    show();
+    raise();
+    if (Busy()) return;
+    used_pair_ = used_pair;
+    map_.reset();
+    plot_->hide();
+    point_->clear();
+    save_picture_->setEnabled(false);
+    save_table_->setEnabled(false);
+    note_->setText("Computing the 10000 trials of the drainage-factor search ...");
+    busy_->show();
+    watcher_.setFuture(QtConcurrent::run(ComputeMap, data));
+}
+
+bool DrainageMapWindow::Busy() const { return watcher_.isRunning(); }
+
+void DrainageMapWindow::MapComputed() {
+    busy_->hide();
+    ObjectiveMapResult result = watcher_.result();
+    if (const std::string* refusal = std::get_if<std::string>(&result)) {
+        note_->setText(QString("No map: %1").arg(QString::fromStdString(*refusal)));
+        return;
+    }
+    map_ = std::make_unique<ObjectiveMap>(std::move(std::get<ObjectiveMap>(result)));
+    save_table_->setEnabled(true);
+    // Only the objectives that tell something can be chosen; the first of them is shown.
+    auto* items = qobject_cast<QStandardItemModel*>(objective_->model());
+    int first = -1;
+    for (int row = 0; row < objective_->count(); ++row) {
+        const bool meaningful = IsMeaningful(*map_, static_cast<DrainageObjective>(objective_->itemData(row).toInt()));
+        items->item(row)->setEnabled(meaningful);
+        if (meaningful && first < 0) first = row;
+    }
+    const QSignalBlocker quiet(objective_);
+    if (first >= 0) objective_->setCurrentIndex(first);
+    Draw();
+}
+
+void DrainageMapWindow::Draw() {
+    if (!map_) return;
+    const auto objective = static_cast<DrainageObjective>(objective_->currentData().toInt());
+    const bool meaningful = IsMeaningful(*map_, objective);
+    save_picture_->setEnabled(meaningful);
+    plot_->setVisible(meaningful);
+    if (!meaningful) {
+        point_->clear();
+        note_->setText(objective == DrainageObjective::Balance
+                           ? "The water balance of steps longer than a day closes but for rounding noise: "
+                             "there is nothing to map."
+                           : "The data set has no measurements for this objective.");
+        return;
+    }
+    const NearOptimalRegion region = FindNearOptimalRegion(*map_, objective, percent_->value());
+    note_->setText(QString("Best %1 %2 at QH1 %3, QH2 %4; within %5 % of it: QH1 %6 to %7, QH2 %8 to %9 (%10).%11")
+                       .arg(QString::fromStdString(SignificantDigits(
+                                ObjectiveDisplayValue(map_->sums, objective, region.best.index), 6)))
+                       .arg(ObjectiveUnit(objective))
+                       .arg(region.best.qh1, 0, 'f', 3)
+                       .arg(region.best.qh2, 0, 'f', 3)
+                       .arg(percent_->value())
+                       .arg(region.qh1_min, 0, 'f', 3)
+                       .arg(region.qh1_max, 0, 'f', 3)
+                       .arg(region.qh2_min, 0, 'f', 3)
+                       .arg(region.qh2_max, 0, 'f', 3)
+                       .arg(QString::fromStdString(PairCount(region.trials)))
+                       .arg(region.best_on_edge ? " The best pair lies on the edge of the grid: the true optimum "
+                                                  "may lie outside it."
+                                                : ""));
+    BuildObjectiveMapPlot(*plot_, *map_, {objective, percent_->value(), used_pair_});
+}
+
+QString DrainageMapWindow::PointText(double qh1, double qh2) const {
+    if (!map_) return {};
+    return ObjectiveMapPointText(*map_, static_cast<DrainageObjective>(objective_->currentData().toInt()), qh1, qh2);
+}
+
+void DrainageMapWindow::SavePictureButtonClick() {
+    const std::optional<std::string> path = services_.files.SaveFile(picture_dialog_);
+    if (!path) return;
+    try {
+        SavePlotPicture(*plot_, *path);
+    } catch (const std::exception& error) {
+        services_.errors.ShowError(error.what());
+        return;
+    }
+    services_.dialogs.ShowMessage("The picture was saved as " + *path);
+}
+
+void DrainageMapWindow::SaveTableButtonClick() {
+    const std::optional<std::string> path = services_.files.SaveFile(table_dialog_);
+    if (!path || !map_) return;
+    AtomicFileWriter writer(*path);
+    for (const std::string& line : ObjectiveMapCsvLines(*map_)) writer.Line(line);
+    try {
+        writer.Commit();
+    } catch (const std::exception& error) {
+        services_.errors.ShowError(error.what());
+        return;
+    }
+    services_.dialogs.ShowMessage("The table was saved as " + *path);
+}
+
+}  // namespace vantorel

@@ -1,0 +1,64 @@
+#pragma once
+// "Drainage-factor map...": the heat map of one objective of the drainage-factor search for the
+// current data set, computed off the window thread; hover shows the trial under the pointer, the
+// wheel zooms and dragging pans.
+
+#include <QDialog>
+#include <QFutureWatcher>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+
+#include "engine/ObjectiveMap.h"
+#include "ui/Platform.h"
+
+class QComboBox;
+class QCustomPlot;
+class QDoubleSpinBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace vantorel {
+
+// A computed map, or why there is none.
+using ObjectiveMapResult = std::variant<ObjectiveMap, std::string>;
+
+class DrainageMapWindow : public QDialog {
+public:
+    // A computation still running when the window goes keeps its own data and finishes unobserved.
+    DrainageMapWindow(QWidget* parent, WindowServices& services);
+
+    // Starts computing the map of the data set; the pair a run used is marked when given.
+    void ComputeFor(const InputData& data, std::optional<std::pair<double, double>> used_pair);
+    bool Busy() const;
+    // The hover text for a point given in QH1 and QH2.
+    QString PointText(double qh1, double qh2) const;
+
+    void SavePictureButtonClick();
+    void SaveTableButtonClick();
+
+private:
+    void MapComputed();
+    void Draw();
+
+    WindowServices& services_;
+    QFutureWatcher<ObjectiveMapResult> watcher_;
+    std::unique_ptr<ObjectiveMap> map_;
+    std::optional<std::pair<double, double>> used_pair_;
+    QComboBox* objective_ = nullptr;
+    QDoubleSpinBox* percent_ = nullptr;
+    QCustomPlot* plot_ = nullptr;
+    QLabel* note_ = nullptr;
+    QLabel* point_ = nullptr;
+    QProgressBar* busy_ = nullptr;
+    QPushButton* save_picture_ = nullptr;
+    QPushButton* save_table_ = nullptr;
+    FileDialogSettings picture_dialog_{"MapPictureDialog", "PNG pictures (*.png)|*.png", "png", ""};
+    FileDialogSettings table_dialog_{"MapTableDialog", "CSV files (*.csv)|*.csv", "csv", ""};
+};
+
+}  // namespace vantorel

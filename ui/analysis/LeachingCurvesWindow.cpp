@@ -1,0 +1,43 @@
+#include "ui/analysis/LeachingCurvesWindow.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+#include <qcustomplot.h>
+
+#include "graphs/plots/LeachingCurvesPlot.h"
+
+namespace vantorel {
+
+LeachingCurvesWindow::LeachingCurvesWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName("LeachingCurvesWindow");
+    setWindowTitle("Leaching curves");
+    resize(860, 640);
+    note_ = new QLabel;
+    note_->setObjectName("CurvesNoteLabel");
+    note_->setWordWrap(true);
+    plot_ = new QCustomPlot;
+    plot_->setObjectName("CurvesPlot");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(note_);
+    layout->addWidget(plot_, 1);
+}
+
+void LeachingCurvesWindow::ShowRun(const std::optional<CalibrationRun>& run) {
+    const bool curves = run && !run->leaching_curves.empty();
+    if (!run) {
+        note_->setText("No calculation has been made in this window yet. The curves are those of the leaching "
+                       "searches of a run made here with \"Save all - Run\".");
+    } else if (!curves) {
+        note_->setText(QString("The last run (%1) searched no leaching efficiency.")
+                           .arg(QString::fromStdString(run->output_file)));
+    } else {
+        note_->setText(QString("Last run: %1. A flat bottom means the measurements hardly fix the efficiency.")
+                           .arg(QString::fromStdString(run->output_file)));
+        BuildLeachingCurvesPlot(*plot_, run->leaching_curves);
+    }
+    plot_->setVisible(curves);
+    show();
+    raise();
+}
+
+}  // namespace vantorel
