@@ -1,0 +1,12 @@
+#pragma once
+// The parts of the module, each adding its classes and functions.
+
+#include <pybind11/pybind11.h>
+
+namespace vantorel::python {
+
+void BindDataSet(pybind11::module_& m);
+void BindRun(pybind11::module_& m);
+void BindDrainDesign(pybind11::module_& m);
+
+}  // namespace vantorel::python

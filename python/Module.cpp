@@ -1,0 +1,42 @@
+// The Python module vantorel: the data set, the calculation and the drain design of the program.
+
+#include <pybind11/pybind11.h>
+
+#include "app/runner/DrainDesign.h"
+#include "model/NumberText.h"
+#include "model/ProgramVersion.h"
+#include "model/TextFile.h"
+#include "python/Bindings.h"
+
+namespace py = pybind11;
+
+PYBIND11_MODULE(vantorel, m) {
+    m.doc() = R"(Water table and soil salinity of irrigated fields: the Vantorel engine from Python.
+
+    ds = vantorel.load_input("field.inp")   # a DataSet, fields under the model's names
+    ds.IrrEff = 70; ds.Irrig[:] *= 1.1      # scalars and numpy arrays that write through
+    run = vantorel.run(ds)                  # a Run; run.table is a pandas DataFrame
+    ds.save("field-2.inp")
+
+Functions: load_input, run, drain_factors, drain_spacing.
+A file that cannot be read or written raises vantorel.FileError (an OSError) with the
+program's message, naming the file and the line; a value the program refuses raises
+ValueError with the program's message.)";
+    m.attr("__version__") = vantorel::ProgramVersion;
+
+    static py::exception<vantorel::FileError> file_error(m, "FileError", PyExc_OSError);
+    file_error.doc() = "A file that cannot be read or written, or whose text is malformed; the message names the file and the line.";
+    py::register_exception_translator([](std::exception_ptr error) {
+        try {
+            if (error) std::rethrow_exception(error);
+        } catch (const vantorel::ConversionError& e) {
+            PyErr_SetString(PyExc_ValueError, e.what());
+        } catch (const vantorel::DesignRefusal& e) {
+            PyErr_SetString(PyExc_ValueError, e.what());
+        }
+    });
+
+    vantorel::python::BindDataSet(m);
+    vantorel::python::BindRun(m);
+    vantorel::python::BindDrainDesign(m);
+}
