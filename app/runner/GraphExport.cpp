@@ -1,6 +1,6 @@
 #include "app/runner/GraphExport.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 #include <filesystem>
 #include <system_error>
@@ -12,14 +12,14 @@
 namespace vantorel {
 
 void EnsureGuiApplication() {
-    if (QGuiApplication::instance() != nullptr) return;
+    if (QCoreApplication::instance() != nullptr) return;
     // Qt keeps references to the arguments for the application's whole life.
     static int argc = 3;
     static char name[] = "vantorel-run";
     static char platform_option[] = "-platform";
     static char platform[] = "offscreen";
     static char* argv[] = {name, platform_option, platform, nullptr};
-    static QGuiApplication* application = new QGuiApplication(argc, argv);
+    static QApplication* application = new QApplication(argc, argv);
     (void)application;
 }
 

@@ -7,10 +7,12 @@
 #include "app/runner/DataSummary.h"
 #include "app/runner/DrainDesign.h"
 #include "app/runner/GraphExport.h"
+#include "app/runner/ManyRuns.h"
 #include "app/runner/QuestionAnswers.h"
 #include "app/runner/RunSummary.h"
+#include "app/runner/StudyCommand.h"
 #include "app/runner/TableExport.h"
-#include "engine/Engine.h"
+#include "engine/FileRun.h"
 #include "model/DerivedValues.h"
 #include "model/FileNames.h"
 #include "model/InputFile.h"
@@ -31,7 +33,12 @@ const std::vector<OptionDefinition>& RunnerOptions() {
         {"perimeter", true, false},      {"porosity", true, false},      {"spacing", true, true},
         {"discharge", true, false},      {"head", true, false},
     };
-    return options;
+    static const std::vector<OptionDefinition> all = [] {
+        std::vector<OptionDefinition> joined = options;
+        for (const auto* more : {&ManyRunOptions, &StudyOptions}) joined.insert(joined.end(), more->begin(), more->end());
+        return joined;
+    }();
+    return all;
 }
 
 namespace {
@@ -168,6 +175,8 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         return ExitOk;
     }
     if (WantsDrainDesign(line)) return RunDrainDesign(line, out, err);
+    if (WantsStudy(line)) return RunStudyCommand(line, answers, out, err);
+    if (WantsManyRuns(line)) return RunManyFiles(line, answers, out, err);
     if (line.arguments.size() != 1) return UsageFailure("name one input file.", err);
     const bool tables = line.Has("tables"), graphs = line.Has("graphs");
     if (line.Has("no-run") && !tables && !graphs) return UsageFailure("--no-run needs --tables or --graphs.", err);
@@ -198,8 +207,9 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         return status;
     };
     if (line.Has("no-run")) return write_exports();
-    if (!LoadForRun(state, input, dialogs, err)) return ExitBadInput;
-
+    if (line.Has("resave") || line.Has("check")) {
+        if (!LoadForRun(state, input, dialogs, err)) return ExitBadInput;
+    }
     if (line.Has("resave")) {
         state.Input.FileName = line.Value("resave");
         try {
@@ -216,12 +226,16 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         return ExitOk;
     }
 
-    // The window's run follows a Yes to its question whether to calculate.
-    state.Run.OptAccepted = true;
-    Engine engine(state, dialogs);
-    if (line.Has("output")) engine.SetOutputPath(line.Value("output"));
-    engine.RunCalculation();
-    if (state.Run.CalcStopped) {
+    FileRunOptions options;
+    options.answers = answers;
+    options.output = line.Value("output");
+    const FileRunResult run = RunInputFile(state, input, options);
+    for (const std::string& printed : run.dialog) out << printed << '\n';
+    if (run.status == RunStatus::Unreadable) {
+        err << "vantorel-run: " << run.message << '\n';
+        return ExitBadInput;
+    }
+    if (run.status != RunStatus::Completed) {
         err << "vantorel-run: the calculation was not completed; no output file was written.\n";
         return ExitRunFailed;
     }

@@ -1,0 +1,25 @@
+#pragma once
+// vantorel-run on many input files in one call: on the cores of this machine (--jobs), with a
+// manifest of what became of each file, skipping files whose output is up to date, and taking one
+// shard of the files so that several machines share a list.
+
+#include <ostream>
+
+#include "app/runner/CommandLine.h"
+#include "app/runner/QuestionAnswers.h"
+
+namespace vantorel {
+
+// The options of this mode, for the runner's option table.
+extern const std::vector<OptionDefinition> ManyRunOptions;
+
+// Several files, or one of --jobs, --manifest, --skip-done and --shard.
+bool WantsManyRuns(const CommandLine& line);
+
+// The value of --jobs: a whole number of at least 1; the machine's cores when not given.
+// Throws UsageError.
+unsigned JobsOption(const CommandLine& line);
+
+int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, std::ostream& out, std::ostream& err);
+
+}  // namespace vantorel
