@@ -75,7 +75,10 @@ int RunStatusExitCode(RunStatus status) {
     return 2;
 }
 
-FileRunResult RunInputFile(ModelState& state, const std::string& input, const FileRunOptions& options) {
+namespace {
+
+// The input file is loaded first when asked to; otherwise the data set in the state runs as it is.
+FileRunResult RunFileOrDataSet(ModelState& state, const std::string& input, const FileRunOptions& options, bool load) {
     const auto start = std::chrono::steady_clock::now();
     FileRunResult result;
     result.input = input;
@@ -90,11 +93,13 @@ FileRunResult RunInputFile(ModelState& state, const std::string& input, const Fi
         return result;
     };
 
-    state.Input.FileName = input;
-    try {
-        LoadInputFile(state.Input, dialogs);
-    } catch (const FileError& error) {
-        return finish(RunStatus::Unreadable, error.what());
+    if (load) {
+        state.Input.FileName = input;
+        try {
+            LoadInputFile(state.Input, dialogs);
+        } catch (const FileError& error) {
+            return finish(RunStatus::Unreadable, error.what());
+        }
     }
     ComputeDerivedValues(state.Input);
 
@@ -108,6 +113,16 @@ FileRunResult RunInputFile(ModelState& state, const std::string& input, const Fi
     }
     result.output = state.Input.FileName;
     return finish(RunStatus::Completed, "");
+}
+
+}  // namespace
+
+FileRunResult RunInputFile(ModelState& state, const std::string& input, const FileRunOptions& options) {
+    return RunFileOrDataSet(state, input, options, true);
+}
+
+FileRunResult RunDataSet(ModelState& state, const FileRunOptions& options) {
+    return RunFileOrDataSet(state, state.Input.FileName, options, false);
 }
 
 FileRunResult RunInputFile(const std::string& input, const FileRunOptions& options) {

@@ -55,4 +55,8 @@ FileRunResult RunInputFile(ModelState& state, const std::string& input, const Fi
 // The same in a state of its own.
 FileRunResult RunInputFile(const std::string& input, const FileRunOptions& options);
 
+// The data set already in the state, run as RunInputFile runs it once loaded; the output file is
+// next to its FileName unless the options name one.
+FileRunResult RunDataSet(ModelState& state, const FileRunOptions& options);
+
 }  // namespace vantorel

@@ -8,5 +8,6 @@ namespace vantorel::python {
 void BindDataSet(pybind11::module_& m);
 void BindRun(pybind11::module_& m);
 void BindDrainDesign(pybind11::module_& m);
+void BindRunMany(pybind11::module_& m);
 
 }  // namespace vantorel::python

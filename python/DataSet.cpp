@@ -5,7 +5,7 @@
 #include "model/DataChecks.h"
 #include "model/InputFile.h"
 #include "python/Bindings.h"
-#include "python/TranscriptDialogs.h"
+#include "python/MessageList.h"
 
 namespace py = pybind11;
 
@@ -142,7 +142,7 @@ void Refuse(const std::optional<std::string>& refusal) {
 DataSet LoadDataSet(const std::string& path) {
     InputData data;
     data.FileName = path;
-    TranscriptDialogs dialogs;
+    MessageList dialogs;
     LoadInputFile(data, dialogs);
     for (const std::string& message : dialogs.Messages()) {
         py::module_::import("warnings").attr("warn")(message, py::module_::import("builtins").attr("UserWarning"), 2);

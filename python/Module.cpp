@@ -18,7 +18,7 @@ PYBIND11_MODULE(vantorel, m) {
     run = vantorel.run(ds)                  # a Run; run.table is a pandas DataFrame
     ds.save("field-2.inp")
 
-Functions: load_input, run, drain_factors, drain_spacing.
+Functions: load_input, run, run_many, drain_factors, drain_spacing.
 A file that cannot be read or written raises vantorel.FileError (an OSError) with the
 program's message, naming the file and the line; a value the program refuses raises
 ValueError with the program's message.)";
@@ -39,4 +39,5 @@ ValueError with the program's message.)";
     vantorel::python::BindDataSet(m);
     vantorel::python::BindRun(m);
     vantorel::python::BindDrainDesign(m);
+    vantorel::python::BindRunMany(m);
 }

@@ -8,14 +8,12 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "engine/Engine.h"
-#include "model/DerivedValues.h"
+#include "engine/FileRun.h"
 #include "model/FileNames.h"
-#include "model/InputFile.h"
 #include "model/OutputFileReader.h"
 #include "python/Bindings.h"
 #include "python/DataSet.h"
-#include "python/TranscriptDialogs.h"
+#include "python/MessageList.h"
 
 namespace py = pybind11;
 
@@ -25,6 +23,7 @@ namespace {
 
 struct RunResult {
     bool completed = false;
+    std::string status;
     py::object stopped_message = py::none();
     py::list dialog;
     py::object output = py::none();
@@ -50,7 +49,7 @@ py::array_t<double> Steps(const StepSeries& series, int32_t steps) {
 py::object OutputTable(const std::string& path) {
     ModelState results;
     results.Input.FileName = path;
-    TranscriptDialogs dialogs;
+    MessageList dialogs;
     LoadOutputFile(results, dialogs);
     if (results.Output.InvalidOutput) throw FileError(dialogs.Messages().empty() ? path : dialogs.Messages().back());
     const InputData& d = results.Input;
@@ -115,68 +114,47 @@ py::object Leaching(const ModelState& state) {
     return pandas.attr("DataFrame")(columns, py::arg("index") = pandas.attr("Index")(zones, py::arg("name") = "zone"));
 }
 
-struct Answers {
-    bool drainage_opt, fit_choice, leaching_opt;
-};
-
-QuestionAnswers ToQuestionAnswers(const Answers& a) {
-    QuestionAnswers answers;
-    answers.drainage_optimization = a.drainage_opt;
-    answers.fit_choice = a.fit_choice;
-    answers.leaching_optimization = a.leaching_opt;
-    return answers;
-}
-
-// Runs the data set as "Save all - Run" runs it: with the values a save derives, the calculation
-// question answered yes. Without the GIL, so that other threads run meanwhile.
-RunResult RunState(ModelState& state, TranscriptDialogs& dialogs, const std::string& output) {
-    {
-        py::gil_scoped_release released;
-        ComputeDerivedValues(state.Input);
-        state.Run.OptAccepted = true;
-        Engine engine(state, dialogs);
-        engine.SetOutputPath(output);
-        engine.RunCalculation();
-    }
-    RunResult result;
-    result.completed = !state.Run.CalcStopped;
-    for (const std::string& line : dialogs.Lines()) result.dialog.append(line);
-    if (!result.completed) {
-        if (!dialogs.Messages().empty()) result.stopped_message = py::str(dialogs.Messages().back());
-        return result;
-    }
-    result.output = py::str(output);
-    result.table = OutputTable(output);
-    result.factors = Factors(state);
-    result.leaching = Leaching(state);
-    return result;
-}
-
 // The output file's name must end in ".out": the reader reads the file of that name.
 std::string CheckedOutputPath(const std::string& path) {
     if (ReplaceExtension(path, ".out") != path) throw py::value_error("the output file name must end in .out: " + path);
     return path;
 }
 
-RunResult RunAny(const py::object& item, const Answers& answers, const py::object& output) {
+RunResult RunAny(const py::object& item, const RunAnswers& answers, const py::object& output) {
+    FileRunOptions options;
+    options.answers = answers;
+    options.output = output.is_none() ? std::string() : CheckedOutputPath(py::str(output));
     ModelState state;
-    TranscriptDialogs dialogs(ToQuestionAnswers(answers));
-    std::string output_path = output.is_none() ? std::string() : CheckedOutputPath(py::str(output));
+    FileRunResult run;
     bool temporary = false;
     if (py::isinstance<DataSet>(item)) {
         state.Input = item.cast<const DataSet&>().Data();
-        if (output_path.empty()) {
+        if (options.output.empty()) {
             temporary = state.Input.FileName.empty();
-            output_path = temporary ? TemporaryOutputPath() : ReplaceExtension(state.Input.FileName, ".out");
+            options.output = temporary ? TemporaryOutputPath() : ReplaceExtension(state.Input.FileName, ".out");
         }
-    } else {
-        state.Input.FileName = py::str(py::module_::import("os").attr("fspath")(item));
-        if (output_path.empty()) output_path = ReplaceExtension(state.Input.FileName, ".out");
         py::gil_scoped_release released;
-        LoadInputFile(state.Input, dialogs);
+        run = RunDataSet(state, options);
+    } else {
+        const std::string input = py::str(py::module_::import("os").attr("fspath")(item));
+        py::gil_scoped_release released;
+        run = RunInputFile(state, input, options);
     }
-    RunResult result = RunState(state, dialogs, output_path);
-    if (temporary && !result.completed) std::filesystem::remove(output_path);
+    if (run.status == RunStatus::Unreadable) throw FileError(run.message);
+    if (temporary && run.status != RunStatus::Completed) std::filesystem::remove(options.output);
+
+    RunResult result;
+    result.completed = run.status == RunStatus::Completed;
+    result.status = RunStatusName(run.status);
+    for (const std::string& line : run.dialog) result.dialog.append(line);
+    if (!result.completed) {
+        result.stopped_message = py::str(run.message);
+        return result;
+    }
+    result.output = py::str(run.output);
+    result.table = OutputTable(run.output);
+    result.factors = Factors(state);
+    result.leaching = Leaching(state);
     return result;
 }
 
@@ -185,6 +163,8 @@ RunResult RunAny(const py::object& item, const Answers& answers, const py::objec
 void BindRun(py::module_& m) {
     py::class_<RunResult>(m, "Run", "The result of vantorel.run: one calculation and its output file read back.")
         .def_readonly("completed", &RunResult::completed, "Whether the run completed and wrote its output file.")
+        .def_readonly("status", &RunResult::status,
+                      "How the run ended: 'completed', 'stopped' (by the calculation) or 'refused' (by its checks).")
         .def_readonly("stopped_message", &RunResult::stopped_message,
                       "The message that stopped or refused the run; None for a completed run.")
         .def_readonly("dialog", &RunResult::dialog,

@@ -51,7 +51,8 @@ Shard ShardOption(const CommandLine& line) {
     return {*k, *n};
 }
 
-// Two inputs that lead to one output file would overwrite each other's results.
+}  // namespace
+
 std::optional<std::string> SharedOutput(const std::vector<std::string>& inputs) {
     std::map<std::string, std::string> outputs;
     for (const std::string& input : inputs) {
@@ -62,6 +63,8 @@ std::optional<std::string> SharedOutput(const std::vector<std::string>& inputs) 
     }
     return std::nullopt;
 }
+
+namespace {
 
 bool OutputUpToDate(const std::string& input, const std::string& output) {
     std::error_code error_in, error_out;
@@ -84,12 +87,6 @@ std::string Digest(const std::string& path) {
     }
 }
 
-struct FileOutcome {
-    FileRunResult run;
-    std::string digest;
-    std::string summary;  // the summary lines of a completed run
-};
-
 std::string Block(const FileRunResult& run, const std::string& summary) {
     std::ostringstream block;
     block << "== " << run.input << ": " << RunStatusName(run.status);
@@ -102,15 +99,41 @@ std::string Block(const FileRunResult& run, const std::string& summary) {
 
 void WriteManifest(const std::string& path, const std::vector<FileOutcome>& outcomes) {
     AtomicFileWriter writer(path);
-    writer.Line("input,output,status,exit_code,seconds,message,input_sha256,program_version");
-    for (const FileOutcome& o : outcomes) {
-        writer.Line(CsvLine({o.run.input, o.run.output, RunStatusName(o.run.status), std::to_string(o.run.exit_code),
-                             Seconds(o.run.seconds), o.run.message, o.digest, ProgramVersion}));
-    }
+    writer.Line(ManifestHeading);
+    for (const FileOutcome& outcome : outcomes) writer.Line(ManifestLine(outcome));
     writer.Commit();
 }
 
 }  // namespace
+
+const char* const ManifestHeading = "input,output,status,exit_code,seconds,message,input_sha256,program_version";
+
+std::string ManifestLine(const FileOutcome& o) {
+    return CsvLine({o.run.input, o.run.output, RunStatusName(o.run.status), std::to_string(o.run.exit_code),
+                    Seconds(o.run.seconds), o.run.message, o.digest, ProgramVersion});
+}
+
+FileOutcome RunOneOfMany(const std::string& input, const FileRunOptions& options, bool skip_done) {
+    FileOutcome outcome;
+    FileRunResult& run = outcome.run;
+    const std::string output = options.output.empty() ? ReplaceExtension(input, ".out") : options.output;
+    outcome.digest = Digest(ReplaceExtension(input, ".inp"));
+    if (skip_done && OutputUpToDate(ReplaceExtension(input, ".inp"), output)) {
+        run.input = input;
+        run.output = output;
+        run.status = RunStatus::Skipped;
+        run.exit_code = 0;
+        return outcome;
+    }
+    ModelState state;
+    run = RunInputFile(state, input, options);
+    if (run.status == RunStatus::Completed) {
+        std::ostringstream summary;
+        PrintRunSummary(state, summary);
+        outcome.summary = summary.str();
+    }
+    return outcome;
+}
 
 bool WantsManyRuns(const CommandLine& line) {
     if (line.arguments.size() > 1) return true;
@@ -164,26 +187,7 @@ int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, std::o
     const bool skip_done = line.Has("skip-done");
     RunSideBySide(
         inputs.size(), jobs,
-        [&](size_t i) {
-            FileOutcome& outcome = outcomes[i];
-            FileRunResult& run = outcome.run;
-            const std::string output = options.output.empty() ? ReplaceExtension(inputs[i], ".out") : options.output;
-            outcome.digest = Digest(ReplaceExtension(inputs[i], ".inp"));
-            if (skip_done && OutputUpToDate(ReplaceExtension(inputs[i], ".inp"), output)) {
-                run.input = inputs[i];
-                run.output = output;
-                run.status = RunStatus::Skipped;
-                run.exit_code = 0;
-                return;
-            }
-            ModelState state;
-            run = RunInputFile(state, inputs[i], options);
-            if (run.status == RunStatus::Completed) {
-                std::ostringstream summary;
-                PrintRunSummary(state, summary);
-                outcome.summary = summary.str();
-            }
-        },
+        [&](size_t i) { outcomes[i] = RunOneOfMany(inputs[i], options, skip_done); },
         [&](size_t i) {
             blocks.Finish(i, Block(outcomes[i].run, outcomes[i].summary), outcomes[i].run.exit_code != 0);
         });
