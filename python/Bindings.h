@@ -3,7 +3,12 @@
 
 #include <pybind11/pybind11.h>
 
+#include <string>
+
 namespace vantorel::python {
+
+// A path given as str or os.PathLike, as text.
+std::string PathText(pybind11::handle path);
 
 void BindDataSet(pybind11::module_& m);
 void BindRun(pybind11::module_& m);

@@ -139,9 +139,9 @@ void Refuse(const std::optional<std::string>& refusal) {
 
 }  // namespace
 
-DataSet LoadDataSet(const std::string& path) {
+DataSet LoadDataSet(const py::object& path) {
     InputData data;
-    data.FileName = path;
+    data.FileName = PathText(path);
     MessageList dialogs;
     LoadInputFile(data, dialogs);
     for (const std::string& message : dialogs.Messages()) {
@@ -242,8 +242,8 @@ drainage system or rice, are kept but not used.)");
 
     cls.def(
         "save",
-        [](DataSet& set, const std::string& path) {
-            set.Data().FileName = path;
+        [](DataSet& set, const py::object& path) {
+            set.Data().FileName = PathText(path);
             SaveInputFile(set.Data());
             return set.Data().FileName;
         },

@@ -10,6 +10,10 @@
 
 namespace py = pybind11;
 
+std::string vantorel::python::PathText(py::handle path) {
+    return py::str(py::module_::import("os").attr("fsdecode")(path));
+}
+
 PYBIND11_MODULE(vantorel, m) {
     m.doc() = R"(Water table and soil salinity of irrigated fields: the Vantorel engine from Python.
 
@@ -24,8 +28,7 @@ program's message, naming the file and the line; a value the program refuses rai
 ValueError with the program's message.)";
     m.attr("__version__") = vantorel::ProgramVersion;
 
-    static py::exception<vantorel::FileError> file_error(m, "FileError", PyExc_OSError);
-    file_error.doc() = "A file that cannot be read or written, or whose text is malformed; the message names the file and the line.";
+    py::register_exception<vantorel::FileError>(m, "FileError", PyExc_OSError).doc() = "A file that cannot be read or written, or whose text is malformed; the message names the file and the line.";
     py::register_exception_translator([](std::exception_ptr error) {
         try {
             if (error) std::rethrow_exception(error);

@@ -27,7 +27,7 @@ struct RunResult {
     py::object stopped_message = py::none();
     py::list dialog;
     py::object output = py::none();
-    py::object table = py::none();
+    py::object table = py::none();  // read back on first use
     py::dict factors;
     py::object leaching = py::none();
 };
@@ -123,7 +123,7 @@ std::string CheckedOutputPath(const std::string& path) {
 RunResult RunAny(const py::object& item, const RunAnswers& answers, const py::object& output) {
     FileRunOptions options;
     options.answers = answers;
-    options.output = output.is_none() ? std::string() : CheckedOutputPath(py::str(output));
+    options.output = output.is_none() ? std::string() : CheckedOutputPath(PathText(output));
     ModelState state;
     FileRunResult run;
     bool temporary = false;
@@ -136,7 +136,7 @@ RunResult RunAny(const py::object& item, const RunAnswers& answers, const py::ob
         py::gil_scoped_release released;
         run = RunDataSet(state, options);
     } else {
-        const std::string input = py::str(py::module_::import("os").attr("fspath")(item));
+        const std::string input = PathText(item);
         py::gil_scoped_release released;
         run = RunInputFile(state, input, options);
     }
@@ -152,7 +152,6 @@ RunResult RunAny(const py::object& item, const RunAnswers& answers, const py::ob
         return result;
     }
     result.output = py::str(run.output);
-    result.table = OutputTable(run.output);
     result.factors = Factors(state);
     result.leaching = Leaching(state);
     return result;
@@ -171,12 +170,18 @@ void BindRun(py::module_& m) {
                       "The questions with their answers and the messages, in order, as the batch runner prints\n"
                       "them: '? TEXT -> yes', '? TEXT -> no', '! TEXT'.")
         .def_readonly("output", &RunResult::output, "Path of the output file written; None when the run did not complete.")
-        .def_readonly("table", &RunResult::table,
-                      "The output file's rows as read back, a pandas DataFrame indexed by step (1..NrTimeSteps):\n"
-                      "percolation, capillary_rise, evapotranspiration, drain_discharge (mm per step), depth\n"
-                      "(water-table depth at the start of the step, m), salinity_layer_1 .. salinity_layer_3\n"
-                      "(those of the layer count), salinity_transition_zone, salinity_aquifer (dS/m), storage\n"
-                      "(when the file has it), surface_drainage and ponding (mm). None when not completed.")
+        .def_property_readonly(
+            "table",
+            [](RunResult& r) {
+                if (r.completed && r.table.is_none()) r.table = OutputTable(PathText(r.output));
+                return r.table;
+            },
+            "The output file's rows as read back (on first use), a pandas DataFrame indexed by step\n"
+            "(1..NrTimeSteps): percolation, capillary_rise, evapotranspiration, drain_discharge (mm per\n"
+            "step), depth (water-table depth at the start of the step, m), salinity_layer_1 ..\n"
+            "salinity_layer_3 (those of the layer count), salinity_transition_zone, salinity_aquifer\n"
+            "(dS/m), storage (when the file has it), surface_drainage and ponding (mm). None when the run\n"
+            "did not complete; a file the program's reader refuses raises vantorel.FileError.")
         .def_readonly("factors", &RunResult::factors,
                       "The drainage factors the run used: a dict with QH1, QH2, chosen ('given', 'water balance',\n"
                       "'water table', 'drain discharge' or 'no drainage system') and fit (the fraction of the\n"

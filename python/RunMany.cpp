@@ -40,11 +40,11 @@ std::vector<std::string> InputFiles(const py::iterable& items, const py::object&
     std::vector<std::string> inputs;
     for (size_t i = 0; i < all.size(); ++i) {
         if (!py::isinstance<DataSet>(all[i])) {
-            inputs.push_back(py::str(py::module_::import("os").attr("fspath")(all[i])));
+            inputs.push_back(PathText(all[i]));
             continue;
         }
         if (folder.is_none()) throw py::value_error("run_many needs a folder to save the data sets into");
-        const std::filesystem::path place(static_cast<std::string>(py::str(py::module_::import("os").attr("fspath")(folder))));
+        const std::filesystem::path place(PathText(folder));
         std::filesystem::create_directories(place);
         std::string number = std::to_string(i + 1);
         number.insert(0, digits - number.size(), '0');
