@@ -13,6 +13,7 @@ void Engine::RunCalculation() {
     RunValues& r = state_.Run;
     r.CalcStopped = false;
     r.LEOptimized = {};
+    r.LeachingCurves.clear();
     // The flags of an earlier run or of an output file read since must not reach this header.
     r.QHOptBalance = r.QHOptDwt = r.QHOptDrain = false;
     r.FitDwt = r.FitDrain = 0;

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "engine/DrainageGridSearch.h"
+#include "engine/DrainageOptima.h"
 #include "engine/Engine.h"
 #include "engine/OptimizationTexts.h"
 
@@ -11,47 +11,9 @@ namespace vantorel {
 
 namespace {
 
-struct Optimum {
-    bool found = false;
-    double qh1 = 0, qh2 = 0;
-};
-
-bool IsCorner(const Optimum& o) {
+bool IsCorner(const DrainageOptimum& o) {
     return (o.qh1 > 0.099 && o.qh2 > 0.099) || (o.qh1 > 0.099 && o.qh2 < 0.0022) ||
            (o.qh1 < 0.0022 && o.qh2 < 0.0022) || (o.qh1 < 0.0022 && o.qh2 > 0.099);
-}
-
-// The balance sums of steps longer than a day are zero but for rounding noise; whole millionths of a
-// millimetre tell real differences from noise.
-double BalanceKey(double sum) { return std::floor(std::abs(sum) * 1e6 + 0.5); }
-
-// The best pair of each objective, each replaced only by a strictly smaller value, so that the
-// earlier trial wins a tie; a value that is not a number never wins.
-void FindOptima(const DrainageTrialSums& sums, Optimum& balance, Optimum& table, Optimum& discharge) {
-    double best_balance = 100000 * 1e6, best_table = 100000, best_discharge = 100000;
-    for (int j = 1; j <= DrainageGridSize; ++j) {
-        for (int k = 1; k <= DrainageGridSize; ++k) {
-            const double qh1 = 0.001 * j, qh2 = 0.001 * k;
-            const int index = DrainageTrialIndex(j, k);
-            if (qh1 > 0.0011 && qh2 > 0.0011) {
-                const double key = BalanceKey(sums.balance[index]);
-                if (key < best_balance) {
-                    best_balance = key;
-                    balance = {true, qh1, qh2};
-                }
-            }
-            if (qh1 > 0.0022 && qh2 > 0.0022) {
-                if (sums.water_table[index] < best_table) {
-                    best_table = sums.water_table[index];
-                    table = {true, qh1, qh2};
-                }
-                if (sums.discharge[index] < best_discharge) {
-                    best_discharge = sums.discharge[index];
-                    discharge = {true, qh1, qh2};
-                }
-            }
-        }
-    }
 }
 
 // 1 - (sum of |measured - simulated|) / (sum of |simulated - mean|) over the measured steps.
@@ -85,14 +47,15 @@ void Engine::OptimizeDrainage() {
 
     DrainageTrialSums sums;
     RunDrainageGrid(state_, prepared_irrigation_, sums, [this](int quarter) { dialogs_.SetProgress(quarter + 1); });
-    Optimum balance, table, discharge;
-    FindOptima(sums, balance, table, discharge);
-    const auto is_given = [&r](const Optimum& o) { return o.qh1 == r.QH1Given && o.qh2 == r.QH2Given; };
+    const DrainageOptimum balance = FindDrainageOptimum(sums, DrainageObjective::Balance);
+    const DrainageOptimum table = FindDrainageOptimum(sums, DrainageObjective::WaterTable);
+    const DrainageOptimum discharge = FindDrainageOptimum(sums, DrainageObjective::DrainDischarge);
+    const auto is_given = [&r](const DrainageOptimum& o) { return o.qh1 == r.QH1Given && o.qh2 == r.QH2Given; };
 
     r.QHOptBalance = balance.found && !is_given(balance) && !IsCorner(balance);
 
     // The fit runs evaluate an optimum; one whose water table falls below the aquifer is unusable.
-    const auto fit_run = [&](const Optimum& optimum, const StepSeries& simulated, const StepSeries& measured,
+    const auto fit_run = [&](const DrainageOptimum& optimum, const StepSeries& simulated, const StepSeries& measured,
                              int32_t count, double& fit, bool& accepted) {
         fit = 0;
         accepted = false;
@@ -107,7 +70,7 @@ void Engine::OptimizeDrainage() {
     fit_run(table, r.Dwt, d.DwtMeas, d.NrMeasDwt, r.FitDwt, r.QHOptDwt);
     fit_run(discharge, r.Drain, d.DrainMeas, d.NrMeasDrain, r.FitDrain, r.QHOptDrain);
 
-    const auto passes_checks = [&](const Optimum& o) { return !is_given(o) && !(o.qh1 > 0.099 && o.qh2 > 0.099); };
+    const auto passes_checks = [&](const DrainageOptimum& o) { return !is_given(o) && !(o.qh1 > 0.099 && o.qh2 > 0.099); };
     if (r.QHOptDwt && !passes_checks(table)) r.QHOptDwt = false;
     if (r.QHOptDrain && !passes_checks(discharge)) r.QHOptDrain = false;
 

@@ -182,12 +182,17 @@ void Engine::SearchLeachingEfficiency(int32_t layers, Zone zone) {
         std::copy(values, values + ZoneCount, efficiency);
     };
     double best = 1000000;
+    LeachingCurve& curve = r.LeachingCurves.emplace_back();
+    curve.zone = zone;
+    curve.efficiency.assign(candidates.begin() + 1, candidates.end());
+    curve.sum_of_squares.resize(static_cast<size_t>(row->trials));
     if (row->aquifer_seepage_leached) {
         // Each improving candidate becomes the working efficiency the next trials read: in order.
         for (int k = 1; k <= row->trials; ++k) {
             double efficiency[ZoneCount];
             working_efficiencies(efficiency);
             const double sum = trial.SumOfSquares(candidates[k], efficiency);
+            curve.sum_of_squares[k - 1] = sum;
             if (sum < best) {
                 best = sum;
                 *working[zone] = candidates[k];
@@ -199,6 +204,7 @@ void Engine::SearchLeachingEfficiency(int32_t layers, Zone zone) {
         working_efficiencies(efficiency);
         std::vector<double> sums(static_cast<size_t>(row->trials) + 1);
         ParallelFor(1, row->trials + 1, [&](int k, unsigned) { sums[k] = trial.SumOfSquares(candidates[k], efficiency); });
+        std::copy(sums.begin() + 1, sums.end(), curve.sum_of_squares.begin());
         for (int k = 1; k <= row->trials; ++k) {
             if (sums[k] < best) {
                 best = sums[k];

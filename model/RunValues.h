@@ -37,6 +37,13 @@ struct CurrentSalinities {
     double S1 = 0, S2 = 0, S3 = 0, STr = 0, SAq = 0;
 };
 
+// One leaching search of a run: each trial efficiency (fraction) with its sum of squares, in the
+// order tried.
+struct LeachingCurve {
+    Zone zone = Layer1;
+    std::vector<double> efficiency, sum_of_squares;
+};
+
 struct RunValues {
     bool CalcStopped = false;
     bool DrainOptWanted = false;
@@ -66,6 +73,8 @@ struct RunValues {
     // Result series, elements 0..NrTimeSteps (Drain has one more)
     StepSeries Dwt, Perc, Cap, EvapT, Drain, Infil;
     StepSeries S1, S2, S3, STr, SAq;
+
+    std::vector<LeachingCurve> LeachingCurves;  // the leaching searches of the last run
 
     DayTable Perc1Day, Perc2Day, Perc3Day, Cap1Day, Cap2Day, Cap3Day;
 };

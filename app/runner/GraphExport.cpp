@@ -1,27 +1,15 @@
 #include "app/runner/GraphExport.h"
 
-#include <QApplication>
 #include <QImage>
 #include <filesystem>
 #include <system_error>
 
 #include "graphs/draw/DrawGraph.h"
 #include "graphs/draw/PictureFiles.h"
+#include "graphs/plots/OffscreenApplication.h"
 #include "model/TextFile.h"
 
 namespace vantorel {
-
-void EnsureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) return;
-    // Qt keeps references to the arguments for the application's whole life.
-    static int argc = 3;
-    static char name[] = "vantorel-run";
-    static char platform_option[] = "-platform";
-    static char platform[] = "offscreen";
-    static char* argv[] = {name, platform_option, platform, nullptr};
-    static QApplication* application = new QApplication(argc, argv);
-    (void)application;
-}
 
 std::string GraphFileStem(GraphType type) {
     switch (type) {
@@ -39,7 +27,7 @@ std::string GraphFileStem(GraphType type) {
 }
 
 GraphExport ExportGraphs(const ModelState& state, const std::string& folder, GraphFileFormat format) {
-    EnsureGuiApplication();
+    EnsureOffscreenApplication();
     GraphExport result;
     std::error_code error;
     std::filesystem::create_directories(folder, error);

@@ -11,10 +11,6 @@ namespace vantorel {
 
 enum class GraphFileFormat { Bmp, Png };
 
-// Drawing needs a Qt application object (a widget application, for the plots): creates one on the
-// offscreen platform when the process has none yet. It lives until the process ends.
-void EnsureGuiApplication();
-
 // The file name of a graph without its extension, such as "salinity-layer-2".
 std::string GraphFileStem(GraphType type);
 

@@ -1,5 +1,6 @@
 #include "app/runner/RunSummary.h"
 
+#include "app/runner/CalibrationExport.h"
 #include "model/NumberText.h"
 
 namespace vantorel {
@@ -50,6 +51,7 @@ void PrintRunSummary(const ModelState& state, std::ostream& out) {
             out << ", coefficient of determination " << FormatFixed(100 * fits[z.zone], 0, 0) << " %\n";
         }
     }
+    PrintFitStatistics(RunFitStatistics(state), out);
 }
 
 }  // namespace vantorel

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/runner/CalibrationExport.h"
 #include "app/runner/CommandLine.h"
 #include "app/runner/ConsoleDialogs.h"
 #include "app/runner/DataSummary.h"
@@ -32,6 +33,7 @@ const std::vector<OptionDefinition>& RunnerOptions() {
         {"ka", true, false},             {"kb", true, false},            {"depth-below", true, false},
         {"perimeter", true, false},      {"porosity", true, false},      {"spacing", true, true},
         {"discharge", true, false},      {"head", true, false},
+        {"statistics", true, false},     {"objective-map", true, false}, {"near-optimal", true, false},
     };
     static const std::vector<OptionDefinition> all = [] {
         std::vector<OptionDefinition> joined = options;
@@ -70,6 +72,14 @@ Options (a valued option is written --name=value or --name value):
                        the picture format of --graphs (default bmp)
   --no-run             with --tables or --graphs: do not calculate, use the existing output file
                        (FILE.out, or the --output path) and FILE.inp
+  --statistics FILE.csv
+                       after the run, write the fit statistics of every observed series (n, means,
+                       RMSE, MAE, PBIAS, NSE, KGE, R squared) to FILE.csv
+  --objective-map DIR  after the run, write the drainage-factor search's objectives for all 10000
+                       pairs to DIR/objective-map.csv with a heat map per objective that has
+                       measurements, and the leaching searches' curves when they ran
+  --near-optimal P     the near-optimal region of --objective-map: the pairs within P per cent of
+                       the best value (0 < P <= 100, default 5)
   --help               show this text
 
 Drain design, without an input file (numbers with a decimal point):
@@ -164,9 +174,11 @@ int WriteGraphs(ModelState& state, const std::string& input, const std::string& 
 int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CommandLine line;
     QuestionAnswers answers;
+    CalibrationOptions calibration;
     try {
         line = ParseCommandLine(args, RunnerOptions());
         answers = QuestionAnswers::FromCommandLine(line);
+        calibration = ReadCalibrationOptions(line);
     } catch (const UsageError& error) {
         return UsageFailure(error.what(), err);
     }
@@ -207,9 +219,7 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         return status;
     };
     if (line.Has("no-run")) return write_exports();
-    if (line.Has("resave") || line.Has("check")) {
-        if (!LoadForRun(state, input, dialogs, err)) return ExitBadInput;
-    }
+    if (!LoadForRun(state, input, dialogs, err)) return ExitBadInput;
     if (line.Has("resave")) {
         state.Input.FileName = line.Value("resave");
         try {
@@ -226,21 +236,34 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         return ExitOk;
     }
 
+    if (const auto refusal = ObjectiveMapRefusal(calibration, state.Input)) {
+        err << "vantorel-run: " << *refusal << '\n';
+        return ExitBadInput;
+    }
+    const InputData loaded = state.Input;
     FileRunOptions options;
     options.answers = answers;
     options.output = line.Value("output");
-    const FileRunResult run = RunInputFile(state, input, options);
+    const FileRunResult run = RunDataSet(state, options);
     for (const std::string& printed : run.dialog) out << printed << '\n';
-    if (run.status == RunStatus::Unreadable) {
-        err << "vantorel-run: " << run.message << '\n';
-        return ExitBadInput;
-    }
     if (run.status != RunStatus::Completed) {
         err << "vantorel-run: the calculation was not completed; no output file was written.\n";
         return ExitRunFailed;
     }
     PrintRunSummary(state, out);
-    return write_exports();
+    const std::vector<FitStatistics> statistics = RunFitStatistics(state);
+    if (const auto error = ExportCalibration(calibration, loaded, state, statistics, out)) {
+        err << "vantorel-run: " << *error << '\n';
+        return ExitRunFailed;
+    }
+    const int status = write_exports();
+    if (status != ExitOk || !tables) return status;
+    const std::string statistics_file = (std::filesystem::path(line.Value("tables")) / "statistics.csv").string();
+    if (const auto error = ExportFitStatistics(statistics, statistics_file)) {
+        err << "vantorel-run: " << *error << '\n';
+        return ExitRunFailed;
+    }
+    return status;
 }
 
 }  // namespace vantorel

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/runner/GraphExport.h"
+#include "graphs/plots/OffscreenApplication.h"
 #include "graphs/plots/StudyOverlays.h"
 #include "model/TextFile.h"
 
@@ -12,7 +13,7 @@ StudyPictures SaveStudyPictures(const std::vector<ScenarioResult>& results, cons
     StudyPictures pictures;
     const std::vector<StudyChart> charts = StudyCharts(results);
     if (charts.empty()) return pictures;
-    EnsureGuiApplication();
+    EnsureOffscreenApplication();
     for (const StudyChart& chart : charts) {
         const std::string path = (std::filesystem::path(folder) / (chart.stem + ".png")).string();
         try {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/OptimizationTexts.h"
@@ -76,6 +77,14 @@ TEST_F(LeachingSearchTest, ZoneWithThreeMeasurementsIsSkippedOneWithFourSearched
     EXPECT_TRUE(state_.Run.SaltFitNA[Layer1]);
     EXPECT_FALSE(state_.Run.SaltFitNA[TransitionZone]);
     EXPECT_EQ(dialogs_.progress, (std::vector<int>{1, 6, 7, 8, 9}));
+    // The search's trials are kept as tried; its best is the efficiency used.
+    ASSERT_EQ(state_.Run.LeachingCurves.size(), 1u);
+    const LeachingCurve& curve = state_.Run.LeachingCurves[0];
+    EXPECT_EQ(curve.zone, TransitionZone);
+    ASSERT_EQ(curve.efficiency.size(), 180u);
+    EXPECT_EQ(curve.efficiency[0], 0.1 + 0.01);
+    const auto best = std::min_element(curve.sum_of_squares.begin(), curve.sum_of_squares.end());
+    EXPECT_EQ(curve.efficiency[best - curve.sum_of_squares.begin()], state_.Run.LEUsed[TransitionZone]);
     // The data set keeps the given efficiencies.
     EXPECT_EQ(state_.Input.LEt, 90);
     const std::vector<std::string> lines = test::ReadCrLfLines(dir_.File("salt.out"));
