@@ -3,6 +3,7 @@
 #include <pybind11/pybind11.h>
 
 #include "app/runner/DrainDesign.h"
+#include "engine/ObjectiveMap.h"
 #include "model/NumberText.h"
 #include "model/ProgramVersion.h"
 #include "model/TextFile.h"
@@ -14,6 +15,13 @@ std::string vantorel::python::PathText(py::handle path) {
     return py::str(py::module_::import("os").attr("fsdecode")(path));
 }
 
+py::object vantorel::python::CsvTable(const std::vector<std::string>& lines, const py::dict& read_options) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return py::module_::import("pandas").attr("read_csv")(py::module_::import("io").attr("StringIO")(text),
+                                                         **read_options);
+}
+
 PYBIND11_MODULE(vantorel, m) {
     m.doc() = R"(Water table and soil salinity of irrigated fields: the Vantorel engine from Python.
 
@@ -22,7 +30,7 @@ PYBIND11_MODULE(vantorel, m) {
     run = vantorel.run(ds)                  # a Run; run.table is a pandas DataFrame
     ds.save("field-2.inp")
 
-Functions: load_input, run, run_many, drain_factors, drain_spacing.
+Functions: load_input, run, run_many, objective_map, drain_factors, drain_spacing.
 A file that cannot be read or written raises vantorel.FileError (an OSError) with the
 program's message, naming the file and the line; a value the program refuses raises
 ValueError with the program's message.)";
@@ -36,6 +44,8 @@ ValueError with the program's message.)";
             PyErr_SetString(PyExc_ValueError, e.what());
         } catch (const vantorel::DesignRefusal& e) {
             PyErr_SetString(PyExc_ValueError, e.what());
+        } catch (const vantorel::ObjectiveMapError& e) {
+            PyErr_SetString(PyExc_ValueError, e.what());
         }
     });
 
@@ -43,4 +53,5 @@ ValueError with the program's message.)";
     vantorel::python::BindRun(m);
     vantorel::python::BindDrainDesign(m);
     vantorel::python::BindRunMany(m);
+    vantorel::python::BindObjectiveMap(m);
 }

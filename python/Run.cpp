@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <unistd.h>
 
+#include "engine/CalibrationTables.h"
 #include "engine/FileRun.h"
+#include "engine/FitStatistics.h"
 #include "model/FileNames.h"
 #include "model/OutputFileReader.h"
 #include "python/Bindings.h"
@@ -30,6 +32,7 @@ struct RunResult {
     py::object table = py::none();  // read back on first use
     py::dict factors;
     py::object leaching = py::none();
+    py::object statistics = py::none();
 };
 
 // A data set never saved runs into an output file of its own in the temporary folder.
@@ -154,6 +157,7 @@ RunResult RunAny(const py::object& item, const RunAnswers& answers, const py::ob
     result.output = py::str(run.output);
     result.factors = Factors(state);
     result.leaching = Leaching(state);
+    result.statistics = CsvTable(FitStatisticsCsvLines(RunFitStatistics(state)));
     return result;
 }
 
@@ -190,6 +194,11 @@ void BindRun(py::module_& m) {
                       "Per zone (index 'root zone' or 'layer 1' .. 'layer 3', 'transition zone', 'aquifer'): the\n"
                       "leaching efficiency used (a fraction), whether it was optimized, and the fit of the\n"
                       "calculated to the measured salinities (a fraction; NaN when not available).")
+        .def_readonly("statistics", &RunResult::statistics,
+                      "The goodness of fit of every observed series of the run, as vantorel-run --statistics\n"
+                      "writes it: one row per series (water-table, drain-discharge, salinity-layer-1, ...)\n"
+                      "with n, the means, rmse, mae, pbias_percent, nse, kge and r_squared; NaN where a\n"
+                      "statistic is undefined. None when the run did not complete.")
         .def("__repr__", [](const RunResult& r) {
             return r.completed ? "<vantorel.Run completed, output " + std::string(py::repr(r.output)) + ">"
                                : "<vantorel.Run stopped: " + std::string(py::repr(r.stopped_message)) + ">";

@@ -56,16 +56,16 @@ std::vector<std::string> InputFiles(const py::iterable& items, const py::object&
     return inputs;
 }
 
-py::object Manifest(const std::vector<std::string>& lines) {
-    std::string text = ManifestHeading;
-    for (const std::string& line : lines) text += "\n" + line;
+py::object Manifest(std::vector<std::string> lines) {
+    lines.insert(lines.begin(), ManifestHeading);
     py::dict text_columns;
     for (const char* column : {"input", "output", "status", "message", "input_sha256", "program_version"}) {
         text_columns[column] = py::module_::import("builtins").attr("str");
     }
-    return py::module_::import("pandas").attr("read_csv")(py::module_::import("io").attr("StringIO")(text),
-                                                         py::arg("keep_default_na") = false,
-                                                         py::arg("dtype") = text_columns);
+    py::dict options;
+    options["keep_default_na"] = false;
+    options["dtype"] = text_columns;
+    return CsvTable(lines, options);
 }
 
 py::object RunMany(const py::iterable& items, const py::object& jobs, const py::object& client,
