@@ -30,7 +30,8 @@ PYBIND11_MODULE(vantorel, m) {
     run = vantorel.run(ds)                  # a Run; run.table is a pandas DataFrame
     ds.save("field-2.inp")
 
-Functions: load_input, run, run_many, objective_map, drain_factors, drain_spacing.
+Functions: load_input, run, read_output, run_many, objective_map, drain_factors,
+drain_spacing.
 A file that cannot be read or written raises vantorel.FileError (an OSError) with the
 program's message, naming the file and the line; a value the program refuses raises
 ValueError with the program's message.)";

@@ -205,6 +205,13 @@ void BindRun(py::module_& m) {
         });
 
     m.def(
+        "read_output", [](const py::object& path) { return OutputTable(PathText(path)); }, py::arg("path"),
+        R"(Reads an output file (".out") back into the DataFrame of Run.table, with the program's reader.
+
+The extension of the path is replaced by ".out", as the reader does. Useful for the outputs of
+run_many. A file the reader refuses raises vantorel.FileError with its message.)");
+
+    m.def(
         "run",
         [](const py::object& item, bool drainage_opt, bool fit_choice, bool leaching_opt, const py::object& output) {
             return RunAny(item, {drainage_opt, fit_choice, leaching_opt}, output);

@@ -43,6 +43,15 @@ def test_table_is_the_output_file(example, columns, copy_input):
                                     "depth"] + columns + ["surface_drainage", "ponding"])
     assert table.index.name == "step" and table.index[0] == 1
     np.testing.assert_array_equal(table.reset_index().to_numpy(), file_rows(Path(run.output)))
+    assert vantorel.read_output(run.output).equals(table)
+
+
+def test_table_the_reader_refuses_raises_its_message(copy_input):
+    # A row whose numbers fill their fields cannot be taken apart by the reader's field widths.
+    run = vantorel.run(copy_input(REFERENCE / "squared-head-order.inp"))
+    assert run.completed
+    with pytest.raises(vantorel.FileError, match=r"squared-head-order.out could not be read, line 24: "):
+        run.table
 
 
 def test_factors_and_leaching_are_those_of_the_run(copy_input):
