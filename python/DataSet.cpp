@@ -97,10 +97,7 @@ const SeriesField SeriesFields[] = {
 };
 
 constexpr const char* SeriesNote =
-    "\n\nA numpy array of the steps 1..NrTimeSteps that writes through to the data set "
-    "(ds.Rain[0] is step 1). Assigning a sequence of NrTimeSteps numbers replaces the values. "
-    "Changing NrTimeSteps resizes every series: an array taken before then no longer writes through "
-    "and must be taken again.";
+    " A numpy array of the steps 1..NrTimeSteps (index 0 is step 1) that writes through; see DataSet.";
 
 py::array_t<double> SeriesArray(const DataSet& set, StepSeries InputData::*member) {
     const std::shared_ptr<InputData> data = set.Shared();
@@ -161,7 +158,10 @@ Scalar fields (D1, TP1, EffPor1, LE1, ..., Dd, QH1, QH2, Si, S1init, ..., IrrEff
 InfCap, RiceTransp), the counts NrTimeSteps, Ts and NrLayers, the flags DrainPresent and
 RicePresent and the titles are read and assigned as attributes. A count the program refuses
 raises ValueError with the program's message. The series (Rain, Irrig, ETp, Sdr, DwtMeas,
-DrainMeas, S1meas .. SAmeas) are numpy arrays of the steps 1..NrTimeSteps that write through.
+DrainMeas, S1meas .. SAmeas) are numpy arrays of the steps 1..NrTimeSteps that write through
+to the data set; assigning a sequence of NrTimeSteps numbers replaces a series' values.
+Changing NrTimeSteps resizes every series: an array taken before then no longer writes
+through and must be taken again.
 Fields of layers the root zone does not have, and drainage or rice fields when there is no
 drainage system or rice, are kept but not used.)");
     cls.def(py::init([] {
@@ -254,8 +254,10 @@ temporary file. Returns the path written; FileName becomes it. Raises vantorel.F
     cls.def(
         "copy", [](const DataSet& set) { return DataSet(set.Data()); },
         "An independent copy of the data set.");
-    cls.def("__copy__", [](const DataSet& set) { return DataSet(set.Data()); });
-    cls.def("__deepcopy__", [](const DataSet& set, const py::dict&) { return DataSet(set.Data()); });
+    cls.def("__copy__", [](const DataSet& set) { return DataSet(set.Data()); }, "An independent copy, as copy().");
+    cls.def(
+        "__deepcopy__", [](const DataSet& set, const py::dict&) { return DataSet(set.Data()); }, py::arg("memo"),
+        "An independent copy, as copy().");
     cls.def("__repr__", [](const DataSet& set) {
         const InputData& d = set.Data();
         return "<vantorel.DataSet " + std::string(py::repr(TitleString(d.Title1))) +

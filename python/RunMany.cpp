@@ -95,7 +95,8 @@ py::object RunMany(const py::iterable& items, const py::object& jobs, const py::
 
 void BindRunMany(py::module_& m) {
     py::class_<FileTask>(m, "FileTask", "One input file's run as a task of a dask cluster; returns its manifest line.")
-        .def("__call__", &FileTask::operator(), py::arg("input"))
+        .def("__call__", &FileTask::operator(), py::arg("input"),
+             "Runs the input file with the task's answers; returns the file's manifest line.")
         .def(py::pickle(
             [](const FileTask& t) {
                 return py::make_tuple(t.answers.drainage_optimization, t.answers.fit_choice,
