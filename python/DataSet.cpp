@@ -202,7 +202,8 @@ drainage system or rice, are kept but not used.)");
             Refuse(StepLengthRefusal(days));
             set.Data().Ts = static_cast<int32_t>(days);
         },
-        "Length of a time step in days: 360 (year), 30 (month), 7 (week) or 1 (day).");
+        "Length of a time step in days: 360 (year), 30 (month), 7 (week) or 1 (day); like the input\n"
+        "file and the run, the data set takes any length from 1 to 366 days.");
     cls.def_property(
         "NrLayers", [](const DataSet& set) { return set.Data().NrLayers; },
         [](DataSet& set, int64_t layers) {
