@@ -46,8 +46,6 @@ bool ReadResults(ScenarioResult& result) {
     const RunValues& r = state.Run;
     const int32_t n = d.NrTimeSteps;
     result.layers = d.NrLayers;
-    result.qh1 = r.QH1Used;
-    result.qh2 = r.QH2Used;
     result.depth.assign(r.Dwt.begin() + 1, r.Dwt.begin() + 1 + n);
     const StepSeries* zones[ZoneCount] = {&r.S1, &r.S2, &r.S3, &r.STr, &r.SAq};
     for (int zone = 0; zone < ZoneCount; ++zone) {
@@ -92,13 +90,18 @@ ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const I
     }
     FileRunOptions options;
     options.answers = answers;
-    FileRunResult run = RunInputFile(result.input, options);
+    ModelState state;
+    FileRunResult run = RunInputFile(state, result.input, options);
     result.dialog = std::move(run.dialog);
     result.status = run.status == RunStatus::Unreadable ? RunStatus::Refused : run.status;
     if (run.status != RunStatus::Completed) {
         result.message = "Scenario " + scenario.name + ": " + run.message;
         return result;
     }
+    // The header of the output file rounds the factors; the run knows them as it used them.
+    result.drains = state.Input.DrainPresent;
+    result.qh1 = state.Run.QH1Used;
+    result.qh2 = state.Run.QH2Used;
     if (!ReadResults(result)) result.status = RunStatus::Stopped;
     return result;
 }
@@ -132,11 +135,13 @@ std::vector<std::string> StudySummaryRow(const ScenarioResult& r) {
     }
     const double mean = std::accumulate(r.depth.begin(), r.depth.end(), 0.0) / static_cast<double>(r.depth.size());
     const double shallowest = *std::min_element(r.depth.begin(), r.depth.end());
-    for (const double value : {r.qh1, r.qh2, mean, shallowest, r.percolation, r.capillary_rise, r.evapotranspiration,
+    row.push_back(std::to_string(r.depth.size()));
+    row.push_back(r.drains ? Number(r.qh1) : "");
+    row.push_back(r.drains ? Number(r.qh2) : "");
+    for (const double value : {mean, shallowest, r.percolation, r.capillary_rise, r.evapotranspiration,
                                r.drain_discharge, r.surface_drainage}) {
         row.push_back(Number(value));
     }
-    row.insert(row.begin() + 3, std::to_string(r.depth.size()));
     for (const std::vector<double>& zone : r.salinity) row.push_back(zone.empty() ? "" : Number(zone.back()));
     return row;
 }

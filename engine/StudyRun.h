@@ -18,9 +18,11 @@ struct ScenarioResult {
     std::vector<std::string> dialog;  // the run's questions and messages
     std::string input, output;        // FOLDER/NAME.inp and FOLDER/NAME.out
 
-    // Read back from the output file of a completed scenario.
-    int32_t layers = 0;
+    // The drainage factors the run used (none without a drainage system), and what is read back
+    // from the output file of a completed scenario.
+    bool drains = false;
     double qh1 = 0, qh2 = 0;
+    int32_t layers = 0;
     std::vector<double> depth;                            // the DepthWT column, m
     std::array<std::vector<double>, ZoneCount> salinity;  // per zone; empty for layers the root zone lacks
     double percolation = 0, capillary_rise = 0, evapotranspiration = 0, drain_discharge = 0, surface_drainage = 0;
