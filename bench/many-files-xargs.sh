@@ -5,7 +5,7 @@
 #   bench/many-files-xargs.sh [BUILD_DIR] [COUNT]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
+build=$(cd "${1:-$root/build}" && pwd)
 count=${2:-120}
 program=$build/app/vantorel-run
 work=$(mktemp -d)
@@ -16,7 +16,7 @@ cores=$(nproc)
 seconds() {
   local start end
   start=$(date +%s.%N)
-  "$@" >/dev/null 2>&1
+  "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }
   end=$(date +%s.%N)
   echo "$end - $start" | bc
 }
