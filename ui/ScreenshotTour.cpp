@@ -20,6 +20,7 @@
 #include "model/FileNames.h"
 #include "model/InputFile.h"
 #include "ui/QtPlatform.h"
+#include "ui/analysis/ScenarioStudyMenu.h"
 #include "ui/analysis/ScenarioStudyWindow.h"
 
 namespace vantorel {
@@ -110,7 +111,7 @@ int PhotographRun(TMainForm& main, QTabWidget& pages, const QDir& folder, const 
 // "Analysis" > "Scenario study..." on the input file of the last run, after a small study ran.
 bool PhotographScenarioStudy(TMainForm& main, const QDir& folder) {
     main.findChild<QAction*>("ScenarioStudyAction")->trigger();
-    auto* window = main.findChild<ScenarioStudyWindow*>();
+    ScenarioStudyWindow* window = FindScenarioStudyWindow(main);
     const char* const study =
         "name,Irrig,Si,Repeat\r\nbase,,,\r\nmore-irrigation,*1.2,,\r\nfresher-water,,*0.5,\r\n"
         "three-times,,,3\r\n";

@@ -53,6 +53,8 @@ void DrawOverlay(QCustomPlot& plot, const OverlayChart& chart) {
         graph->setPen(line.emphasized ? QPen(Qt::black, 3) : QPen(LineColours[colour++ % std::size(LineColours)], 1.5));
     }
     plot.rescaleAxes();
+    // A little room above and below, so that no line runs along the frame.
+    plot.yAxis->scaleRange(1.08, plot.yAxis->range().center());
     plot.replot();
 }
 
