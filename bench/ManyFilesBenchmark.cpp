@@ -10,6 +10,7 @@
 #include "engine/ParallelFor.h"
 #include "engine/RunPool.h"
 #include "model/InputFile.h"
+#include "model/SilentDialogs.h"
 
 namespace vantorel {
 namespace {
@@ -50,12 +51,7 @@ void RunFiles(benchmark::State& bench_state, const std::vector<std::string>& fil
 void SmallFields(benchmark::State& bench_state) {
     InputData example;
     example.FileName = VANTOREL_EXAMPLES "/monthly-drained-field.inp";
-    class NoDialogs : public UserDialogs {
-        void ShowMessage(const std::string&) override {}
-        bool AskYesNo(const std::string&) override { return false; }
-        void SetProgress(int) override {}
-        void Pause(int) override {}
-    } dialogs;
+    SilentDialogs dialogs;
     LoadInputFile(example, dialogs);
     static const std::vector<std::string> files = InputFiles("vantorel-bench-small", example, 120);
     RunFiles(bench_state, files, {});

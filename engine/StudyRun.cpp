@@ -8,20 +8,12 @@
 #include "model/CsvFile.h"
 #include "model/InputFile.h"
 #include "model/OutputFileReader.h"
+#include "model/SilentDialogs.h"
 #include "model/TextFile.h"
 
 namespace vantorel {
 
 namespace {
-
-class SilentDialogs : public UserDialogs {
-public:
-    void ShowMessage(const std::string& text) override { message = text; }
-    bool AskYesNo(const std::string&) override { return false; }
-    void SetProgress(int) override {}
-    void Pause(int) override {}
-    std::string message;
-};
 
 double StepSum(const StepSeries& series, int32_t steps) {
     return std::accumulate(series.begin() + 1, series.begin() + 1 + steps, 0.0);
@@ -39,7 +31,7 @@ bool ReadResults(ScenarioResult& result) {
         return false;
     }
     if (state.Output.InvalidOutput) {
-        result.message = dialogs.message;
+        result.message = dialogs.last_message;
         return false;
     }
     const InputData& d = state.Input;

@@ -24,6 +24,7 @@
 #include "model/DerivedValues.h"
 #include "model/FileNames.h"
 #include "model/InputFile.h"
+#include "model/SilentDialogs.h"
 #include "ui/Platform.h"
 #include "ui/QtPlatform.h"
 
@@ -36,15 +37,6 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
     button->setObjectName(name);
     return button;
 }
-
-// Loading the base shows nothing: a study file that loads is what matters here.
-class QuietDialogs : public UserDialogs {
-public:
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    void SetProgress(int) override {}
-    void Pause(int) override {}
-};
 
 const FileDialogSettings StudyOpenDialog{"StudyOpenDialog", "Study file (*.csv)|*.csv", "csv", ""};
 const FileDialogSettings StudySaveDialog{"StudySaveDialog", "Study file (*.csv)|*.csv", "csv", ""};
@@ -285,7 +277,8 @@ void ScenarioStudyWindow::RunClick() {
     try {
         *study = ParseStudy(StudyText(), "the scenario table");
         base->FileName = base_file_;
-        QuietDialogs quiet;
+        // The older-file note of a load is of no use here: the scenarios are saved afresh.
+        SilentDialogs quiet;
         LoadInputFile(*base, quiet);
     } catch (const FileError& error) {
         services_.dialogs.ShowMessage(error.what());
