@@ -98,6 +98,23 @@ ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const I
     return result;
 }
 
+std::optional<std::string> StudyWouldOverwriteBase(const Study& study, const std::string& base_file,
+                                                   const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path base = fs::weakly_canonical(fs::absolute(base_file, error), error);
+    for (const Scenario& scenario : study.scenarios) {
+        for (const char* extension : {".inp", ".out"}) {
+            const fs::path file = fs::weakly_canonical(fs::absolute(fs::path(folder) / (scenario.name + extension), error), error);
+            if (file == base) {
+                return "Scenario " + scenario.name + " would overwrite the base input file " + base_file +
+                       "; choose another study folder or name.";
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 std::vector<std::string> StudySummaryHeader() {
     return {"name",
             "status",

@@ -2,6 +2,7 @@
 // Running the scenarios of a study, and the results a summary and overlay graphs are made of.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,11 @@ struct ScenarioResult {
 // writer, reads it back from that file and runs it from there. A refused scenario writes nothing.
 ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const InputData& base,
                            const std::string& folder, const RunAnswers& answers);
+
+// Why the study may not run into the folder: a scenario whose input or output file would be the
+// base input file itself. Nothing when it may.
+std::optional<std::string> StudyWouldOverwriteBase(const Study& study, const std::string& base_file,
+                                                   const std::string& folder);
 
 // The header of summary.csv, and one scenario's row.
 std::vector<std::string> StudySummaryHeader();

@@ -97,6 +97,17 @@ TEST_F(StudyCommandTest, AStudyThatCannotBeReadRunsNothing) {
         << result.err;
     EXPECT_FALSE(fs::exists(In("base.inp")));
     EXPECT_EQ(RunStudy("name,Title1\nbase,x\n").status, ExitBadInput);
+
+    // A scenario named as the base file, in the base file's folder, would overwrite it.
+    const std::string base = dir_.File("field.inp");
+    fs::copy_file(test::ExamplePath("monthly-drained-field.inp"), base);
+    const std::string before = test::ReadFile(base);
+    test::WriteFile(dir_.File("study.csv"), "name,Irrig\nfield,*2\n");
+    const test::ToolResult overwrite =
+        RunTool({"--scenarios", dir_.File("study.csv"), "--study-dir", dir_.Path().string() + "/.", base});
+    EXPECT_EQ(overwrite.status, ExitBadInput);
+    EXPECT_NE(overwrite.err.find("Scenario field would overwrite the base input file"), std::string::npos);
+    EXPECT_EQ(test::ReadFile(base), before);
     EXPECT_EQ(RunTool({"--scenarios", dir_.File("none.csv"), "--study-dir", folder_,
                        test::ExamplePath("monthly-drained-field.inp")})
                   .status,

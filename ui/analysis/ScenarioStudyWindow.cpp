@@ -292,6 +292,10 @@ void ScenarioStudyWindow::RunClick() {
         services_.dialogs.ShowMessage("The folder " + folder + " could not be created: " + error.message() + ".");
         return;
     }
+    if (const auto overwrite = StudyWouldOverwriteBase(*study, base_file_, folder)) {
+        services_.dialogs.ShowMessage(*overwrite);
+        return;
+    }
     RunAnswers answers;
     answers.drainage_optimization = drainage_opt_->isChecked();
     answers.leaching_optimization = leaching_opt_->isChecked();
