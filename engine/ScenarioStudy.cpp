@@ -8,6 +8,7 @@
 #include "engine/Engine.h"
 #include "model/CsvFile.h"
 #include "model/NumberText.h"
+#include "model/SilentDialogs.h"
 #include "model/TextFile.h"
 
 namespace vantorel {
@@ -78,16 +79,6 @@ public:
 
 private:
     const Scenario& scenario_;
-};
-
-// Quiet dialogs for the run's checks, keeping their message.
-class CheckDialogs : public UserDialogs {
-public:
-    void ShowMessage(const std::string& text) override { message = text; }
-    bool AskYesNo(const std::string&) override { return false; }
-    void SetProgress(int) override {}
-    void Pause(int) override {}
-    std::string message;
 };
 
 std::optional<std::string> DrainGeometryRefusal(const Study& study, const Scenario& scenario, InputData& d) {
@@ -312,8 +303,8 @@ std::optional<std::string> ApplyScenario(const Study& study, const Scenario& sce
 
     ModelState check;
     check.Input = d;
-    CheckDialogs dialogs;
-    if (!Engine(check, dialogs).CheckRunData()) return refuse(dialogs.message);
+    SilentDialogs dialogs;
+    if (!Engine(check, dialogs).CheckRunData()) return refuse(dialogs.last_message);
     return std::nullopt;
 }
 

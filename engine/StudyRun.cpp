@@ -8,20 +8,12 @@
 #include "model/CsvFile.h"
 #include "model/InputFile.h"
 #include "model/OutputFileReader.h"
+#include "model/SilentDialogs.h"
 #include "model/TextFile.h"
 
 namespace vantorel {
 
 namespace {
-
-class SilentDialogs : public UserDialogs {
-public:
-    void ShowMessage(const std::string& text) override { message = text; }
-    bool AskYesNo(const std::string&) override { return false; }
-    void SetProgress(int) override {}
-    void Pause(int) override {}
-    std::string message;
-};
 
 double StepSum(const StepSeries& series, int32_t steps) {
     return std::accumulate(series.begin() + 1, series.begin() + 1 + steps, 0.0);
@@ -39,15 +31,13 @@ bool ReadResults(ScenarioResult& result) {
         return false;
     }
     if (state.Output.InvalidOutput) {
-        result.message = dialogs.message;
+        result.message = dialogs.last_message;
         return false;
     }
     const InputData& d = state.Input;
     const RunValues& r = state.Run;
     const int32_t n = d.NrTimeSteps;
     result.layers = d.NrLayers;
-    result.qh1 = r.QH1Used;
-    result.qh2 = r.QH2Used;
     result.depth.assign(r.Dwt.begin() + 1, r.Dwt.begin() + 1 + n);
     const StepSeries* zones[ZoneCount] = {&r.S1, &r.S2, &r.S3, &r.STr, &r.SAq};
     for (int zone = 0; zone < ZoneCount; ++zone) {
@@ -92,15 +82,37 @@ ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const I
     }
     FileRunOptions options;
     options.answers = answers;
-    FileRunResult run = RunInputFile(result.input, options);
+    ModelState state;
+    FileRunResult run = RunInputFile(state, result.input, options);
     result.dialog = std::move(run.dialog);
     result.status = run.status == RunStatus::Unreadable ? RunStatus::Refused : run.status;
     if (run.status != RunStatus::Completed) {
         result.message = "Scenario " + scenario.name + ": " + run.message;
         return result;
     }
+    // The header of the output file rounds the factors; the run knows them as it used them.
+    result.drains = state.Input.DrainPresent;
+    result.qh1 = state.Run.QH1Used;
+    result.qh2 = state.Run.QH2Used;
     if (!ReadResults(result)) result.status = RunStatus::Stopped;
     return result;
+}
+
+std::optional<std::string> StudyWouldOverwriteBase(const Study& study, const std::string& base_file,
+                                                   const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path base = fs::weakly_canonical(fs::absolute(base_file, error), error);
+    for (const Scenario& scenario : study.scenarios) {
+        for (const char* extension : {".inp", ".out"}) {
+            const fs::path file = fs::weakly_canonical(fs::absolute(fs::path(folder) / (scenario.name + extension), error), error);
+            if (file == base) {
+                return "Scenario " + scenario.name + " would overwrite the base input file " + base_file +
+                       "; choose another study folder or name.";
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 std::vector<std::string> StudySummaryHeader() {
@@ -132,11 +144,13 @@ std::vector<std::string> StudySummaryRow(const ScenarioResult& r) {
     }
     const double mean = std::accumulate(r.depth.begin(), r.depth.end(), 0.0) / static_cast<double>(r.depth.size());
     const double shallowest = *std::min_element(r.depth.begin(), r.depth.end());
-    for (const double value : {r.qh1, r.qh2, mean, shallowest, r.percolation, r.capillary_rise, r.evapotranspiration,
+    row.push_back(std::to_string(r.depth.size()));
+    row.push_back(r.drains ? Number(r.qh1) : "");
+    row.push_back(r.drains ? Number(r.qh2) : "");
+    for (const double value : {mean, shallowest, r.percolation, r.capillary_rise, r.evapotranspiration,
                                r.drain_discharge, r.surface_drainage}) {
         row.push_back(Number(value));
     }
-    row.insert(row.begin() + 3, std::to_string(r.depth.size()));
     for (const std::vector<double>& zone : r.salinity) row.push_back(zone.empty() ? "" : Number(zone.back()));
     return row;
 }

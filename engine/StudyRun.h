@@ -2,6 +2,7 @@
 // Running the scenarios of a study, and the results a summary and overlay graphs are made of.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,9 +19,11 @@ struct ScenarioResult {
     std::vector<std::string> dialog;  // the run's questions and messages
     std::string input, output;        // FOLDER/NAME.inp and FOLDER/NAME.out
 
-    // Read back from the output file of a completed scenario.
-    int32_t layers = 0;
+    // The drainage factors the run used (none without a drainage system), and what is read back
+    // from the output file of a completed scenario.
+    bool drains = false;
     double qh1 = 0, qh2 = 0;
+    int32_t layers = 0;
     std::vector<double> depth;                            // the DepthWT column, m
     std::array<std::vector<double>, ZoneCount> salinity;  // per zone; empty for layers the root zone lacks
     double percolation = 0, capillary_rise = 0, evapotranspiration = 0, drain_discharge = 0, surface_drainage = 0;
@@ -30,6 +33,11 @@ struct ScenarioResult {
 // writer, reads it back from that file and runs it from there. A refused scenario writes nothing.
 ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const InputData& base,
                            const std::string& folder, const RunAnswers& answers);
+
+// Why the study may not run into the folder: a scenario whose input or output file would be the
+// base input file itself. Nothing when it may.
+std::optional<std::string> StudyWouldOverwriteBase(const Study& study, const std::string& base_file,
+                                                   const std::string& folder);
 
 // The header of summary.csv, and one scenario's row.
 std::vector<std::string> StudySummaryHeader();

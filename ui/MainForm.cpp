@@ -9,6 +9,7 @@
 #include "model/NumberText.h"
 #include "ui/ControlFactory.h"
 #include "ui/HelpPages.h"
+#include "ui/analysis/ScenarioStudyMenu.h"
 #include "ui/QtPlatform.h"
 
 namespace vantorel {
@@ -70,6 +71,7 @@ void TMainForm::BuildMenu() {
     // Additions beyond the six pages hang off their own menu, so the pages stay as they are.
     AnalysisMenu = menuBar()->addMenu("&Analysis");
     AnalysisMenu->setObjectName("AnalysisMenu");
+    AddScenarioStudyAction(*AnalysisMenu, *this, services_, [this]() { return state_.Input.FileName; });
 }
 
 QWidget* TMainForm::BuildInputPage() {

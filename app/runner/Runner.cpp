@@ -82,6 +82,20 @@ Options (a valued option is written --name=value or --name value):
                        the best value (0 < P <= 100, default 5)
   --help               show this text
 
+Many files in one call: vantorel-run [answers] [--jobs N] [--manifest FILE.csv] [--skip-done]
+                        [--shard K/N] A.inp B.inp ...
+  each file runs as a single-file call would and writes its own .out; the questions and messages
+  of each run are printed as one block headed by its file name, in the order the files were given
+  --jobs N             run N files at once (default: the number of cores); results do not depend on N
+  --manifest FILE.csv  write one row per file: input, output, status, exit code, seconds, message,
+                       SHA-256 of the input file and program version
+  --skip-done          do not run a file whose output exists and is not older than the input file
+  --shard K/N          only the files at positions K, K+N, K+2N, ... (for N machines or array jobs)
+
+Scenario study: vantorel-run --scenarios STUDY.csv --study-dir DIR [answers] [--jobs N] BASE.inp
+  runs every scenario (a row of STUDY.csv: name and changes to fields of BASE.inp) from its own
+  input file DIR/NAME.inp, writes DIR/NAME.out, DIR/summary.csv and overlay pictures DIR/*.png
+
 Drain design, without an input file (numbers with a decimal point):
   --drain-factors --ka=KA --kb=KB --depth-below=D --perimeter=U --porosity=P --spacing=L
                    print the equivalent depth d (m) and the drainage factors QH1 and QH2 of
@@ -97,7 +111,9 @@ Messages of the calculation are printed as "! TEXT", its questions as "? TEXT ->
 
 Exit status: 0 when the run completed (or the file was checked or saved), 1 when the run stopped or
 was refused or a file (an output file, a table or a picture) could not be written, 2 when the input
-or the output file cannot be read or the options are wrong.
+or the output file cannot be read or the options are wrong. With many files the highest status of
+the files; a study exits with 1 when a scenario stopped or was refused, with 2 when the study or the
+base file cannot be read.
 A drain design exits with 2 for a refused value and with 1 when no spacing meets the design.
 )";
 

@@ -10,6 +10,7 @@
 #include "engine/RunPool.h"
 #include "engine/StudyRun.h"
 #include "model/DerivedValues.h"
+#include "model/FileNames.h"
 #include "model/InputFile.h"
 
 namespace vantorel {
@@ -79,6 +80,10 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, std
         return ExitBadInput;
     }
 
+    if (const auto overwrite = StudyWouldOverwriteBase(study, ReplaceExtension(line.arguments.front(), ".inp"), folder)) {
+        err << "vantorel-run: " << *overwrite << '\n';
+        return ExitBadInput;
+    }
     std::vector<ScenarioResult> results(study.scenarios.size());
     OrderedBlocks blocks(results.size(), out, ProgressStream(err));
     RunSideBySide(

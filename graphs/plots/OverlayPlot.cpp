@@ -32,7 +32,16 @@ void DrawOverlay(QCustomPlot& plot, const OverlayChart& chart) {
     plot.yAxis->setRangeReversed(chart.downward);
     plot.legend->setVisible(true);
     size_t colour = 0;
+    // The emphasized line is drawn last, on top of the others.
+    std::vector<const OverlayLine*> order;
     for (const OverlayLine& line : chart.lines) {
+        if (!line.emphasized) order.push_back(&line);
+    }
+    for (const OverlayLine& line : chart.lines) {
+        if (line.emphasized) order.push_back(&line);
+    }
+    for (const OverlayLine* drawn : order) {
+        const OverlayLine& line = *drawn;
         QCPGraph* graph = plot.addGraph();
         graph->setName(QString::fromStdString(line.name));
         QVector<double> steps, values;
@@ -44,6 +53,8 @@ void DrawOverlay(QCustomPlot& plot, const OverlayChart& chart) {
         graph->setPen(line.emphasized ? QPen(Qt::black, 3) : QPen(LineColours[colour++ % std::size(LineColours)], 1.5));
     }
     plot.rescaleAxes();
+    // A little room above and below, so that no line runs along the frame.
+    plot.yAxis->scaleRange(1.08, plot.yAxis->range().center());
     plot.replot();
 }
 
