@@ -4,8 +4,8 @@
 
 #include "model/DataChecks.h"
 #include "model/InputFile.h"
+#include "model/SilentDialogs.h"
 #include "python/Bindings.h"
-#include "python/MessageList.h"
 
 namespace py = pybind11;
 
@@ -139,10 +139,11 @@ void Refuse(const std::optional<std::string>& refusal) {
 DataSet LoadDataSet(const py::object& path) {
     InputData data;
     data.FileName = PathText(path);
-    MessageList dialogs;
+    SilentDialogs dialogs;
     LoadInputFile(data, dialogs);
-    for (const std::string& message : dialogs.Messages()) {
-        py::module_::import("warnings").attr("warn")(message, py::module_::import("builtins").attr("UserWarning"), 2);
+    if (!dialogs.last_message.empty()) {
+        py::module_::import("warnings").attr("warn")(dialogs.last_message,
+                                                      py::module_::import("builtins").attr("UserWarning"), 2);
     }
     return DataSet(std::move(data));
 }

@@ -4,9 +4,9 @@
 #include "engine/ObjectiveMap.h"
 #include "model/DerivedValues.h"
 #include "model/InputFile.h"
+#include "model/SilentDialogs.h"
 #include "python/Bindings.h"
 #include "python/DataSet.h"
-#include "python/MessageList.h"
 
 namespace py = pybind11;
 
@@ -21,7 +21,7 @@ InputData MappedData(const py::object& item) {
         data = item.cast<const DataSet&>().Data();
     } else {
         data.FileName = PathText(item);
-        MessageList dialogs;
+        SilentDialogs dialogs;
         LoadInputFile(data, dialogs);
     }
     ComputeDerivedValues(data);

@@ -13,9 +13,9 @@
 #include "engine/FitStatistics.h"
 #include "model/FileNames.h"
 #include "model/OutputFileReader.h"
+#include "model/SilentDialogs.h"
 #include "python/Bindings.h"
 #include "python/DataSet.h"
-#include "python/MessageList.h"
 
 namespace py = pybind11;
 
@@ -52,9 +52,9 @@ py::array_t<double> Steps(const StepSeries& series, int32_t steps) {
 py::object OutputTable(const std::string& path) {
     ModelState results;
     results.Input.FileName = path;
-    MessageList dialogs;
+    SilentDialogs dialogs;
     LoadOutputFile(results, dialogs);
-    if (results.Output.InvalidOutput) throw FileError(dialogs.Messages().empty() ? path : dialogs.Messages().back());
+    if (results.Output.InvalidOutput) throw FileError(dialogs.last_message);
     const InputData& d = results.Input;
     const RunValues& r = results.Run;
     const int32_t n = d.NrTimeSteps;
