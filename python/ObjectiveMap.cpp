@@ -2,7 +2,6 @@
 
 #include "engine/CalibrationTables.h"
 #include "engine/ObjectiveMap.h"
-#include "model/DerivedValues.h"
 #include "model/InputFile.h"
 #include "model/SilentDialogs.h"
 #include "python/Bindings.h"
@@ -14,7 +13,7 @@ namespace vantorel::python {
 
 namespace {
 
-// The data set as loaded and with the values a save derives, as the runner maps it.
+// The data set as loaded; the map derives what a save derives itself.
 InputData MappedData(const py::object& item) {
     InputData data;
     if (py::isinstance<DataSet>(item)) {
@@ -24,7 +23,6 @@ InputData MappedData(const py::object& item) {
         SilentDialogs dialogs;
         LoadInputFile(data, dialogs);
     }
-    ComputeDerivedValues(data);
     return data;
 }
 
