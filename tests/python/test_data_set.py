@@ -78,3 +78,16 @@ def test_bad_file_raises_the_programs_message(copy_input, tmp_path):
     assert isinstance(error.value, OSError)
     assert "vantorel-run: " + str(error.value) + "\n" == err
     assert "line 41" in str(error.value)
+
+
+def test_older_file_loads_with_the_programs_warning(copy_input):
+    path = copy_input(EXAMPLES / "monthly-drained-field.inp")
+    lines = path.read_bytes().split(b"\r\n")
+    first_row = next(i for i, line in enumerate(lines) if line.startswith(b" Time Step")) + 2
+    lines[first_row] = lines[first_row][:84]
+    path.write_bytes(b"\r\n".join(lines))
+    message = "This is an older input file. Please check all the data, there may be some incomplete or incorrect data."
+    with pytest.warns(UserWarning, match=message):
+        ds = vantorel.load_input(path)
+    assert ds.OlderFile and ds.DwtMeas[0] == -1000
+    assert vantorel.run(path).dialog[0] == "! " + message
