@@ -11,7 +11,7 @@ PREFIX         ?= /usr/local
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: deps configure build test run gui screenshots install package sanitize fuzz-build fuzz fuzz-replay bench clean
+.PHONY: deps configure build python test run gui screenshots install package sanitize fuzz-build fuzz fuzz-replay bench clean
 
 deps:
 	@scripts/install-deps
@@ -21,6 +21,10 @@ configure: deps
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The Python module vantorel, into $(BUILD_DIR)/python (also part of build).
+python: configure
+	@cmake --build $(BUILD_DIR) --target vantorel_python -j $(JOBS)
 
 test: build
 	@cd $(BUILD_DIR) && ctest -j $(JOBS) --output-on-failure --timeout 600

@@ -9,7 +9,31 @@
 
 namespace vantorel {
 
-inline unsigned WorkerCount() { return std::max(1u, std::min(8u, std::thread::hardware_concurrency())); }
+// The cores of the machine, at least one.
+inline unsigned CoreCount() { return std::max(1u, std::thread::hardware_concurrency()); }
+
+namespace detail {
+// Set by ScopedWorkerLimit on a thread that runs one of several calculations side by side.
+inline thread_local unsigned worker_limit = 0;
+}  // namespace detail
+
+inline unsigned WorkerCount() {
+    const unsigned workers = std::min(8u, CoreCount());
+    return detail::worker_limit == 0 ? workers : std::max(1u, std::min(workers, detail::worker_limit));
+}
+
+// While it lives, ParallelFor on this thread uses at most `limit` threads (the calling thread
+// included), so that calculations running side by side share the cores instead of crowding them.
+class ScopedWorkerLimit {
+public:
+    explicit ScopedWorkerLimit(unsigned limit) : previous_(detail::worker_limit) { detail::worker_limit = limit; }
+    ~ScopedWorkerLimit() { detail::worker_limit = previous_; }
+    ScopedWorkerLimit(const ScopedWorkerLimit&) = delete;
+    ScopedWorkerLimit& operator=(const ScopedWorkerLimit&) = delete;
+
+private:
+    unsigned previous_;
+};
 
 // Calls work(index, worker) for every index in [begin, end), each exactly once, on up to
 // WorkerCount() threads (the calling thread is worker 0); returns when all are done.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/Engine.h"
+#include "model/DataChecks.h"
 
 namespace vantorel {
 
@@ -34,13 +35,12 @@ double StoredWater(double thickness, double total_porosity) {
 // every series up to the number of time steps.
 bool Engine::CheckRunCounts() {
     const InputData& d = state_.Input;
-    if (d.Ts < 1 || d.Ts > LongestTimeStep) {
-        dialogs_.ShowMessage("The step length of " + std::to_string(d.Ts) + " days is not between 1 and " +
-                             std::to_string(LongestTimeStep) + ". Please adjust data.");
+    if (const auto refusal = StepLengthRefusal(d.Ts)) {
+        dialogs_.ShowMessage(*refusal);
         return false;
     }
     if (d.Is1Layer + d.Is2Layer + d.Is3Layer != 1 || d.NrLayers != (d.Is3Layer ? 3 : d.Is2Layer ? 2 : 1)) {
-        dialogs_.ShowMessage("The number of root zone layers must be 1, 2 or 3. Please adjust data.");
+        dialogs_.ShowMessage(LayerCountMessage);
         return false;
     }
     const size_t size = static_cast<size_t>(std::max(d.NrTimeSteps, 0)) + 1;

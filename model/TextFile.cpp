@@ -19,7 +19,7 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
 
-std::vector<std::string> ReadTextFileLines(const std::string& path) {
+std::string ReadFileBytes(const std::string& path) {
     // Without O_NONBLOCK the opening of a pipe would wait for a writer.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0) throw FileError("The file " + path + " could not be opened: " + SystemReason() + ".");
@@ -44,7 +44,11 @@ std::vector<std::string> ReadTextFileLines(const std::string& path) {
         content.append(buffer, static_cast<size_t>(count));
     }
     ::close(descriptor);
+    return content;
+}
 
+std::vector<std::string> ReadTextFileLines(const std::string& path) {
+    const std::string content = ReadFileBytes(path);
     std::vector<std::string> lines;
     size_t start = 0;
     for (size_t i = 0; i < content.size(); ++i) {

@@ -18,6 +18,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The bytes of a regular file. Throws FileError when the file cannot be read.
+std::string ReadFileBytes(const std::string& path);
+
 // The lines of a text file without their line ends; CR LF, LF and a lone CR all end a line.
 // Throws FileError when the file cannot be read.
 std::vector<std::string> ReadTextFileLines(const std::string& path);

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include "model/DataChecks.h"
 #include "model/ModelState.h"
 #include "ui/InputControls.h"
 #include "ui/Platform.h"
@@ -57,9 +58,5 @@ QString TitleToEditor(const std::string& title);
 
 // Writes the step numbers 1..steps into column 0 of a time-step grid.
 void NumberGridRows(StringGrid& grid, int steps);
-
-// The largest number of time steps the editors and grids take: far beyond any field study,
-// and small enough for every series and grid to be held.
-inline constexpr int32_t MaxEditorTimeSteps = 1000000;
 
 }  // namespace vantorel

@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 
+#include "model/DataChecks.h"
 #include "ui/ControlFactory.h"
 #include "ui/LayerChange.h"
 
@@ -56,9 +57,8 @@ bool GeneralEditor::Save() {
     d.Title2 = TitleFromEditor(c.Tit2Edit->text());
 
     const int32_t steps = EditorWholeNumber(c.NrTstEdit->text());
-    if (steps < 1 || steps > MaxEditorTimeSteps) {
-        x_.Message("The number of time steps must be at least 1 and at most " + std::to_string(MaxEditorTimeSteps) +
-                   ". Please adjust.");
+    if (const auto refusal = TimeStepCountRefusal(steps)) {
+        x_.Message(*refusal);
         return false;
     }
     d.NrTimeSteps = steps;

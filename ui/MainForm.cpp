@@ -9,6 +9,7 @@
 #include "model/NumberText.h"
 #include "ui/ControlFactory.h"
 #include "ui/HelpPages.h"
+#include "ui/analysis/ScenarioStudyMenu.h"
 #include "ui/QtPlatform.h"
 #include "ui/analysis/CalibrationViews.h"
 
@@ -73,6 +74,7 @@ void TMainForm::BuildMenu() {
     AnalysisMenu->setObjectName("AnalysisMenu");
     calibration_ = new CalibrationViews(*this, state_, services_);
     calibration_->AddTo(*AnalysisMenu);
+    AddScenarioStudyAction(*AnalysisMenu, *this, services_, [this]() { return state_.Input.FileName; });
 }
 
 QWidget* TMainForm::BuildInputPage() {

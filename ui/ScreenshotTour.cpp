@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <qcustomplot.h>
+#include <QAction>
 
 #include <iostream>
 
@@ -22,6 +23,8 @@
 #include "ui/QtPlatform.h"
 #include "ui/analysis/CalibrationViews.h"
 #include "ui/analysis/DrainageMapWindow.h"
+#include "ui/analysis/ScenarioStudyMenu.h"
+#include "ui/analysis/ScenarioStudyWindow.h"
 
 namespace vantorel {
 
@@ -154,6 +157,23 @@ int PhotographAnalysis(TMainForm& main, const QDir& folder, const std::string& i
     return failures;
 }
 
+// "Analysis" > "Scenario study..." on the input file of the last run, after a small study ran.
+bool PhotographScenarioStudy(TMainForm& main, const QDir& folder) {
+    main.findChild<QAction*>("ScenarioStudyAction")->trigger();
+    ScenarioStudyWindow* window = FindScenarioStudyWindow(main);
+    const char* const study =
+        "name,Irrig,Si,Repeat\r\nbase,,,\r\nmore-irrigation,*1.2,,\r\nfresher-water,,*0.5,\r\n"
+        "three-times,,,3\r\n";
+    if (!window->LoadStudyText(study, "screenshot study")) return false;
+    window->RunClick();
+    while (window->Running()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    const bool saved = Save(*window, folder, "window-ScenarioStudyWindow");
+    window->hide();
+    return saved;
+}
+
 }  // namespace
 
 void PrintedDialogs::ShowMessage(const std::string& text) { std::cout << "! " << text << '\n'; }
@@ -209,6 +229,7 @@ int RunScreenshotTour(ProgramWindows& windows, const QString& folder_path, const
         failures += PhotographRun(main, *pages, folder, output_file);
     }
     if (!input_files.empty()) failures += PhotographAnalysis(main, folder, input_files.front(), runs);
+    if (!input_files.empty() && !PhotographScenarioStudy(main, folder)) ++failures;
     return failures;
 }
 

@@ -55,8 +55,6 @@ std::optional<std::string> SavePlot(QCustomPlot& plot, const std::string& path) 
     return std::nullopt;
 }
 
-std::string Statistic(const std::optional<double>& value) { return value ? SignificantDigits(*value, 4) : "n.a."; }
-
 std::string Factor(double value) { return FormatFixed(value, 0, 3); }
 
 void PrintRegion(const ObjectiveMap& map, DrainageObjective objective, double percent, std::ostream& out) {
@@ -98,14 +96,6 @@ CalibrationOptions ReadCalibrationOptions(const CommandLine& line) {
         throw UsageError("--statistics and --objective-map need a run: they cannot go with --check or --resave.");
     }
     return options;
-}
-
-void PrintFitStatistics(const std::vector<FitStatistics>& rows, std::ostream& out) {
-    for (const FitStatistics& f : rows) {
-        out << "Fit statistics, " << f.series << " (n = " << f.n << "): RMSE " << Statistic(f.rmse) << ", MAE "
-            << Statistic(f.mae) << ", PBIAS " << Statistic(f.pbias_percent) << " %, NSE " << Statistic(f.nse)
-            << ", KGE " << Statistic(f.kge) << ", R2 " << Statistic(f.r_squared) << '\n';
-    }
 }
 
 std::optional<std::string> ExportFitStatistics(const std::vector<FitStatistics>& rows, const std::string& path) {

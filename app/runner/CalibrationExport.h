@@ -23,9 +23,6 @@ struct CalibrationOptions {
 // option that needs a run where there is none.
 CalibrationOptions ReadCalibrationOptions(const CommandLine& line);
 
-// One summary line per observed series of the run.
-void PrintFitStatistics(const std::vector<FitStatistics>& rows, std::ostream& out);
-
 // Writes the statistics as CSV (the folder created when missing); the error naming the file, or
 // nothing.
 std::optional<std::string> ExportFitStatistics(const std::vector<FitStatistics>& rows, const std::string& path);

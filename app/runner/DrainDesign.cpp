@@ -24,26 +24,17 @@ const std::vector<std::string> SpacingOptions = {"ka",        "kb",   "depth-bel
 const std::vector<std::string> DesignOptions = {"drain-factors", "drain-spacing", "ka",        "kb",  "depth-below",
                                                 "perimeter",     "porosity",      "discharge", "head", "spacing"};
 
-// A refused value or command line: the message goes to standard error, the exit status is 2.
-struct Refusal {
-    std::string message;
-};
-
 double NumberOption(const std::string& name, const std::string& text) {
     try {
         return StringToFloat(text);
     } catch (const ConversionError& error) {
-        throw Refusal{"--" + name + ": " + error.what()};
+        throw DesignRefusal("--" + name + ": " + error.what());
     }
 }
 
 double RequiredNumber(const CommandLine& line, const std::string& name) {
-    if (!line.Has(name)) throw Refusal{"--" + name + " is missing"};
+    if (!line.Has(name)) throw DesignRefusal("--" + name + " is missing");
     return NumberOption(name, line.Value(name));
-}
-
-void CheckField(CalculatorField field, double value) {
-    if (const auto message = CheckCalculatorField(field, value)) throw Refusal{*message};
 }
 
 // Refuses the options that belong to the other command, and an input file.
@@ -52,17 +43,9 @@ void CheckOnlyOptions(const CommandLine& line, const std::string& command, const
         if (name == command || !line.Has(name)) continue;
         bool known = false;
         for (const std::string& option : allowed) known = known || option == name;
-        if (!known) throw Refusal{"--" + name + " does not belong to --" + command};
+        if (!known) throw DesignRefusal("--" + name + " does not belong to --" + command);
     }
-    if (!line.arguments.empty()) throw Refusal{"--" + command + " takes no input file"};
-}
-
-void CheckPorosity(double porosity) {
-    CheckField(CalculatorField::P, porosity);
-    if (!(porosity > 1 && porosity < 30)) {
-        throw Refusal{std::string(IncorrectCalculatorDataMessage) +
-                      " (the porosity P must be greater than 1 % and less than 30 %)"};
-    }
+    if (!line.arguments.empty()) throw DesignRefusal("--" + command + " takes no input file");
 }
 
 std::string Geometry(const DrainGeometry& g) {
@@ -75,13 +58,13 @@ std::string Geometry(const DrainGeometry& g) {
 template <typename Design>
 void ReadSoilAndDrain(const CommandLine& line, Design& design) {
     design.Ka = RequiredNumber(line, "ka");
-    CheckField(CalculatorField::Ka, design.Ka);
+    CheckDesignValue(CalculatorField::Ka, design.Ka);
     design.Kb = RequiredNumber(line, "kb");
-    CheckField(CalculatorField::Kb, design.Kb);
+    CheckDesignValue(CalculatorField::Kb, design.Kb);
     design.D = RequiredNumber(line, "depth-below");
-    CheckField(CalculatorField::D, design.D);
+    CheckDesignValue(CalculatorField::D, design.D);
     design.U = RequiredNumber(line, "perimeter");
-    CheckField(CalculatorField::U, design.U);
+    CheckDesignValue(CalculatorField::U, design.U);
 }
 
 int PrintFactors(const CommandLine& line, std::ostream& out) {
@@ -89,21 +72,13 @@ int PrintFactors(const CommandLine& line, std::ostream& out) {
     DrainGeometry g;
     ReadSoilAndDrain(line, g);
     g.P = RequiredNumber(line, "porosity");
-    CheckPorosity(g.P);
-    if (!line.Has("spacing")) throw Refusal{"--spacing is missing"};
+    CheckDesignPorosity(g.P);
+    if (!line.Has("spacing")) throw DesignRefusal("--spacing is missing");
 
     std::vector<std::pair<double, DrainageFactors>> rows;
     for (const std::string& text : line.Values("spacing")) {
         g.L = NumberOption("spacing", text);
-        CheckField(CalculatorField::L, g.L);
-        if (!ValidateCalculatorInputs(g)) throw Refusal{IncorrectCalculatorDataMessage};
-        const DrainageFactors factors = ComputeDrainageFactors(g);
-        // Spacings not well above the wet perimeter give no positive equivalent depth.
-        if (!(factors.EquivalentDepth > 0) || !std::isfinite(factors.EquivalentDepth)) {
-            throw Refusal{"the spacing " + FormatGeneral(g.L) + " m gives no positive equivalent depth; " +
-                          "the spacing must be well above the wet perimeter U"};
-        }
-        rows.emplace_back(g.L, factors);
+        rows.emplace_back(g.L, DesignFactors(g));
     }
 
     out << "Drainage factors by Hooghoudt's equation: " << Geometry(g) << ", P = " << FormatGeneral(g.P) << " %\n";
@@ -121,13 +96,13 @@ int PrintSpacing(const CommandLine& line, std::ostream& out, std::ostream& err) 
     SpacingDesign design;
     ReadSoilAndDrain(line, design);
     design.Q = RequiredNumber(line, "discharge");
-    if (!(design.Q > 0)) throw Refusal{"The design discharge Q should be greater than zero"};
+    CheckDesignDischarge(design.Q);
     design.H = RequiredNumber(line, "head");
-    if (!(design.H > 0)) throw Refusal{"The head H should be greater than zero"};
+    CheckDesignHead(design.H);
     std::optional<double> porosity;
     if (line.Has("porosity")) {
         porosity = RequiredNumber(line, "porosity");
-        CheckPorosity(*porosity);
+        CheckDesignPorosity(*porosity);
     }
 
     const SpacingSolution solution = FindDrainSpacing(design);
@@ -151,6 +126,38 @@ int PrintSpacing(const CommandLine& line, std::ostream& out, std::ostream& err) 
 }
 
 }  // namespace
+
+void CheckDesignValue(CalculatorField field, double value) {
+    if (const auto message = CheckCalculatorField(field, value)) throw DesignRefusal(*message);
+}
+
+void CheckDesignPorosity(double porosity) {
+    CheckDesignValue(CalculatorField::P, porosity);
+    if (!(porosity > 1 && porosity < 30)) {
+        throw DesignRefusal(std::string(IncorrectCalculatorDataMessage) +
+                            " (the porosity P must be greater than 1 % and less than 30 %)");
+    }
+}
+
+void CheckDesignDischarge(double Q) {
+    if (!(Q > 0)) throw DesignRefusal("The design discharge Q should be greater than zero");
+}
+
+void CheckDesignHead(double H) {
+    if (!(H > 0)) throw DesignRefusal("The head H should be greater than zero");
+}
+
+DrainageFactors DesignFactors(const DrainGeometry& g) {
+    CheckDesignValue(CalculatorField::L, g.L);
+    if (!ValidateCalculatorInputs(g)) throw DesignRefusal(IncorrectCalculatorDataMessage);
+    const DrainageFactors factors = ComputeDrainageFactors(g);
+    // Spacings not well above the wet perimeter give no positive equivalent depth.
+    if (!(factors.EquivalentDepth > 0) || !std::isfinite(factors.EquivalentDepth)) {
+        throw DesignRefusal("the spacing " + FormatGeneral(g.L) + " m gives no positive equivalent depth; " +
+                            "the spacing must be well above the wet perimeter U");
+    }
+    return factors;
+}
 
 double SpacingDischarge(const SpacingDesign& s, double L) {
     const double d = EquivalentDepth(s.D, s.U, L);
@@ -209,12 +216,12 @@ int RunDrainDesign(const CommandLine& line, std::ostream& out, std::ostream& err
     try {
         const bool factors = line.Has("drain-factors");
         const bool spacing = line.Has("drain-spacing");
-        if (factors && spacing) throw Refusal{"give either --drain-factors or --drain-spacing"};
+        if (factors && spacing) throw DesignRefusal("give either --drain-factors or --drain-spacing");
         if (factors) return PrintFactors(line, out);
         if (spacing) return PrintSpacing(line, out, err);
-        throw Refusal{"the drain-design options need --drain-factors or --drain-spacing"};
-    } catch (const Refusal& refusal) {
-        err << "vantorel-run: " << refusal.message << '\n';
+        throw DesignRefusal("the drain-design options need --drain-factors or --drain-spacing");
+    } catch (const DesignRefusal& refusal) {
+        err << "vantorel-run: " << refusal.what() << '\n';
         return ExitBadInput;
     }
 }

@@ -4,11 +4,30 @@
 // computation of the drainage-factor calculator.
 
 #include <ostream>
+#include <stdexcept>
 #include <string>
 
 #include "app/runner/CommandLine.h"
+#include "engine/HooghoudtFactors.h"
 
 namespace vantorel {
+
+// A value or command line the drain design refuses; the message is the one the runner prints.
+class DesignRefusal : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The checks of a design's values, each throwing DesignRefusal: a value of one of the calculator's
+// fields, the drainable porosity (also against its range), the design discharge and the head.
+void CheckDesignValue(CalculatorField field, double value);
+void CheckDesignPorosity(double porosity);
+void CheckDesignDischarge(double Q);
+void CheckDesignHead(double H);
+
+// The factors of the geometry's spacing, once the spacing and the whole geometry pass the
+// calculator's checks and the spacing gives a positive equivalent depth; throws DesignRefusal.
+DrainageFactors DesignFactors(const DrainGeometry& geometry);
 
 // A design: the soil and drain geometry, the discharge to carry and the head allowed for it.
 struct SpacingDesign {

@@ -1,11 +1,24 @@
 #include "app/runner/RunSummary.h"
 
-#include "app/runner/CalibrationExport.h"
+#include "engine/CalibrationTables.h"
+#include "engine/FitStatistics.h"
 #include "model/NumberText.h"
 
 namespace vantorel {
 
 namespace {
+
+std::string Statistic(const std::optional<double>& value) { return value ? SignificantDigits(*value, 4) : "n.a."; }
+
+// One line per observed series of the run. It lives here rather than with the other calibration
+// results, whose pictures need Qt: the Python module runs files through the summary without Qt.
+void PrintFitStatistics(const std::vector<FitStatistics>& rows, std::ostream& out) {
+    for (const FitStatistics& f : rows) {
+        out << "Fit statistics, " << f.series << " (n = " << f.n << "): RMSE " << Statistic(f.rmse) << ", MAE "
+            << Statistic(f.mae) << ", PBIAS " << Statistic(f.pbias_percent) << " %, NSE " << Statistic(f.nse)
+            << ", KGE " << Statistic(f.kge) << ", R2 " << Statistic(f.r_squared) << '\n';
+    }
+}
 
 std::string HowFound(const RunValues& r) {
     if (r.QHOptBalance) return "optimized for the water balance";

@@ -8,10 +8,12 @@
 #include "app/runner/DataSummary.h"
 #include "app/runner/DrainDesign.h"
 #include "app/runner/GraphExport.h"
+#include "app/runner/ManyRuns.h"
 #include "app/runner/QuestionAnswers.h"
 #include "app/runner/RunSummary.h"
+#include "app/runner/StudyCommand.h"
 #include "app/runner/TableExport.h"
-#include "engine/Engine.h"
+#include "engine/FileRun.h"
 #include "model/DerivedValues.h"
 #include "model/FileNames.h"
 #include "model/InputFile.h"
@@ -35,7 +37,12 @@ const std::vector<OptionDefinition>& RunnerOptions() {
         {"statistics", true, false},     {"objective-map", true, false}, {"near-optimal", true, false},
         {"version", false, false},
     };
-    return options;
+    static const std::vector<OptionDefinition> all = [] {
+        std::vector<OptionDefinition> joined = options;
+        for (const auto* more : {&ManyRunOptions, &StudyOptions}) joined.insert(joined.end(), more->begin(), more->end());
+        return joined;
+    }();
+    return all;
 }
 
 namespace {
@@ -78,6 +85,20 @@ Options (a valued option is written --name=value or --name value):
   --help               show this text
   --version            print the program's version
 
+Many files in one call: vantorel-run [answers] [--jobs N] [--manifest FILE.csv] [--skip-done]
+                        [--shard K/N] A.inp B.inp ...
+  each file runs as a single-file call would and writes its own .out; the questions and messages
+  of each run are printed as one block headed by its file name, in the order the files were given
+  --jobs N             run N files at once (default: the number of cores); results do not depend on N
+  --manifest FILE.csv  write one row per file: input, output, status, exit code, seconds, message,
+                       SHA-256 of the input file and program version
+  --skip-done          do not run a file whose output exists and is not older than the input file
+  --shard K/N          only the files at positions K, K+N, K+2N, ... (for N machines or array jobs)
+
+Scenario study: vantorel-run --scenarios STUDY.csv --study-dir DIR [answers] [--jobs N] BASE.inp
+  runs every scenario (a row of STUDY.csv: name and changes to fields of BASE.inp) from its own
+  input file DIR/NAME.inp, writes DIR/NAME.out, DIR/summary.csv and overlay pictures DIR/*.png
+
 Drain design, without an input file (numbers with a decimal point):
   --drain-factors --ka=KA --kb=KB --depth-below=D --perimeter=U --porosity=P --spacing=L
                    print the equivalent depth d (m) and the drainage factors QH1 and QH2 of
@@ -93,7 +114,9 @@ Messages of the calculation are printed as "! TEXT", its questions as "? TEXT ->
 
 Exit status: 0 when the run completed (or the file was checked or saved), 1 when the run stopped or
 was refused or a file (an output file, a table or a picture) could not be written, 2 when the input
-or the output file cannot be read or the options are wrong.
+or the output file cannot be read or the options are wrong. With many files the highest status of
+the files; a study exits with 1 when a scenario stopped or was refused, with 2 when the study or the
+base file cannot be read.
 A drain design exits with 2 for a refused value and with 1 when no spacing meets the design.
 )";
 
@@ -187,6 +210,8 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         return ExitOk;
     }
     if (WantsDrainDesign(line)) return RunDrainDesign(line, out, err);
+    if (WantsStudy(line)) return RunStudyCommand(line, answers, out, err);
+    if (WantsManyRuns(line)) return RunManyFiles(line, answers, out, err);
     if (line.arguments.size() != 1) return UsageFailure("name one input file.", err);
     const bool tables = line.Has("tables"), graphs = line.Has("graphs");
     if (line.Has("no-run") && !tables && !graphs) return UsageFailure("--no-run needs --tables or --graphs.", err);
@@ -218,7 +243,6 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
     };
     if (line.Has("no-run")) return write_exports();
     if (!LoadForRun(state, input, dialogs, err)) return ExitBadInput;
-
     if (line.Has("resave")) {
         state.Input.FileName = line.Value("resave");
         try {
@@ -240,12 +264,12 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         return ExitBadInput;
     }
     const InputData loaded = state.Input;
-    // The window's run follows a Yes to its question whether to calculate.
-    state.Run.OptAccepted = true;
-    Engine engine(state, dialogs);
-    if (line.Has("output")) engine.SetOutputPath(line.Value("output"));
-    engine.RunCalculation();
-    if (state.Run.CalcStopped) {
+    FileRunOptions options;
+    options.answers = answers;
+    options.output = line.Value("output");
+    const FileRunResult run = RunDataSet(state, options);
+    for (const std::string& printed : run.dialog) out << printed << '\n';
+    if (run.status != RunStatus::Completed) {
         err << "vantorel-run: the calculation was not completed; no output file was written.\n";
         return ExitRunFailed;
     }

@@ -3,34 +3,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "model/CsvFile.h"
 #include "model/NumberText.h"
 #include "model/TextFile.h"
 
 namespace vantorel {
-
-namespace {
-
-// Quotes a field that holds a separator, a quote or a line end; quotes inside are doubled.
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
-std::string CsvLine(const std::vector<std::string>& fields) {
-    std::string line;
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) line += ',';
-        line += CsvField(fields[i]);
-    }
-    return line;
-}
-
-}  // namespace
 
 std::vector<std::string> CsvLines(const ResultTable& table) {
     std::vector<std::string> lines = {CsvLine(table.ColumnTitles)};

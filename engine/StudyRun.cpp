@@ -1,0 +1,165 @@
+#include "engine/StudyRun.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <numeric>
+
+#include "model/CsvFile.h"
+#include "model/InputFile.h"
+#include "model/OutputFileReader.h"
+#include "model/SilentDialogs.h"
+#include "model/TextFile.h"
+
+namespace vantorel {
+
+namespace {
+
+double StepSum(const StepSeries& series, int32_t steps) {
+    return std::accumulate(series.begin() + 1, series.begin() + 1 + steps, 0.0);
+}
+
+// The results of the output file as written; false with the reason when it cannot be read.
+bool ReadResults(ScenarioResult& result) {
+    ModelState state;
+    SilentDialogs dialogs;
+    state.Input.FileName = result.output;
+    try {
+        LoadOutputFile(state, dialogs);
+    } catch (const FileError& error) {
+        result.message = error.what();
+        return false;
+    }
+    if (state.Output.InvalidOutput) {
+        result.message = dialogs.last_message;
+        return false;
+    }
+    const InputData& d = state.Input;
+    const RunValues& r = state.Run;
+    const int32_t n = d.NrTimeSteps;
+    result.layers = d.NrLayers;
+    result.depth.assign(r.Dwt.begin() + 1, r.Dwt.begin() + 1 + n);
+    const StepSeries* zones[ZoneCount] = {&r.S1, &r.S2, &r.S3, &r.STr, &r.SAq};
+    for (int zone = 0; zone < ZoneCount; ++zone) {
+        const bool exists = zone >= TransitionZone || zone < d.NrLayers;
+        if (exists) result.salinity[zone].assign(zones[zone]->begin() + 1, zones[zone]->begin() + 1 + n);
+    }
+    result.percolation = StepSum(r.Perc, n);
+    result.capillary_rise = StepSum(r.Cap, n);
+    result.evapotranspiration = StepSum(r.EvapT, n);
+    result.drain_discharge = StepSum(r.Drain, n);
+    result.surface_drainage = StepSum(d.Sdr, n);
+    return true;
+}
+
+std::string Number(double value) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.10g", value);
+    return text;
+}
+
+}  // namespace
+
+ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const InputData& base,
+                           const std::string& folder, const RunAnswers& answers) {
+    ScenarioResult result;
+    result.name = scenario.name;
+    result.base = IsBaseScenario(scenario);
+    result.input = (std::filesystem::path(folder) / (scenario.name + ".inp")).string();
+    result.output = (std::filesystem::path(folder) / (scenario.name + ".out")).string();
+
+    InputData variant = base;
+    if (auto refusal = ApplyScenario(study, scenario, variant)) {
+        result.message = *refusal;
+        return result;
+    }
+    variant.FileName = result.input;
+    try {
+        SaveInputFile(variant);
+    } catch (const FileError& error) {
+        result.message = "Scenario " + scenario.name + ": " + error.what();
+        return result;
+    }
+    FileRunOptions options;
+    options.answers = answers;
+    ModelState state;
+    FileRunResult run = RunInputFile(state, result.input, options);
+    result.dialog = std::move(run.dialog);
+    result.status = run.status == RunStatus::Unreadable ? RunStatus::Refused : run.status;
+    if (run.status != RunStatus::Completed) {
+        result.message = "Scenario " + scenario.name + ": " + run.message;
+        return result;
+    }
+    // The header of the output file rounds the factors; the run knows them as it used them.
+    result.drains = state.Input.DrainPresent;
+    result.qh1 = state.Run.QH1Used;
+    result.qh2 = state.Run.QH2Used;
+    if (!ReadResults(result)) result.status = RunStatus::Stopped;
+    return result;
+}
+
+std::optional<std::string> StudyWouldOverwriteBase(const Study& study, const std::string& base_file,
+                                                   const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path base = fs::weakly_canonical(fs::absolute(base_file, error), error);
+    for (const Scenario& scenario : study.scenarios) {
+        for (const char* extension : {".inp", ".out"}) {
+            const fs::path file = fs::weakly_canonical(fs::absolute(fs::path(folder) / (scenario.name + extension), error), error);
+            if (file == base) {
+                return "Scenario " + scenario.name + " would overwrite the base input file " + base_file +
+                       "; choose another study folder or name.";
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> StudySummaryHeader() {
+    return {"name",
+            "status",
+            "message",
+            "steps",
+            "qh1",
+            "qh2",
+            "mean_depth",
+            "shallowest_depth",
+            "percolation",
+            "capillary_rise",
+            "evapotranspiration",
+            "drain_discharge",
+            "surface_drainage",
+            "salinity_layer_1",
+            "salinity_layer_2",
+            "salinity_layer_3",
+            "salinity_transition_zone",
+            "salinity_aquifer"};
+}
+
+std::vector<std::string> StudySummaryRow(const ScenarioResult& r) {
+    std::vector<std::string> row = {r.name, RunStatusName(r.status), r.message};
+    if (r.status != RunStatus::Completed || r.depth.empty()) {
+        row.resize(StudySummaryHeader().size());
+        return row;
+    }
+    const double mean = std::accumulate(r.depth.begin(), r.depth.end(), 0.0) / static_cast<double>(r.depth.size());
+    const double shallowest = *std::min_element(r.depth.begin(), r.depth.end());
+    row.push_back(std::to_string(r.depth.size()));
+    row.push_back(r.drains ? Number(r.qh1) : "");
+    row.push_back(r.drains ? Number(r.qh2) : "");
+    for (const double value : {mean, shallowest, r.percolation, r.capillary_rise, r.evapotranspiration,
+                               r.drain_discharge, r.surface_drainage}) {
+        row.push_back(Number(value));
+    }
+    for (const std::vector<double>& zone : r.salinity) row.push_back(zone.empty() ? "" : Number(zone.back()));
+    return row;
+}
+
+void WriteStudySummary(const std::string& path, const std::vector<ScenarioResult>& results) {
+    AtomicFileWriter writer(path);
+    writer.Line(CsvLine(StudySummaryHeader()));
+    for (const ScenarioResult& result : results) writer.Line(CsvLine(StudySummaryRow(result)));
+    writer.Commit();
+}
+
+}  // namespace vantorel

@@ -1,0 +1,32 @@
+#include "graphs/plots/StudyOverlays.h"
+
+namespace vantorel {
+
+std::vector<StudyChart> StudyCharts(const std::vector<ScenarioResult>& results) {
+    struct Quantity {
+        const char* stem;
+        const char* title;
+        int zone;  // -1: the water-table depth
+    };
+    static constexpr Quantity quantities[] = {
+        {"water-table", "Depth of the water table", -1},
+        {"salinity-layer-1", "Salinity of root-zone layer 1", Layer1},
+        {"salinity-layer-2", "Salinity of root-zone layer 2", Layer2},
+        {"salinity-layer-3", "Salinity of root-zone layer 3", Layer3},
+        {"salinity-transition-zone", "Salinity of the transition zone", TransitionZone},
+        {"salinity-aquifer", "Salinity of the aquifer", Aquifer},
+    };
+    std::vector<StudyChart> charts;
+    for (const Quantity& q : quantities) {
+        StudyChart chart{q.stem, {q.title, q.zone < 0 ? "Depth (m below the surface)" : "Salinity (dS/m)", q.zone < 0, {}}};
+        for (const ScenarioResult& result : results) {
+            if (result.status != RunStatus::Completed) continue;
+            const std::vector<double>& values = q.zone < 0 ? result.depth : result.salinity[q.zone];
+            if (!values.empty()) chart.chart.lines.push_back({result.name, values, result.base});
+        }
+        if (!chart.chart.lines.empty()) charts.push_back(std::move(chart));
+    }
+    return charts;
+}
+
+}  // namespace vantorel

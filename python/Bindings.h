@@ -1,0 +1,23 @@
+#pragma once
+// The parts of the module, each adding its classes and functions.
+
+#include <pybind11/pybind11.h>
+
+#include <string>
+#include <vector>
+
+namespace vantorel::python {
+
+// A path given as str or os.PathLike, as text.
+std::string PathText(pybind11::handle path);
+
+// A pandas DataFrame of CSV lines (the first the heading), read with pandas.read_csv's options.
+pybind11::object CsvTable(const std::vector<std::string>& lines, const pybind11::dict& read_options = {});
+
+void BindDataSet(pybind11::module_& m);
+void BindRun(pybind11::module_& m);
+void BindDrainDesign(pybind11::module_& m);
+void BindRunMany(pybind11::module_& m);
+void BindObjectiveMap(pybind11::module_& m);
+
+}  // namespace vantorel::python

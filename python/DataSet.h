@@ -1,0 +1,30 @@
+#pragma once
+// The data set of the Python module: one InputData shared with the numpy arrays handed out for
+// its series, so that an array writes through to the data set it was taken from.
+
+#include <memory>
+#include <string>
+
+#include "model/InputData.h"
+
+namespace vantorel::python {
+
+class DataSet {
+public:
+    DataSet() : data_(std::make_shared<InputData>()) {}
+    explicit DataSet(InputData data) : data_(std::make_shared<InputData>(std::move(data))) {}
+
+    const InputData& Data() const { return *data_; }
+    InputData& Data() { return *data_; }
+    // Kept alive by every array taken from the data set as it is now.
+    std::shared_ptr<InputData> Shared() const { return data_; }
+
+    // Gives every series steps + 1 elements. The series move to a new data set, so an array taken
+    // before keeps the memory it points into but no longer writes through.
+    void Resize(int32_t steps);
+
+private:
+    std::shared_ptr<InputData> data_;
+};
+
+}  // namespace vantorel::python

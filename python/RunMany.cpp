@@ -1,0 +1,127 @@
+// Many input files from Python, on this machine's cores or as tasks of a dask cluster, with the
+// batch runner's manifest of what became of each file.
+
+#include <pybind11/stl.h>
+
+#include <filesystem>
+
+#include "app/runner/ManyRuns.h"
+#include "engine/ParallelFor.h"
+#include "engine/RunPool.h"
+#include "model/InputFile.h"
+#include "python/Bindings.h"
+#include "python/DataSet.h"
+
+namespace py = pybind11;
+
+namespace vantorel::python {
+
+namespace {
+
+// One file's run as a dask task: picklable, so that a worker process or another machine gets the
+// answers with it, and returning the file's manifest line.
+struct FileTask {
+    RunAnswers answers;
+
+    std::string operator()(const std::string& input) const {
+        FileRunOptions options;
+        options.answers = answers;
+        py::gil_scoped_release released;
+        return ManifestLine(RunOneOfMany(input, options, false));
+    }
+};
+
+// The input files of the items: a data set is saved into the folder under a name from its position
+// (a copy: the data set keeps its own file name).
+std::vector<std::string> InputFiles(const py::iterable& items, const py::object& folder) {
+    std::vector<py::object> all;
+    for (const py::handle item : items) all.push_back(py::reinterpret_borrow<py::object>(item));
+    const size_t digits = std::max<size_t>(4, std::to_string(all.size()).size());
+    std::vector<std::string> inputs;
+    for (size_t i = 0; i < all.size(); ++i) {
+        if (!py::isinstance<DataSet>(all[i])) {
+            inputs.push_back(PathText(all[i]));
+            continue;
+        }
+        if (folder.is_none()) throw py::value_error("run_many needs a folder to save the data sets into");
+        const std::filesystem::path place(PathText(folder));
+        std::filesystem::create_directories(place);
+        std::string number = std::to_string(i + 1);
+        number.insert(0, digits - number.size(), '0');
+        InputData data = all[i].cast<const DataSet&>().Data();
+        data.FileName = (place / ("run-" + number + ".inp")).string();
+        SaveInputFile(data);
+        inputs.push_back(data.FileName);
+    }
+    return inputs;
+}
+
+py::object Manifest(std::vector<std::string> lines) {
+    lines.insert(lines.begin(), ManifestHeading);
+    py::dict text_columns;
+    for (const char* column : {"input", "output", "status", "message", "input_sha256", "program_version"}) {
+        text_columns[column] = py::module_::import("builtins").attr("str");
+    }
+    py::dict options;
+    options["keep_default_na"] = false;
+    options["dtype"] = text_columns;
+    return CsvTable(lines, options);
+}
+
+py::object RunMany(const py::iterable& items, const py::object& jobs, const py::object& client,
+                   const py::object& folder, bool drainage_opt, bool fit_choice, bool leaching_opt) {
+    const std::vector<std::string> inputs = InputFiles(items, folder);
+    if (const auto shared = SharedOutput(inputs)) throw py::value_error(*shared);
+    const FileTask task{{drainage_opt, fit_choice, leaching_opt}};
+    std::vector<std::string> lines(inputs.size());
+    if (!client.is_none()) {
+        py::object futures = client.attr("map")(py::cast(task), inputs, py::arg("pure") = false);
+        lines = client.attr("gather")(futures).cast<std::vector<std::string>>();
+        return Manifest(lines);
+    }
+    const long threads = jobs.is_none() ? static_cast<long>(CoreCount()) : jobs.cast<long>();
+    if (threads < 1) throw py::value_error("jobs must be at least 1");
+    FileRunOptions options;
+    options.answers = task.answers;
+    {
+        py::gil_scoped_release released;
+        RunSideBySide(inputs.size(), static_cast<unsigned>(std::min<long>(threads, 4096)),
+                      [&](size_t i) { lines[i] = ManifestLine(RunOneOfMany(inputs[i], options, false)); }, nullptr);
+    }
+    return Manifest(lines);
+}
+
+}  // namespace
+
+void BindRunMany(py::module_& m) {
+    py::class_<FileTask>(m, "FileTask", "One input file's run as a task of a dask cluster; returns its manifest line.")
+        .def("__call__", &FileTask::operator(), py::arg("input"),
+             "Runs the input file with the task's answers; returns the file's manifest line.")
+        .def(py::pickle(
+            [](const FileTask& t) {
+                return py::make_tuple(t.answers.drainage_optimization, t.answers.fit_choice,
+                                      t.answers.leaching_optimization);
+            },
+            [](const py::tuple& state) {
+                return FileTask{{state[0].cast<bool>(), state[1].cast<bool>(), state[2].cast<bool>()}};
+            }));
+
+    m.def("run_many", &RunMany, py::arg("items"), py::arg("jobs") = py::none(), py::arg("client") = py::none(),
+          py::arg("folder") = py::none(), py::arg("drainage_opt") = false, py::arg("fit_choice") = true,
+          py::arg("leaching_opt") = false,
+          R"(Runs many input files, as vantorel-run with several files and --manifest does.
+
+items: input-file paths or DataSets. Each run writes its output next to its input file; a DataSet
+is first saved (a copy) into folder, as run-0001.inp, run-0002.inp, ... by its position.
+Without a client the runs share this machine's cores (jobs side by side, by default one per
+core). Given a dask.distributed.Client, each file is one task on that cluster: the files must
+be reachable by the workers under the same paths (a shared folder), and the workers must import
+vantorel. The answers are those of run().
+
+Returns the manifest as a pandas DataFrame, one row per item in order: input, output, status
+('completed', 'stopped', 'refused' or 'unreadable'), exit_code (as vantorel-run's), seconds,
+message, input_sha256, program_version. Two items that would write one output file raise
+ValueError.)");
+}
+
+}  // namespace vantorel::python

@@ -1,0 +1,66 @@
+"""run_many gives the runner's outputs and manifest, on this machine and on a dask cluster."""
+
+import shutil
+
+import pandas as pd
+import pytest
+
+import vantorel
+from conftest import EXAMPLES, output_lines, runner
+
+NAMES = ["monthly-drained-field", "weekly-leaching-trial", "daily-rice-field"]
+
+
+def copies(folder):
+    folder.mkdir()
+    return [shutil.copyfile(EXAMPLES / f"{name}.inp", folder / f"{name}.inp") for name in NAMES]
+
+
+@pytest.fixture
+def by_runner(tmp_path):
+    """The runner's outputs and manifest of the examples, all questions answered yes."""
+    inputs = copies(tmp_path / "runner")
+    status, _, err = runner("--yes", "--jobs=2", f"--manifest={tmp_path / 'manifest.csv'}", *inputs)
+    assert status == 0, err
+    return inputs, pd.read_csv(tmp_path / "manifest.csv", keep_default_na=False)
+
+
+def check_same_as_runner(manifest, inputs, by_runner):
+    runner_inputs, runner_manifest = by_runner
+    assert list(manifest.columns) == list(runner_manifest.columns)
+    assert list(manifest.input) == [str(path) for path in inputs]
+    same = ["status", "exit_code", "message", "input_sha256", "program_version"]
+    pd.testing.assert_frame_equal(manifest[same], runner_manifest[same])
+    for ours, theirs in zip(inputs, runner_inputs):
+        assert output_lines(ours.with_suffix(".out")) == output_lines(theirs.with_suffix(".out"))
+
+
+def test_cores_of_this_machine(tmp_path, by_runner):
+    inputs = copies(tmp_path / "here")
+    manifest = vantorel.run_many(inputs, jobs=2, drainage_opt=True, leaching_opt=True)
+    check_same_as_runner(manifest, inputs, by_runner)
+
+
+def test_two_worker_cluster(tmp_path, by_runner):
+    distributed = pytest.importorskip("distributed")
+    inputs = copies(tmp_path / "cluster")
+    with distributed.LocalCluster(n_workers=2, threads_per_worker=1, processes=True, dashboard_address=None) as cluster, \
+            distributed.Client(cluster) as client:
+        manifest = vantorel.run_many(inputs, client=client, drainage_opt=True, leaching_opt=True)
+    check_same_as_runner(manifest, inputs, by_runner)
+
+
+def test_data_sets_are_saved_by_position_and_failures_recorded(tmp_path):
+    ds = vantorel.load_input(EXAMPLES / "monthly-drained-field.inp")
+    changed = ds.copy()
+    changed.IrrEff = 40
+    manifest = vantorel.run_many([ds, tmp_path / "missing.inp", changed], folder=tmp_path / "sets")
+    assert list(manifest.input) == [str(tmp_path / "sets" / "run-0001.inp"), str(tmp_path / "missing.inp"),
+                                    str(tmp_path / "sets" / "run-0003.inp")]
+    assert list(manifest.status) == ["completed", "unreadable", "completed"]
+    assert manifest.message[1].startswith(f"The file {tmp_path / 'missing.inp'} could not be opened")
+    assert vantorel.load_input(manifest.input[2]).IrrEff == 40 and ds.FileName.endswith("monthly-drained-field.inp")
+    with pytest.raises(ValueError, match="needs a folder"):
+        vantorel.run_many([ds])
+    with pytest.raises(ValueError, match="would both write"):
+        vantorel.run_many([tmp_path / "a.inp", tmp_path / "a.inp"])

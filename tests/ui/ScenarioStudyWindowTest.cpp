@@ -1,0 +1,93 @@
+// "Analysis" > "Scenario study...": the window starts from the last input file, runs a study off
+// the window thread and shows the summary and the overlay graph; the table goes to and from a
+// study file; Cancel stops handing out scenarios.
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QTableWidget>
+#include <qcustomplot.h>
+
+#include <filesystem>
+
+#include "tests/ui/WindowFixture.h"
+#include "ui/analysis/ScenarioStudyMenu.h"
+#include "ui/analysis/ScenarioStudyWindow.h"
+
+namespace vantorel::test {
+namespace {
+
+class ScenarioStudyWindowTest : public WindowFixture {
+protected:
+    ScenarioStudyWindow& OpenStudyWindow() {
+        const std::string base = dir_.File("field.inp");
+        std::filesystem::copy_file(ExamplePath("monthly-drained-field.inp"), base);
+        Data().FileName = base;
+        Window().findChild<QAction*>("ScenarioStudyAction")->trigger();
+        ScenarioStudyWindow* window = FindScenarioStudyWindow(Window());
+        EXPECT_NE(window, nullptr);
+        return *window;
+    }
+    static void WaitFor(ScenarioStudyWindow& window) {
+        while (window.Running()) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    TempDir& dir_ = temp_;
+};
+
+const char* const Study = "name,Irrig,IrrEff\r\nbase,,\r\nwetter,*1.2,\r\nclamped,,120\r\n";
+
+TEST_F(ScenarioStudyWindowTest, RunsTheStudyAndShowsSummaryAndGraph) {
+    ScenarioStudyWindow& window = OpenStudyWindow();
+    ASSERT_TRUE(window.LoadStudyText(Study, "study.csv"));
+    EXPECT_EQ(window.StudyText(), Study);
+    window.RunClick();
+    EXPECT_FALSE(window.findChild<QPushButton*>("RunButton")->isEnabled());
+    WaitFor(window);
+    EXPECT_TRUE(window.findChild<QPushButton*>("RunButton")->isEnabled());
+
+    ASSERT_EQ(window.Results().size(), 3u);
+    EXPECT_EQ(window.Results()[1].status, RunStatus::Completed);
+    EXPECT_EQ(window.Results()[2].status, RunStatus::Refused);
+    auto* summary = window.findChild<QTableWidget*>("SummaryTable");
+    EXPECT_EQ(summary->rowCount(), 3);
+    EXPECT_EQ(summary->item(2, 1)->text(), "refused");
+    EXPECT_TRUE(std::filesystem::exists(dir_.File("field-study/summary.csv")));
+    EXPECT_TRUE(std::filesystem::exists(dir_.File("field-study/wetter.out")));
+
+    auto* series = window.findChild<QComboBox*>("SeriesChoice");
+    EXPECT_EQ(series->count(), 4);  // the water table and three zones of a one-layer root zone
+    auto* plot = window.findChild<QCustomPlot*>("StudyPlot");
+    EXPECT_EQ(plot->graphCount(), 2);
+    series->setCurrentIndex(1);
+    EXPECT_EQ(plot->graphCount(), 2);
+
+    scripted_.files.answers = {dir_.File("picture.png"), dir_.File("table.csv"), dir_.File("again.csv")};
+    window.SavePictureClick();
+    window.SaveTableClick();
+    window.SaveStudyClick();
+    EXPECT_GT(std::filesystem::file_size(dir_.File("picture.png")), 1000u);
+    EXPECT_EQ(ReadFile(dir_.File("table.csv")), ReadFile(dir_.File("field-study/summary.csv")));
+    EXPECT_EQ(ReadFile(dir_.File("again.csv")), Study);
+}
+
+TEST_F(ScenarioStudyWindowTest, RefusesATableThatIsNoStudyAndCancelsBetweenScenarios) {
+    ScenarioStudyWindow& window = OpenStudyWindow();
+    EXPECT_FALSE(window.LoadStudyText("name,Irrig\nwet,*x\n", "study.csv"));
+    EXPECT_NE(TakeMessages().back().find("the cell '*x' is not understood"), std::string::npos);
+
+    std::string many = "name,Irrig\r\n";
+    for (int i = 0; i < 40; ++i) many += "s" + std::to_string(i) + ",*1.0" + std::to_string(i) + "\r\n";
+    ASSERT_TRUE(window.LoadStudyText(many, "many.csv"));
+    window.RunClick();
+    window.CancelClick();
+    WaitFor(window);
+    ASSERT_EQ(window.Results().size(), 40u);
+    for (const ScenarioResult& result : window.Results()) {
+        if (result.status != RunStatus::Completed) {
+            EXPECT_EQ(result.message, "Scenario " + result.name + ": not run, the study was cancelled");
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vantorel::test

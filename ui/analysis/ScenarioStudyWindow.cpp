@@ -1,0 +1,412 @@
+#include "ui/analysis/ScenarioStudyWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <qcustomplot.h>
+
+#include <filesystem>
+
+#include "engine/ParallelFor.h"
+#include "engine/RunPool.h"
+#include "graphs/draw/PictureFiles.h"
+#include "graphs/plots/StudyOverlays.h"
+#include "model/CsvFile.h"
+#include "model/DerivedValues.h"
+#include "model/FileNames.h"
+#include "model/InputFile.h"
+#include "model/SilentDialogs.h"
+#include "ui/Platform.h"
+#include "ui/QtPlatform.h"
+
+namespace vantorel {
+
+namespace {
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+const FileDialogSettings StudyOpenDialog{"StudyOpenDialog", "Study file (*.csv)|*.csv", "csv", ""};
+const FileDialogSettings StudySaveDialog{"StudySaveDialog", "Study file (*.csv)|*.csv", "csv", ""};
+const FileDialogSettings PictureSaveDialog{"StudyPictureDialog", "PNG picture (*.png)|*.png", "png", ""};
+const FileDialogSettings TableSaveDialog{"StudyTableDialog", "Summary table (*.csv)|*.csv", "csv", ""};
+
+}  // namespace
+
+ScenarioStudyWindow::ScenarioStudyWindow(WindowServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), services_(services) {
+    setObjectName("ScenarioStudyWindow");
+    setWindowTitle("Scenario study");
+    BuildControls();
+    resize(1100, 760);
+}
+
+ScenarioStudyWindow::~ScenarioStudyWindow() {
+    cancel_ = true;
+    JoinWorker();
+}
+
+void ScenarioStudyWindow::BuildControls() {
+    auto* layout = new QVBoxLayout(this);
+    auto* base_row = new QHBoxLayout;
+    base_label_ = new QLabel("Base input file: none (save or open an input file first)", this);
+    base_label_->setObjectName("BaseLabel");
+    base_row->addWidget(base_label_, 1);
+    auto* open_study = Button(this, "OpenStudyButton", "Open study...");
+    auto* save_study = Button(this, "SaveStudyButton", "Save study...");
+    base_row->addWidget(open_study);
+    base_row->addWidget(save_study);
+    layout->addLayout(base_row);
+
+    study_table_ = new QTableWidget(1, 1, this);
+    study_table_->setObjectName("StudyTable");
+    study_table_->setHorizontalHeaderLabels({"name"});
+    study_table_->setItem(0, 0, new QTableWidgetItem("base"));
+    study_table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    auto* edit_row = new QHBoxLayout;
+    auto* add_scenario = Button(this, "AddScenarioButton", "Add scenario");
+    auto* remove_scenario = Button(this, "RemoveScenarioButton", "Remove scenario");
+    field_choice_ = new QComboBox(this);
+    field_choice_->setObjectName("FieldChoice");
+    for (const StudyField& field : StudyFields()) {
+        field_choice_->addItem(QString("%1 (%2)").arg(field.name, field.unit), QString(field.name));
+    }
+    auto* add_column = Button(this, "AddColumnButton", "Add change column");
+    auto* remove_column = Button(this, "RemoveColumnButton", "Remove column");
+    for (QWidget* widget : std::initializer_list<QWidget*>{add_scenario, remove_scenario}) edit_row->addWidget(widget);
+    edit_row->addStretch();
+    edit_row->addWidget(new QLabel("Field:", this));
+    for (QWidget* widget : std::initializer_list<QWidget*>{field_choice_, add_column, remove_column}) {
+        edit_row->addWidget(widget);
+    }
+    auto* syntax = new QLabel("A cell is empty (unchanged), a number (set), *F (multiply) or +D (add; +-0.1 subtracts).",
+                              this);
+
+    auto* run_row = new QHBoxLayout;
+    run_row->addWidget(new QLabel("Study folder:", this));
+    folder_edit_ = new QLineEdit(this);
+    folder_edit_->setObjectName("FolderEdit");
+    run_row->addWidget(folder_edit_, 1);
+    drainage_opt_ = new QCheckBox("Optimize drainage factors", this);
+    drainage_opt_->setObjectName("DrainageOptBox");
+    leaching_opt_ = new QCheckBox("Optimize leaching efficiencies", this);
+    leaching_opt_->setObjectName("LeachingOptBox");
+    run_button_ = Button(this, "RunButton", "Run");
+    cancel_button_ = Button(this, "CancelButton", "Cancel");
+    cancel_button_->setEnabled(false);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName("StudyProgress");
+    progress_->setValue(0);
+    for (QWidget* widget : std::initializer_list<QWidget*>{drainage_opt_, leaching_opt_, run_button_, progress_,
+                                                           cancel_button_}) {
+        run_row->addWidget(widget);
+    }
+
+    auto* top = new QWidget(this);
+    auto* top_layout = new QVBoxLayout(top);
+    top_layout->setContentsMargins(0, 0, 0, 0);
+    top_layout->addWidget(study_table_);
+    top_layout->addLayout(edit_row);
+    top_layout->addWidget(syntax);
+    top_layout->addLayout(run_row);
+
+    summary_table_ = new QTableWidget(this);
+    summary_table_->setObjectName("SummaryTable");
+    summary_table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto* results = new QWidget(this);
+    auto* results_layout = new QVBoxLayout(results);
+    results_layout->setContentsMargins(0, 0, 0, 0);
+    auto* graph_row = new QHBoxLayout;
+    graph_row->addWidget(new QLabel("Graph:", this));
+    series_choice_ = new QComboBox(this);
+    series_choice_->setObjectName("SeriesChoice");
+    graph_row->addWidget(series_choice_, 1);
+    auto* save_picture = Button(this, "SavePictureButton", "Save picture");
+    auto* save_table = Button(this, "SaveTableButton", "Save table");
+    graph_row->addWidget(save_picture);
+    graph_row->addWidget(save_table);
+    plot_ = new QCustomPlot(this);
+    plot_->setObjectName("StudyPlot");
+    plot_->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
+    plot_->setMinimumHeight(260);
+    results_layout->addLayout(graph_row);
+    results_layout->addWidget(plot_, 1);
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(top);
+    splitter->addWidget(summary_table_);
+    splitter->addWidget(results);
+    splitter->setSizes({250, 150, 360});
+    layout->addWidget(splitter, 1);
+
+    connect(add_scenario, &QPushButton::clicked, this, &ScenarioStudyWindow::AddScenarioClick);
+    connect(remove_scenario, &QPushButton::clicked, this, &ScenarioStudyWindow::RemoveScenarioClick);
+    connect(add_column, &QPushButton::clicked, this, &ScenarioStudyWindow::AddColumnClick);
+    connect(remove_column, &QPushButton::clicked, this, &ScenarioStudyWindow::RemoveColumnClick);
+    connect(open_study, &QPushButton::clicked, this, &ScenarioStudyWindow::OpenStudyClick);
+    connect(save_study, &QPushButton::clicked, this, &ScenarioStudyWindow::SaveStudyClick);
+    connect(run_button_, &QPushButton::clicked, this, &ScenarioStudyWindow::RunClick);
+    connect(cancel_button_, &QPushButton::clicked, this, &ScenarioStudyWindow::CancelClick);
+    connect(save_picture, &QPushButton::clicked, this, &ScenarioStudyWindow::SavePictureClick);
+    connect(save_table, &QPushButton::clicked, this, &ScenarioStudyWindow::SaveTableClick);
+    connect(series_choice_, &QComboBox::currentIndexChanged, this, [this](int) { ShowSeries(); });
+}
+
+void ScenarioStudyWindow::SetBaseFile(const std::string& path) {
+    base_file_ = ReplaceExtension(path, ".inp");
+    base_label_->setText("Base input file: " + PathToQt(base_file_));
+    folder_edit_->setText(PathToQt(ReplaceExtension(base_file_, "") + "-study"));
+}
+
+bool ScenarioStudyWindow::LoadStudyText(const std::string& text, const std::string& path) {
+    std::vector<CsvRecord> records;
+    try {
+        ParseStudy(text, path);
+        records = ParseCsv(text.substr(text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0), path);
+    } catch (const FileError& error) {
+        services_.dialogs.ShowMessage(error.what());
+        return false;
+    }
+    const std::vector<std::string>& header = records.front().fields;
+    study_table_->clear();
+    study_table_->setColumnCount(static_cast<int>(header.size()));
+    study_table_->setRowCount(0);
+    QStringList labels;
+    for (const std::string& name : header) labels << PathToQt(name);
+    study_table_->setHorizontalHeaderLabels(labels);
+    for (size_t r = 1; r < records.size(); ++r) {
+        if (records[r].fields.size() != header.size()) continue;  // a blank line
+        const int row = study_table_->rowCount();
+        study_table_->insertRow(row);
+        for (size_t c = 0; c < header.size(); ++c) {
+            study_table_->setItem(row, static_cast<int>(c), new QTableWidgetItem(PathToQt(records[r].fields[c])));
+        }
+    }
+    return true;
+}
+
+std::vector<std::vector<std::string>> ScenarioStudyWindow::TableRows() const {
+    std::vector<std::vector<std::string>> rows(1);
+    for (int c = 0; c < study_table_->columnCount(); ++c) {
+        rows.front().push_back(PathFromQt(study_table_->horizontalHeaderItem(c)->text()));
+    }
+    for (int r = 0; r < study_table_->rowCount(); ++r) {
+        std::vector<std::string>& row = rows.emplace_back();
+        for (int c = 0; c < study_table_->columnCount(); ++c) {
+            const QTableWidgetItem* item = study_table_->item(r, c);
+            row.push_back(item == nullptr ? std::string() : PathFromQt(item->text()));
+        }
+    }
+    return rows;
+}
+
+std::string ScenarioStudyWindow::StudyText() const {
+    std::string text;
+    for (const std::vector<std::string>& row : TableRows()) text += CsvLine(row) + "\r\n";
+    return text;
+}
+
+void ScenarioStudyWindow::AddScenarioClick() {
+    const int row = study_table_->rowCount();
+    study_table_->insertRow(row);
+    study_table_->setItem(row, 0, new QTableWidgetItem(QString("scenario-%1").arg(row + 1)));
+}
+
+void ScenarioStudyWindow::RemoveScenarioClick() {
+    if (study_table_->currentRow() >= 0) study_table_->removeRow(study_table_->currentRow());
+}
+
+void ScenarioStudyWindow::AddColumnClick() {
+    const QString name = field_choice_->currentData().toString();
+    for (int c = 0; c < study_table_->columnCount(); ++c) {
+        if (study_table_->horizontalHeaderItem(c)->text() == name) return;
+    }
+    const int column = study_table_->columnCount();
+    study_table_->insertColumn(column);
+    study_table_->setHorizontalHeaderItem(column, new QTableWidgetItem(name));
+}
+
+void ScenarioStudyWindow::RemoveColumnClick() {
+    if (study_table_->currentColumn() > 0) study_table_->removeColumn(study_table_->currentColumn());
+}
+
+void ScenarioStudyWindow::OpenStudyClick() {
+    const auto path = services_.files.OpenFile(StudyOpenDialog);
+    if (!path) return;
+    try {
+        LoadStudyText(ReadFileBytes(*path), *path);
+    } catch (const FileError& error) {
+        services_.dialogs.ShowMessage(error.what());
+    }
+}
+
+void ScenarioStudyWindow::SaveStudyClick() {
+    const auto path = services_.files.SaveFile(StudySaveDialog);
+    if (!path) return;
+    AtomicFileWriter writer(*path);
+    for (const std::vector<std::string>& row : TableRows()) writer.Line(CsvLine(row));
+    try {
+        writer.Commit();
+    } catch (const FileError& error) {
+        services_.dialogs.ShowMessage(error.what());
+    }
+}
+
+void ScenarioStudyWindow::RunClick() {
+    if (Running()) return;
+    JoinWorker();
+    if (base_file_.empty()) {
+        services_.dialogs.ShowMessage("Save or open an input file first: the study starts from its data set.");
+        return;
+    }
+    auto study = std::make_shared<Study>();
+    auto base = std::make_shared<InputData>();
+    try {
+        *study = ParseStudy(StudyText(), "the scenario table");
+        base->FileName = base_file_;
+        // The older-file note of a load is of no use here: the scenarios are saved afresh.
+        SilentDialogs quiet;
+        LoadInputFile(*base, quiet);
+    } catch (const FileError& error) {
+        services_.dialogs.ShowMessage(error.what());
+        return;
+    }
+    ComputeDerivedValues(*base);
+    const std::string folder = PathFromQt(folder_edit_->text());
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        services_.dialogs.ShowMessage("The folder " + folder + " could not be created: " + error.message() + ".");
+        return;
+    }
+    if (const auto overwrite = StudyWouldOverwriteBase(*study, base_file_, folder)) {
+        services_.dialogs.ShowMessage(*overwrite);
+        return;
+    }
+    RunAnswers answers;
+    answers.drainage_optimization = drainage_opt_->isChecked();
+    answers.leaching_optimization = leaching_opt_->isChecked();
+
+    results_.assign(study->scenarios.size(), ScenarioResult{});
+    for (size_t i = 0; i < results_.size(); ++i) {
+        results_[i].name = study->scenarios[i].name;
+        results_[i].message = "Scenario " + results_[i].name + ": not run, the study was cancelled";
+    }
+    summary_error_.clear();
+    cancel_ = false;
+    finished_ = false;
+    progress_->setRange(0, static_cast<int>(results_.size()));
+    progress_->setValue(0);
+    run_button_->setEnabled(false);
+    cancel_button_->setEnabled(true);
+    worker_ = std::thread([this, study, base, folder, answers, results = results_]() mutable {
+        int done = 0;
+        RunSideBySide(
+            results.size(), CoreCount(),
+            [&](size_t i) { results[i] = RunScenario(*study, study->scenarios[i], *base, folder, answers); },
+            [&](size_t) {
+                const int count = ++done;
+                QMetaObject::invokeMethod(this, [this, count]() { ScenarioFinished(count); }, Qt::QueuedConnection);
+            },
+            &cancel_);
+        try {
+            WriteStudySummary((std::filesystem::path(folder) / "summary.csv").string(), results);
+        } catch (const FileError& failure) {
+            summary_error_ = failure.what();
+        }
+        QMetaObject::invokeMethod(
+            this, [this, results = std::move(results)]() mutable {
+                results_ = std::move(results);
+                StudyFinished();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void ScenarioStudyWindow::CancelClick() { cancel_ = true; }
+
+void ScenarioStudyWindow::ScenarioFinished(int done) { progress_->setValue(done); }
+
+void ScenarioStudyWindow::StudyFinished() {
+    finished_ = true;
+    JoinWorker();
+    run_button_->setEnabled(true);
+    cancel_button_->setEnabled(false);
+    ShowSummary();
+    if (!summary_error_.empty()) services_.dialogs.ShowMessage(summary_error_);
+}
+
+void ScenarioStudyWindow::JoinWorker() {
+    if (worker_.joinable()) worker_.join();
+}
+
+void ScenarioStudyWindow::ShowSummary() {
+    const std::vector<std::string> header = StudySummaryHeader();
+    summary_table_->clear();
+    summary_table_->setColumnCount(static_cast<int>(header.size()));
+    summary_table_->setRowCount(static_cast<int>(results_.size()));
+    QStringList labels;
+    for (const std::string& name : header) labels << PathToQt(name);
+    summary_table_->setHorizontalHeaderLabels(labels);
+    for (size_t r = 0; r < results_.size(); ++r) {
+        const std::vector<std::string> row = StudySummaryRow(results_[r]);
+        for (size_t c = 0; c < row.size(); ++c) {
+            summary_table_->setItem(static_cast<int>(r), static_cast<int>(c), new QTableWidgetItem(PathToQt(row[c])));
+        }
+    }
+    summary_table_->resizeColumnsToContents();
+    const QString chosen = series_choice_->currentText();
+    series_choice_->blockSignals(true);
+    series_choice_->clear();
+    for (const StudyChart& chart : StudyCharts(results_)) series_choice_->addItem(PathToQt(chart.chart.title));
+    const int again = series_choice_->findText(chosen);
+    series_choice_->setCurrentIndex(again >= 0 ? again : 0);
+    series_choice_->blockSignals(false);
+    ShowSeries();
+}
+
+void ScenarioStudyWindow::ShowSeries() {
+    const std::vector<StudyChart> charts = StudyCharts(results_);
+    const int index = series_choice_->currentIndex();
+    if (index < 0 || index >= static_cast<int>(charts.size())) {
+        plot_->clearGraphs();
+        plot_->replot();
+        return;
+    }
+    DrawOverlay(*plot_, charts[static_cast<size_t>(index)].chart);
+}
+
+void ScenarioStudyWindow::SavePictureClick() {
+    const auto path = services_.files.SaveFile(PictureSaveDialog);
+    if (!path) return;
+    try {
+        SavePicture(plot_->toPixmap().toImage(), ReplaceExtension(*path, ".png"));
+    } catch (const FileError& error) {
+        services_.dialogs.ShowMessage(error.what());
+    }
+}
+
+void ScenarioStudyWindow::SaveTableClick() {
+    const auto path = services_.files.SaveFile(TableSaveDialog);
+    if (!path) return;
+    try {
+        WriteStudySummary(*path, results_);
+    } catch (const FileError& error) {
+        services_.dialogs.ShowMessage(error.what());
+    }
+}
+
+}  // namespace vantorel

@@ -1,0 +1,87 @@
+#pragma once
+// "Analysis" > "Scenario study...": a table of scenarios changing the data set of the last saved
+// input file, run on all cores off the window thread, with the summary table and an interactive
+// overlay graph of the completed scenarios.
+
+#include <QWidget>
+#include <atomic>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "engine/StudyRun.h"
+
+class QCheckBox;
+class QComboBox;
+class QCustomPlot;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+namespace vantorel {
+
+struct WindowServices;
+
+class ScenarioStudyWindow : public QWidget {
+public:
+    ScenarioStudyWindow(WindowServices& services, QWidget* parent = nullptr);
+    ~ScenarioStudyWindow() override;
+
+    // The base input file and the folder the scenarios are written to.
+    void SetBaseFile(const std::string& path);
+    // Fills the scenario table from a study's text; false, with a message, when it is not a study.
+    bool LoadStudyText(const std::string& text, const std::string& path);
+    // The scenario table as a study file's text, CR LF line ends.
+    std::string StudyText() const;
+
+    void AddScenarioClick();
+    void RemoveScenarioClick();
+    void AddColumnClick();
+    void RemoveColumnClick();
+    void OpenStudyClick();
+    void SaveStudyClick();
+    void RunClick();
+    void CancelClick();
+    void SavePictureClick();
+    void SaveTableClick();
+
+    // A run has started and not yet shown its results.
+    bool Running() const { return worker_.joinable() && !finished_; }
+    const std::vector<ScenarioResult>& Results() const { return results_; }
+
+private:
+    void BuildControls();
+    // The header and the rows of the scenario table, as the cells hold them.
+    std::vector<std::vector<std::string>> TableRows() const;
+    void ScenarioFinished(int done);
+    void StudyFinished();
+    void ShowSummary();
+    void ShowSeries();
+    void JoinWorker();
+
+    WindowServices& services_;
+    std::string base_file_;
+    QLabel* base_label_;
+    QTableWidget* study_table_;
+    QComboBox* field_choice_;
+    QLineEdit* folder_edit_;
+    QCheckBox* drainage_opt_;
+    QCheckBox* leaching_opt_;
+    QPushButton* run_button_;
+    QPushButton* cancel_button_;
+    QProgressBar* progress_;
+    QTableWidget* summary_table_;
+    QComboBox* series_choice_;
+    QCustomPlot* plot_;
+
+    std::thread worker_;
+    std::atomic<bool> cancel_{false};
+    bool finished_ = false;
+    std::vector<ScenarioResult> results_;
+    std::string summary_error_;
+};
+
+}  // namespace vantorel
