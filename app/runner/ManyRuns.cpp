@@ -198,6 +198,11 @@ int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, std::o
     for (const FileOutcome& outcome : outcomes) {
         status = std::max(status, outcome.run.exit_code);
         ++counts[outcome.run.status];
+        // Scripts watch standard error: every file that failed has its line there too.
+        if (outcome.run.exit_code != 0) {
+            err << "vantorel-run: " << outcome.run.input << ": " << RunStatusName(outcome.run.status) << ": "
+                << outcome.run.message << '\n';
+        }
     }
     out << inputs.size() << (inputs.size() == 1 ? " file" : " files");
     for (const RunStatus s : {RunStatus::Completed, RunStatus::Skipped, RunStatus::Stopped, RunStatus::Refused,

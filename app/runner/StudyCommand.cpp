@@ -94,7 +94,9 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, std
 
     int status = ExitOk;
     for (const ScenarioResult& result : results) {
-        if (result.status != RunStatus::Completed) status = ExitRunFailed;
+        if (result.status == RunStatus::Completed) continue;
+        status = ExitRunFailed;
+        err << "vantorel-run: " << RunStatusName(result.status) << ": " << result.message << '\n';
     }
     const std::string summary = (std::filesystem::path(folder) / "summary.csv").string();
     try {

@@ -65,6 +65,9 @@ TEST_F(ManyRunsTest, ManifestRecordsEveryFileInOrderAndTheHighestStatusWins) {
         previous = at;
     }
     EXPECT_NE(result.out.find("5 files, 2 completed, 1 stopped, 1 refused, 1 unreadable"), std::string::npos);
+    EXPECT_NE(result.err.find("vantorel-run: " + files[1] + ": refused: The thickness of the root zone"),
+              std::string::npos)
+        << result.err;
 
     const std::vector<CsvRecord> rows = Manifest();
     ASSERT_EQ(rows.size(), 6u);
