@@ -50,6 +50,16 @@ for program in vantorel vantorel-run; do
   [ "$answer" = "$version" ] || fail "the installed $program --version says '$answer', not '$version'"
 done
 
+# The Python module, where the build has one, imports from the unpacked root with the same version.
+if [ -n "$(find "$build/python" -name 'vantorel*.so' 2>/dev/null)" ]; then
+  module=$(find "$root/usr/lib/python3/dist-packages" -name 'vantorel*.so' 2>/dev/null)
+  [ -n "$module" ] || fail "the package lacks the Python module"
+  [[ $(dpkg-deb -f "$deb" Depends) == *python3-numpy* ]] || fail "the package does not depend on python3-numpy"
+  answer=$(PYTHONPATH="$root/usr/lib/python3/dist-packages" /usr/bin/python3 -c \
+    'import vantorel; print("Vantorel " + vantorel.__version__)' 2>&1) || true
+  [ "$answer" = "$version" ] || fail "the installed Python module says '$answer', not '$version'"
+fi
+
 # The same example, by the same relative name, through the installed and the build tree's runner.
 mkdir -p "$scratch/installed" "$scratch/built"
 for side in installed built; do
