@@ -127,14 +127,9 @@ void ReadHeader(FieldReader& r, InputData& d, bool& older_layout) {
     r.Skip(GeneralLabelLength);
     const int32_t layers = ReadCount(r, "number of root zone layers", 1, 3);
     r.NextLine();
-    d.NrTimeSteps = steps;
-    d.NrTimeStepsSaved = steps;
-    d.Ts = step_length;
     // The flags follow the count at once (line 16 sets both again), so that a load that fails in
     // between leaves them agreeing.
-    SetLayerCount(d, layers);
-    d.LayerIndex = layers - 1;
-    ResizeLoadedSeries(d);
+    SetDimensions(d, steps, step_length, layers);
     r.NextLine();
 
     r.Skip(GeneralLabelLength);

@@ -33,22 +33,28 @@ constexpr OutputColumn Stor{&StorageChange, 9, 1, 10, OutputRead::Storage};
 constexpr OutputColumn Sdr{&SurfaceDrainage, 9, 2, 10, OutputRead::SurfaceDrainage};
 constexpr OutputColumn Pond{&PondedWater, 9, 1, 10, OutputRead::Ponding};
 
+constexpr const OutputQuantity* Salinity1 = &ZoneSalinities[Layer1];
+constexpr const OutputQuantity* Salinity2 = &ZoneSalinities[Layer2];
+constexpr const OutputQuantity* Salinity3 = &ZoneSalinities[Layer3];
+constexpr const OutputQuantity* SalinityT = &ZoneSalinities[TransitionZone];
+constexpr const OutputQuantity* SalinityA = &ZoneSalinities[Aquifer];
+
 constexpr OutputColumn Columns1[] = {
-    {&Percolation, 9, 1, 10},     {&CapillaryRise, 9, 1, 10}, {&ActualEvapotranspiration, 9, 1, 9},
-    {&DrainDischarge, 10, 1, 9},  {&WaterTableDepth, 10, 2, 10}, {&RootZoneSalinity, 10, 2, 10},
-    {&TransitionZoneSalinity, 13, 2, 12}, {&AquiferSalinity, 9, 2, 10}, Stor, Sdr, Pond,
+    {&Percolation, 9, 1, 10},    {&CapillaryRise, 9, 1, 10},       {&ActualEvapotranspiration, 9, 1, 9},
+    {&DrainDischarge, 10, 1, 9}, {&WaterTableDepth, 10, 2, 10},    {&RootZoneSalinity, 10, 2, 10},
+    {SalinityT, 13, 2, 12},      {SalinityA, 9, 2, 10},            Stor, Sdr, Pond,
 };
 constexpr OutputColumn Columns2[] = {
-    {&Percolation, 9, 1, 10},    {&CapillaryRise, 11, 1, 10}, {&ActualEvapotranspiration, 9, 1, 10},
-    {&DrainDischarge, 10, 1, 9}, {&WaterTableDepth, 8, 2, 9}, {&Layer1Salinity, 9, 2, 8},
-    {&Layer2Salinity, 8, 2, 8},  {&TransitionZoneSalinity, 8, 2, 9}, {&AquiferSalinity, 10, 2, 10},
+    {&Percolation, 9, 1, 10},    {&CapillaryRise, 11, 1, 10},      {&ActualEvapotranspiration, 9, 1, 10},
+    {&DrainDischarge, 10, 1, 9}, {&WaterTableDepth, 8, 2, 9},      {Salinity1, 9, 2, 8},
+    {Salinity2, 8, 2, 8},        {SalinityT, 8, 2, 9},             {SalinityA, 10, 2, 10},
     Stor, Sdr, Pond,
 };
 constexpr OutputColumn Columns3[] = {
-    {&Percolation, 9, 1, 10},    {&CapillaryRise, 11, 1, 10}, {&ActualEvapotranspiration, 9, 1, 10},
-    {&DrainDischarge, 10, 1, 9}, {&WaterTableDepth, 8, 2, 8}, {&Layer1Salinity, 9, 2, 8},
-    {&Layer2Salinity, 9, 2, 9},  {&Layer3Salinity, 8, 2, 9},  {&TransitionZoneSalinity, 9, 2, 9},
-    {&AquiferSalinity, 10, 2, 10}, Stor, Sdr, Pond,
+    {&Percolation, 9, 1, 10},    {&CapillaryRise, 11, 1, 10},      {&ActualEvapotranspiration, 9, 1, 10},
+    {&DrainDischarge, 10, 1, 9}, {&WaterTableDepth, 8, 2, 8},      {Salinity1, 9, 2, 8},
+    {Salinity2, 9, 2, 9},        {Salinity3, 8, 2, 9},             {SalinityT, 9, 2, 9},
+    {SalinityA, 10, 2, 10},      Stor, Sdr, Pond,
 };
 
 const OutputRowLayout Layouts[] = {

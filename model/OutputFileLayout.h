@@ -35,18 +35,17 @@ inline constexpr OutputQuantity DrainDischarge{&RunValues::Drain, nullptr, "drai
                                                "Drain discharge (mm/time step)"};
 inline constexpr OutputQuantity WaterTableDepth{&RunValues::Dwt, nullptr, "depth of the water table",
                                                 "Water table depth at the start of the step (m)", nullptr, true};
+// The salinity of each zone, with the measured values that the tables show beside it. A root
+// zone of a single layer has names of its own.
+inline constexpr OutputQuantity ZoneSalinities[ZoneCount] = {
+    {&RunValues::S1, nullptr, "salinity of layer 1", "Root zone layer 1 salinity", &InputData::S1meas},
+    {&RunValues::S2, nullptr, "salinity of layer 2", "Root zone layer 2 salinity", &InputData::S2meas},
+    {&RunValues::S3, nullptr, "salinity of layer 3", "Root zone layer 3 salinity", &InputData::S3meas},
+    {&RunValues::STr, nullptr, "salinity of the transition zone", "Transition zone salinity", &InputData::STmeas},
+    {&RunValues::SAq, nullptr, "salinity of the aquifer", "Aquifer salinity", &InputData::SAmeas},
+};
 inline constexpr OutputQuantity RootZoneSalinity{&RunValues::S1, nullptr, "salinity of the root zone",
                                                  "Root zone salinity", &InputData::S1meas};
-inline constexpr OutputQuantity Layer1Salinity{&RunValues::S1, nullptr, "salinity of layer 1",
-                                               "Root zone layer 1 salinity", &InputData::S1meas};
-inline constexpr OutputQuantity Layer2Salinity{&RunValues::S2, nullptr, "salinity of layer 2",
-                                               "Root zone layer 2 salinity", &InputData::S2meas};
-inline constexpr OutputQuantity Layer3Salinity{&RunValues::S3, nullptr, "salinity of layer 3",
-                                               "Root zone layer 3 salinity", &InputData::S3meas};
-inline constexpr OutputQuantity TransitionZoneSalinity{&RunValues::STr, nullptr, "salinity of the transition zone",
-                                                       "Transition zone salinity", &InputData::STmeas};
-inline constexpr OutputQuantity AquiferSalinity{&RunValues::SAq, nullptr, "salinity of the aquifer",
-                                                "Aquifer salinity", &InputData::SAmeas};
 inline constexpr OutputQuantity StorageChange{nullptr, &InputData::Stor, "change of root-zone moisture",
                                               "Change of root zone moisture storage (mm/time step)"};
 inline constexpr OutputQuantity SurfaceDrainage{nullptr, &InputData::Sdr, "surface drainage",

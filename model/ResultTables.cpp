@@ -96,13 +96,16 @@ ResultTable BuildSalinityTable(const ModelState& state) {
         const OutputQuantity* quantity;
         int calculated_width, measured_width;
     };
-    static constexpr Zone zones1[] = {{&RootZoneSalinity, 13, 13}, {&TransitionZoneSalinity, 9, 9},
-                                      {&AquiferSalinity, 9, 9}};
-    static constexpr Zone zones2[] = {{&Layer1Salinity, 13, 13}, {&Layer2Salinity, 13, 11},
-                                      {&TransitionZoneSalinity, 9, 9}, {&AquiferSalinity, 9, 9}};
-    static constexpr Zone zones3[] = {{&Layer1Salinity, 13, 13}, {&Layer2Salinity, 13, 11},
-                                      {&Layer3Salinity, 13, 9}, {&TransitionZoneSalinity, 9, 9},
-                                      {&AquiferSalinity, 9, 9}};
+    static constexpr Zone zones1[] = {{&RootZoneSalinity, 13, 13},
+                                      {&ZoneSalinities[TransitionZone], 9, 9},
+                                      {&ZoneSalinities[Aquifer], 9, 9}};
+    static constexpr Zone zones2[] = {{&ZoneSalinities[Layer1], 13, 13},
+                                      {&ZoneSalinities[Layer2], 13, 11},
+                                      {&ZoneSalinities[TransitionZone], 9, 9},
+                                      {&ZoneSalinities[Aquifer], 9, 9}};
+    static constexpr Zone zones3[] = {{&ZoneSalinities[Layer1], 13, 13},   {&ZoneSalinities[Layer2], 13, 11},
+                                      {&ZoneSalinities[Layer3], 13, 9},    {&ZoneSalinities[TransitionZone], 9, 9},
+                                      {&ZoneSalinities[Aquifer], 9, 9}};
     const int32_t layers = LayerCount(d);
     const std::span<const Zone> zones = layers == 1 ? std::span<const Zone>(zones1)
                                         : layers == 2 ? std::span<const Zone>(zones2)
