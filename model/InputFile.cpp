@@ -56,7 +56,9 @@ void WriteSalinitySection(const InputData& d, const LayerLayout& layout, std::ve
     out.insert(out.end(), layout.salinity_headings.begin(), layout.salinity_headings.end());
     for (int32_t i = 1; i <= d.NrTimeSteps; ++i) {
         std::string line = FormatInt(i, StepNumberWidth);
-        for (const SeriesColumn& column : layout.salinities) line += SalinityOrPlaceholder((d.*column.field)[i], column);
+        for (const SeriesColumn& column : layout.salinities) {
+            line += SalinityOrPlaceholder((d.*column.field)[i], column);
+        }
         out.push_back(line);
     }
 }

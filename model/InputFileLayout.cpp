@@ -38,14 +38,14 @@ constexpr ValueColumn Thicknesses2[] = {
     {&InputData::D1, 7, 2, 10, nullptr, nullptr, LeadingBlanksOfNext},
     {&InputData::D2, 10, 2, 10, nullptr, nullptr, "shifted by the 3 characters the first field took"},
     {&InputData::Dt, 17, 2, 18, nullptr, nullptr, LeadingBlanksOfNext},
-    {&InputData::Da, 10, 2, 8, nullptr, nullptr, "the 2 characters the fields before took more"},
+    {&InputData::Da, 10, 2, 8, nullptr, nullptr, "starts 4 characters into the column, which the fields before took"},
 };
 constexpr ValueColumn Thicknesses3[] = {
     {&InputData::D1, 7, 2, 10, nullptr, nullptr, LeadingBlanksOfNext},
     {&InputData::D2, 10, 2, 10, nullptr, nullptr, "shifted by the 3 characters the first field took"},
     {&InputData::D3, 10, 2, 10, nullptr, nullptr, "shifted by the 3 characters the first field took"},
-    {&InputData::Dt, 17, 2, 14, nullptr, nullptr, "ends 6 characters before the written column"},
-    {&InputData::Da, 10, 2, 14, nullptr, nullptr, "takes the tail of the transition zone's column"},
+    {&InputData::Dt, 17, 2, 14, nullptr, nullptr, "starts 3 characters into the column, which the field before took"},
+    {&InputData::Da, 10, 2, 14, nullptr, nullptr, "the whole column and what follows"},
 };
 
 constexpr ZoneRow Layer1Zone{" 1st layer   ", {&InputData::TP1, &InputData::EffPor1, &InputData::LE1}};
@@ -82,7 +82,8 @@ constexpr const char* Dash12 = "           -";
 constexpr SeriesColumn Salinities1[] = {
     {&InputData::S1meas, 12, 2, 12, "         -"},
     {&InputData::STmeas, 12, 2, 14, Dash12, nullptr, LeadingBlanksOfNext},
-    {&InputData::SAmeas, 12, 2, 10, "          -", nullptr, "the 2 characters the field before took more"},
+    {&InputData::SAmeas, 12, 2, 10, "          -", nullptr,
+     "starts 2 characters into the column, which the field before took"},
 };
 constexpr SeriesColumn Salinities2[] = {
     {&InputData::S1meas, 8, 2, 8, Dash8},

@@ -72,7 +72,8 @@ inline constexpr size_t InitialLabelLength = 38;
 inline constexpr const char* LongerLabel =
     "the label is 39 characters long; its last blank is read with the value";
 
-inline constexpr ValueLine IrrigationSalinityLine{" Salt conc. irr. water (dS/m)       : ", &InputData::Si, 8, 1, 38, 10};
+inline constexpr ValueLine IrrigationSalinityLine{" Salt conc. irr. water (dS/m)       : ", &InputData::Si, 8, 1, 38,
+                                                  10};
 inline constexpr ValueLine RootZoneSalinityLine{" Init. salt conc. root zone (dS/m)   : ", &InputData::S1init, 8, 1, 38,
                                                 10, nullptr, LongerLabel};
 inline constexpr ValueLine LayerSalinityLines[] = {

@@ -18,8 +18,12 @@ TrialSums PlainTrial(Engine& engine, ModelState& state, int j, int k) {
         const double storage = d.Ts == 1 ? d.Stor[i] : 0.0;
         sums.balance = sums.balance + BalanceTerm(r.Perc[i], r.Cap[i], r.Drain[i], d.Inf, d.Out, storage,
                                                   1000 * zones.EffectivePorosity(r.Dwt[i - 1]), r.Dwt[i], r.Dwt[i - 1]);
-        if (d.DwtMeas[i] > MissingDepthOrDischarge) sums.water_table = sums.water_table + std::abs(r.Dwt[i] - d.DwtMeas[i]);
-        if (d.DrainMeas[i] > MissingDepthOrDischarge) sums.discharge = sums.discharge + std::abs(r.Drain[i] - d.DrainMeas[i]);
+        if (d.DwtMeas[i] > MissingDepthOrDischarge) {
+            sums.water_table = sums.water_table + std::abs(r.Dwt[i] - d.DwtMeas[i]);
+        }
+        if (d.DrainMeas[i] > MissingDepthOrDischarge) {
+            sums.discharge = sums.discharge + std::abs(r.Drain[i] - d.DrainMeas[i]);
+        }
     });
     return sums;
 }
