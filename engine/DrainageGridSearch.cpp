@@ -126,7 +126,7 @@ VANTOREL_VECTOR_CLONES void SubSteps(RowState& w, double dd, double inf10, doubl
         Lanes dwt[GroupsPerBlock], drained[GroupsPerBlock];
         for (int g = 0; g < GroupsPerBlock; ++g) {
             dwt[g] = LoadLanes(w.dwt + block + g * LaneCount);
-            drained[g] = Splat<Lanes>(0);
+            drained[g] = Zero<Lanes>();
         }
         for (int sub = 0; sub < 10; ++sub) {
             for (int g = 0; g < GroupsPerBlock; ++g) {

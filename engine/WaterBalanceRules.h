@@ -46,9 +46,15 @@ inline T Splat(double value) {
     }
 }
 
+// Zero in every lane.
+template <class T>
+inline T Zero() {
+    return T{};
+}
+
 template <class T>
 inline T AtLeastZero(T value) {
-    return value < Splat<T>(0) ? Splat<T>(0) : value;
+    return value < Zero<T>() ? Zero<T>() : value;
 }
 
 // The moisture the root zone holds at most, mm: its pores that do not drain, over its layers.
@@ -172,7 +178,7 @@ inline T SubStepDischarge(T dwt, T drain_depth, T c1, T c2) {
     const T drb = c1 * head / Splat<T>(10);
     dra = dwt <= Splat<T>(-0.1) ? Splat<T>(2) * dra : dra;
     const T discharge = AtLeastZero(dra + drb);
-    return head > Splat<T>(0) ? discharge : Splat<T>(0);
+    return head > Zero<T>() ? discharge : Zero<T>();
 }
 
 // The depth after a sub-step: the recharge (a tenth of the day's percolation less its capillary
