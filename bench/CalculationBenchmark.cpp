@@ -51,7 +51,7 @@ void GridSearch(benchmark::State& bench_state) {
 void GridSearchPlainLoop(benchmark::State& bench_state) {
     PreparedField field;
     for (auto _ : bench_state) {
-        DrainageTrialSums sums = test::PlainDrainageSearch(field.state, field.prepared_irrigation);
+        DrainageTrialSums sums = test::PlainDrainageSearch(field.engine, field.state);
         benchmark::DoNotOptimize(sums.balance.data());
     }
 }

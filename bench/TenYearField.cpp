@@ -9,12 +9,7 @@ InputData TenYearField() {
     d.FileName = "ten-years.inp";
     d.Title1 = "Ten years of daily steps";
     d.Title2 = "benchmark field";
-    d.NrTimeSteps = 3650;
-    d.NrTimeStepsSaved = 3650;
-    d.Ts = 1;
-    SetLayerCount(d, 3);
-    d.LayerIndex = 2;
-    ResizeLoadedSeries(d);
+    SetDimensions(d, 3650, 1, 3);
     uint32_t seed = 12345;
     const auto uniform = [&seed]() {
         seed = seed * 1664525u + 1013904223u;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "engine/ParallelFor.h"
+#include "engine/WaterBalanceRules.h"
 #include "engine/WaterTableZone.h"
 
 namespace vantorel {
@@ -18,7 +19,7 @@ struct StepInputs {
     int32_t steps = 0;
     bool daily = false;
     bool rice = false;
-    double dd = 0, dc = 0, cf_base = 0, irr_eff = 0, inf = 0, out = 0, inf10 = 0, out10 = 0, mrm = 0;
+    double dd = 0, dc = 0, half_root_zone_gap = 0, irr_eff = 0, inf = 0, out = 0, inf10 = 0, out10 = 0, mrm = 0;
     double dwt_init = 0, mrt_init = 0;
     // Index i for step i.
     std::vector<double> rain_irr_dry, infil_dry;  // water table at or below the surface (or rice)
@@ -27,8 +28,6 @@ struct StepInputs {
     std::vector<double> dwt_meas, drain_meas;
     std::vector<char> dwt_measured, drain_measured;
 };
-
-double AtLeastZero(double value) { return value < 0 ? 0 : value; }
 
 StepInputs PrepareStepInputs(const ModelState& state, const StepSeries& prepared_irrigation) {
     const InputData& d = state.Input;
@@ -40,15 +39,13 @@ StepInputs PrepareStepInputs(const ModelState& state, const StepSeries& prepared
     s.rice = d.RicePresent;
     s.dd = d.Dd;
     s.dc = d.Dc;
-    s.cf_base = d.Dc - 0.5 * r.Dr;
+    s.half_root_zone_gap = d.Dc - 0.5 * r.Dr;
     s.irr_eff = d.IrrEff;
     s.inf = d.Inf;
     s.out = d.Out;
     s.inf10 = d.Inf / 10;
     s.out10 = d.Out / 10;
-    s.mrm = 1000 * ((d.TP1 - d.EffPor1) * d.D1);
-    if (d.Is2Layer) s.mrm = 1000 * ((d.TP1 - d.EffPor1) * d.D1 + (d.TP2 - d.EffPor2) * d.D2);
-    if (d.Is3Layer) s.mrm = 1000 * ((d.TP1 - d.EffPor1) * d.D1 + (d.TP2 - d.EffPor2) * d.D2 + (d.TP3 - d.EffPor3) * d.D3);
+    s.mrm = RootZoneMoistureCapacity(d);
     s.dwt_init = d.DwtInit;
     s.mrt_init = d.MoistInit * s.mrm / 100;
 
@@ -67,29 +64,13 @@ StepInputs PrepareStepInputs(const ModelState& state, const StepSeries& prepared
         s.rain_irr_ponded[i] = d.Rain[i] + irr;
         if (d.RicePresent) {
             // The ponding of a rice field does not depend on the water table.
-            const double x = d.Rain[i] + irr - d.RiceTransp * d.ETp[i] / 100 - d.InfCap;
-            if (x < sdr) {
-                sdr = x;
-                if (sdr > d.SdrGiven[i]) sdr = d.SdrGiven[i];
-                if (sdr < 0) sdr = 0;
-            }
-            inf_excess = AtLeastZero(x - sdr);
-            pond_store = pond_store + inf_excess;
-            if (pond_store > 200) {
-                const double e = pond_store - 200;
-                pond_store = 200;
-                sdr = sdr + e;
-                inf_excess = inf_excess - e;
-            }
+            PondRiceField(d.Rain[i] + irr, d.ETp[i], d.RiceTransp, d.InfCap, d.SdrGiven[i], sdr, inf_excess,
+                          pond_store);
         } else {
-            irr = irr - sdr;
-            if (d.Rain[i] + irr < 0) {
-                sdr = AtLeastZero(sdr + d.Rain[i] + irr);
-                irr = 0;
-            }
+            DrainSurfaceFromIrrigation(d.Rain[i], irr, sdr);
         }
         s.rain_irr_dry[i] = d.Rain[i] + irr;
-        s.infil_dry[i] = d.Rain[i] + irr - sdr - inf_excess;
+        s.infil_dry[i] = Infiltration(d.Rain[i] + irr, sdr, inf_excess);
         s.sdr_given[i] = d.SdrGiven[i];
         s.etp[i] = d.ETp[i];
         s.etp_over_eff[i] = d.ETp[i] / d.IrrEff;
@@ -140,25 +121,18 @@ inline void StoreLanes(double* p, Lanes v) { std::memcpy(p, &v, sizeof v); }
 // (the squared-head term doubled while water stands 0.1 m or more above the surface), and the
 // movement of the water table through the step's drainable porosity.
 VANTOREL_VECTOR_CLONES void SubSteps(RowState& w, double dd, double inf10, double out10) {
-    const Lanes zero = {0, 0, 0, 0}, ten = zero + 10, two = zero + 2, high = zero - 0.1;
-    const Lanes drain_level = zero + dd, inflow = zero + inf10, outflow = zero + out10;
+    const Lanes drain_level = Splat<Lanes>(dd), inflow = Splat<Lanes>(inf10), outflow = Splat<Lanes>(out10);
     for (int block = 0; block < DrainageGridSize; block += BlockTrials) {
         Lanes dwt[GroupsPerBlock], drained[GroupsPerBlock];
         for (int g = 0; g < GroupsPerBlock; ++g) {
             dwt[g] = LoadLanes(w.dwt + block + g * LaneCount);
-            drained[g] = zero;
+            drained[g] = Zero<Lanes>();
         }
         for (int sub = 0; sub < 10; ++sub) {
             for (int g = 0; g < GroupsPerBlock; ++g) {
                 const int k = block + g * LaneCount;
-                const Lanes head = drain_level - dwt[g];
-                Lanes dra = LoadLanes(w.c2 + k) * (head * head) / ten;
-                const Lanes drb = LoadLanes(w.c1 + k) * head / ten;
-                dra = dwt[g] <= high ? two * dra : dra;
-                Lanes discharge = dra + drb;
-                discharge = discharge < zero ? zero : discharge;
-                discharge = head > zero ? discharge : zero;
-                dwt[g] = dwt[g] - (LoadLanes(w.pc + k) - discharge + inflow - outflow) / LoadLanes(w.den + k);
+                const Lanes discharge = SubStepDischarge(dwt[g], drain_level, LoadLanes(w.c1 + k), LoadLanes(w.c2 + k));
+                dwt[g] = SubStepDepth(dwt[g], LoadLanes(w.pc + k), discharge, inflow, outflow, LoadLanes(w.den + k));
                 drained[g] = drained[g] + discharge;
             }
         }
@@ -168,6 +142,11 @@ VANTOREL_VECTOR_CLONES void SubSteps(RowState& w, double dd, double inf10, doubl
         }
     }
 }
+
+// The trials follow the water balance with these choices; each is visible below: the days of a
+// step are not repeated, nothing stops a trial, and the porosity is that of the step's start.
+static_assert(!TrialBalance.every_day && !TrialBalance.stop_below_aquifer &&
+              TrialBalance.porosity == PorosityDepth::StepStart);
 
 template <bool Rice, bool Daily>
 VANTOREL_VECTOR_CLONES void RunTrialRow(const StepInputs& s, const WaterTableZones& zones, int j, RowState& w) {
@@ -184,66 +163,45 @@ VANTOREL_VECTOR_CLONES void RunTrialRow(const StepInputs& s, const WaterTableZon
         w.water_table[k] = 0;
         w.discharge[k] = 0;
     }
-    const double dd = s.dd, dc = s.dc, cf_base = s.cf_base, irr_eff = s.irr_eff, mrm = s.mrm;
+    const double dd = s.dd, dc = s.dc, gap = s.half_root_zone_gap, irr_eff = s.irr_eff, mrm = s.mrm;
     const double inf = s.inf, out = s.out, inf10 = s.inf10, out10 = s.out10;
     // Copies, which the stores into the row state cannot alias.
     const WaterTableZones porosity = zones;
-    const bool cf_is_one = cf_base <= 0;
 
     for (int32_t i = 1; i <= s.steps; ++i) {
         const double sdr_given = s.sdr_given[i], etp = s.etp[i], etp_over_eff = s.etp_over_eff[i];
         const double rain_irr_dry = s.rain_irr_dry[i], infil_dry = s.infil_dry[i];
         const double rain_irr_ponded = s.rain_irr_ponded[i];
         for (int k = 0; k < m; ++k) {
-            double prev = w.dwt[k];
+            double start = w.dwt[k];
             double rain_irr = rain_irr_dry, infil = infil_dry;
             if (!Rice) {
-                // Water standing on the surface drains off as far as the given surface drainage allows.
-                const double ponded = 1000 * -prev;
-                const bool drains_off = ponded <= sdr_given;
-                const double sdr = drains_off ? ponded : sdr_given;
-                const double prev_ponded = drains_off ? 0.0 : -(ponded - sdr) / 1000;
-                const double infil_ponded = rain_irr_ponded - sdr - 0.0;
-                const bool standing = prev < 0;
-                prev = standing ? prev_ponded : prev;
-                infil = standing ? infil_ponded : infil;
+                double ponded_start = start, ponded_sdr = 0;
+                DrainPondedWater(ponded_start, ponded_sdr, sdr_given);
+                const bool standing = start < 0;
+                infil = standing ? Infiltration(rain_irr_ponded, ponded_sdr, 0.0) : infil;
                 rain_irr = standing ? rain_irr_ponded : rain_irr;
+                start = standing ? ponded_start : start;
             }
-            double cf = (dc - prev) / cf_base;
-            cf = cf < 0 ? 0 : cf;
-            cf = cf > 1 ? 1 : cf;
-            cf = cf_is_one ? 1 : cf;
-
-            const double evap_short = irr_eff * infil + cf * (etp - irr_eff * infil);
-            const double cap_short = AtLeastZero(evap_short - infil);
-            const bool enough = etp_over_eff <= infil;
-            double evap = enough ? etp : evap_short;
-            double cap = enough ? 0 : cap_short;
-            evap = evap > etp ? etp : evap;
+            const double cf = CapillaryFactor(start, dc, gap);
+            double evap, cap;
+            EvaporationAndRise(infil, cf, etp, etp_over_eff, irr_eff, evap, cap);
 
             double perc, stor = 0;
             if (Daily) {
-                stor = rain_irr - evap;
-                stor = stor + w.stor_prev[k] > mrm ? mrm - w.stor_prev[k] : stor;
-                double mrt = AtLeastZero(w.mrt[k] + stor);
-                const bool full = mrt > mrm;
-                mrt = full ? mrm : mrt;
-                stor = full ? 0 : stor;
-                w.mrt[k] = mrt;
-                const double p = AtLeastZero(rain_irr - evap - stor);
-                const bool perc_wins = p > cap;
-                perc = perc_wins ? p - cap : 0;
-                cap = perc_wins ? 0 : cap - p;
+                stor = DailyStorage(rain_irr, evap, w.stor_prev[k], mrm, w.mrt[k]);
+                perc = RootZonePercolation(rain_irr, evap, stor);
+                NetPercolationAndRise(perc, cap);
             } else {
-                perc = AtLeastZero(rain_irr - evap);
+                perc = RootZonePercolation(rain_irr, evap, 0);
             }
             w.perc[k] = perc;
             w.cap[k] = cap;
             w.stor[k] = stor;
-            w.start[k] = prev;
-            w.dwt[k] = prev;
+            w.start[k] = start;
+            w.dwt[k] = start;
             w.pc[k] = perc / 10 - cap / 10;
-            w.den[k] = 1000 * porosity.EffectivePorosity(prev);
+            w.den[k] = 1000 * porosity.EffectivePorosity(start);
         }
 
         SubSteps(w, dd, inf10, out10);
@@ -251,8 +209,8 @@ VANTOREL_VECTOR_CLONES void RunTrialRow(const StepInputs& s, const WaterTableZon
         const bool dwt_measured = s.dwt_measured[i], drain_measured = s.drain_measured[i];
         const double dwt_meas = s.dwt_meas[i], drain_meas = s.drain_meas[i];
         for (int k = 0; k < m; ++k) {
-            w.balance[k] = w.balance[k] + (w.perc[k] - w.cap[k] - w.day_drain[k] + inf - out + w.stor[k] +
-                                           w.den[k] * (w.dwt[k] - w.start[k]));
+            w.balance[k] = w.balance[k] + BalanceTerm(w.perc[k], w.cap[k], w.day_drain[k], inf, out, w.stor[k],
+                                                      w.den[k], w.dwt[k], w.start[k]);
             w.stor_prev[k] = w.stor[k];
         }
         if (dwt_measured) {

@@ -21,10 +21,18 @@ struct DrainageTrialSums {
     std::vector<double> balance, water_table, discharge;
 };
 
-// Runs the trials on all cores and fills the sums, each bit for bit what the trial run in order
-// gives. The trial run is the water balance with the trial factors, without the stop test, with
-// the effective porosity of the step's starting depth; it needs a single day per step, since every
-// day of a step repeats the first. The data set must be prepared for the run and have drains;
+// A step's term of a trial's balance sum, with the values of the step's last day: percolation
+// less capillary rise and drain discharge, plus groundwater inflow less outflow, plus the storage
+// change and the water the water table took up (pores = 1000 x the effective porosity). It is 0
+// for a balance that closes.
+inline double BalanceTerm(double perc, double cap, double drain, double inf, double out, double stor, double pores,
+                          double dwt, double start) {
+    return perc - cap - drain + inf - out + stor + pores * (dwt - start);
+}
+
+// Runs the trials on all cores and fills the sums, each bit for bit what the water balance in the
+// trial model (TrialBalance: one day per step, no stop, the porosity of the step's starting depth)
+// with the trial factors gives. The data set must be prepared for the run and have drains;
 // prepared_irrigation is the applied irrigation the preparation left. after_quarter(q) is called
 // on the calling thread once the trials up to j = 25 q are done, for q = 1, 2, 3.
 void RunDrainageGrid(const ModelState& state, const StepSeries& prepared_irrigation, DrainageTrialSums& sums,

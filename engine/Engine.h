@@ -2,9 +2,11 @@
 // The calculation engine: one object bound to one model state and one set of dialogs. The
 // routines take no arguments; they read and write the model state, as the model describes them.
 
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "engine/WaterBalanceRules.h"
 #include "model/ModelState.h"
 #include "model/TextFile.h"
 #include "model/UserDialogs.h"
@@ -28,8 +30,12 @@ public:
     // series and computes the run's constants.
     void PrepareRun();
     // The water balance of all steps, days and tenth-day sub-steps with the factors in QH1Used and
-    // QH2Used; stops with a message when the water table falls below the aquifer bottom.
-    void RunWaterBalance();
+    // QH2Used; stops with a message when the water table falls below the aquifer bottom. The
+    // drainage-factor search's trial model is the same balance with the choices of TrialBalance.
+    // after_step(i) is called once step i is complete, before the next step may overwrite its
+    // depth (a step that starts with water standing on the surface starts from what stays).
+    void RunWaterBalance(const WaterBalanceModel& model = FinalBalance,
+                         const std::function<void(int32_t step)>& after_step = {});
     // The final salt balance of every zone with the current leaching efficiencies, and the fit
     // indices of the zones with more than three measurements.
     void RunSaltBalance();

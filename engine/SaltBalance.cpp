@@ -20,6 +20,23 @@ struct FitSum {
     }
 };
 
+// What a root-zone layer passes on to the layer below it in a day: its leaching efficiency, its
+// percolation, the capillary rise into it and its mean salinity of the day.
+struct LayerOutflow {
+    double le, perc, cap, mean;
+};
+
+// A root-zone layer below the first takes the salt that percolates from the layer above and what
+// rises from the zone below it; s goes to the day's new salinity.
+LayerOutflow UpdateLowerLayer(const LayerOutflow& above, double perc, double cap, double below, double le, double w,
+                              double (*floor)(double), double& s) {
+    const double s_new = floor(UpdatedSalinity(s, above.le * above.perc * above.mean + cap * below,
+                                               perc + above.cap, le, w));
+    const LayerOutflow outflow{le, perc, cap, (s + s_new) / 2};
+    s = s_new;
+    return outflow;
+}
+
 double SumOfSquaredMeasurements(const StepSeries& measured, int32_t steps) {
     double sum = 0;
     for (int32_t i = 1; i <= steps; ++i) {
@@ -61,39 +78,25 @@ void Engine::RunSaltBalance() {
             const double s1a = (s1 + s1_new) / 2;
             s1 = s1_new;
 
-            // The percolation and day mean of the lowest root-zone layer feed the transition zone.
-            double lowest_perc = perc1, lowest_mean = s1a, lowest_le = d.LE1;
+            // The lowest root-zone layer feeds the transition zone.
+            LayerOutflow lowest{d.LE1, perc1, cap1, s1a};
             if (d.Is2Layer || d.Is3Layer) {
-                const double perc2 = r.Perc2Day(i, day);
-                const double cap2 = r.Cap2Day(i, day);
-                const double s2_new = FloorAtZero(UpdatedSalinity(s2, d.LE1 * perc1 * s1a + cap2 * below2,
-                                                                  perc2 + cap1, d.LE2, r.W2));
-                fit2.Add(day, ts, s2_new, d.S2meas[i]);
-                const double s2a = (s2 + s2_new) / 2;
-                s2 = s2_new;
+                lowest = UpdateLowerLayer(lowest, r.Perc2Day(i, day), r.Cap2Day(i, day), below2, d.LE2, r.W2,
+                                          FloorAtZero, s2);
+                fit2.Add(day, ts, s2, d.S2meas[i]);
                 below1 = s2;
-                lowest_perc = perc2;
-                lowest_mean = s2a;
-                lowest_le = d.LE2;
                 if (d.Is3Layer) {
-                    const double perc3 = r.Perc3Day(i, day);
-                    const double cap3 = r.Cap3Day(i, day);
-                    const double s3_new = FloorBelowZero(UpdatedSalinity(s3, d.LE2 * perc2 * s2a + cap3 * below3,
-                                                                         perc3 + cap2, d.LE3, r.W3));
-                    fit3.Add(day, ts, s3_new, d.S3meas[i]);
-                    const double s3a = (s3 + s3_new) / 2;
-                    s3 = s3_new;
+                    lowest = UpdateLowerLayer(lowest, r.Perc3Day(i, day), r.Cap3Day(i, day), below3, d.LE3, r.W3,
+                                              FloorBelowZero, s3);
+                    fit3.Add(day, ts, s3, d.S3meas[i]);
                     below2 = s3;
-                    lowest_perc = perc3;
-                    lowest_mean = s3a;
-                    lowest_le = d.LE3;
                 }
             }
 
             // With one layer the horizontal inflow is taken off the transition zone's outflow.
             const double q_t = d.Is1Layer ? r.Drain[i] - d.Inf : r.Drain[i];
             const double st_new = FloorBelowZero(
-                UpdatedSalinity(st, lowest_le * lowest_perc * lowest_mean + r.Up * sa, q_t, d.LEt, r.Wt));
+                UpdatedSalinity(st, lowest.le * lowest.perc * lowest.mean + r.Up * sa, q_t, d.LEt, r.Wt));
             fit_t.Add(day, ts, st_new, d.STmeas[i]);
             const double sta = (st + st_new) / 2;
             st = st_new;

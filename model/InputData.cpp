@@ -18,6 +18,15 @@ void ResizeLoadedSeries(InputData& data) {
     }
 }
 
+void SetDimensions(InputData& data, int32_t steps, int32_t step_length, int32_t layers) {
+    data.NrTimeSteps = steps;
+    data.NrTimeStepsSaved = steps;
+    data.Ts = step_length;
+    SetLayerCount(data, layers);
+    data.LayerIndex = layers - 1;
+    ResizeLoadedSeries(data);
+}
+
 double RootZoneThickness(const InputData& data) {
     if (data.Is3Layer) return data.D1 + data.D2 + data.D3;
     if (data.Is2Layer) return data.D1 + data.D2;

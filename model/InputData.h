@@ -102,6 +102,10 @@ void SetLayerCount(InputData& data, int32_t layers);
 // Resizes every series that a load allocates to NrTimeSteps + 1 elements, keeping their values.
 void ResizeLoadedSeries(InputData& data);
 
+// The counts of a data set as a loaded file gives them: the time steps (saved ones too), the step
+// length and the layer count (flags and LayerIndex too), with every loaded series sized for them.
+void SetDimensions(InputData& data, int32_t steps, int32_t step_length, int32_t layers);
+
 // Thickness of the whole root zone for the layer count.
 double RootZoneThickness(const InputData& data);
 

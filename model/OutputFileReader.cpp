@@ -5,6 +5,7 @@
 
 #include "model/FileNames.h"
 #include "model/NumberText.h"
+#include "model/OutputFileLayout.h"
 
 namespace vantorel {
 
@@ -13,9 +14,6 @@ namespace {
 constexpr const char* InvalidOutputMessage =
     "This is an invalid output file. Use the input file to do the calculations. Program halts.";
 
-constexpr size_t LabelLength = 32;
-constexpr const char* TransitionZoneLabel = " Leaching eff. transit. zone   :";
-constexpr const char* AquiferLabel = " Leaching efficiency aquifer   :";
 
 struct ZoneLine {
     double efficiency = 0;
@@ -86,7 +84,7 @@ void ReadDrainageLine(FieldReader& r, OutputHeader& h) {
 
 ZoneLine ReadZoneLine(FieldReader& r) {
     ZoneLine zone;
-    r.Skip(LabelLength);
+    r.Skip(LeachingLabelLength);
     zone.efficiency = r.ReadNumber();
     zone.optimized = r.Field(4) == "  (o";
     // The coefficient follows the 46-character ending; reading it from there keeps the sign of
@@ -98,22 +96,11 @@ ZoneLine ReadZoneLine(FieldReader& r) {
 }
 
 void ReadLeachingLines(FieldReader& r, OutputHeader& h) {
-    h.zones[Layer1] = ReadZoneLine(r);
-    if (h.layers > 1) h.zones[Layer2] = ReadZoneLine(r);
-    if (h.layers > 2) h.zones[Layer3] = ReadZoneLine(r);
-    // The line of the transition zone or the aquifer is left out when its efficiency is 0.
-    h.zones[TransitionZone] = r.Peek(LabelLength) == TransitionZoneLabel ? ReadZoneLine(r) : ZoneLine{};
-    h.zones[Aquifer] = r.Peek(LabelLength) == AquiferLabel ? ReadZoneLine(r) : ZoneLine{};
-}
-
-double& PrintedEfficiency(OutputFileValues& out, int zone) {
-    double* const values[ZoneCount] = {&out.LE1Out, &out.LE2Out, &out.LE3Out, &out.LEtOut, &out.LEaOut};
-    return *values[zone];
-}
-
-double& FitValue(RunValues& run, int zone) {
-    double* const values[ZoneCount] = {&run.SaltFit1, &run.SaltFit2, &run.SaltFit3, &run.SaltFitT, &run.SaltFitA};
-    return *values[zone];
+    for (const LeachingLine& line : LeachingLines) {
+        if (h.layers < line.least_layers) continue;
+        const bool present = !line.left_out_at_zero || r.Peek(LeachingLabelLength) == line.label;
+        h.zones[line.zone] = present ? ReadZoneLine(r) : ZoneLine{};
+    }
 }
 
 void ApplyHeader(const OutputHeader& h, ModelState& state) {
@@ -128,11 +115,12 @@ void ApplyHeader(const OutputHeader& h, ModelState& state) {
     if (h.qh2) run.QH2Used = *h.qh2;
     if (h.fit_dwt) run.FitDwt = *h.fit_dwt;
     if (h.fit_drain) run.FitDrain = *h.fit_drain;
-    for (int zone = 0; zone < ZoneCount; ++zone) {
-        if (!h.zones[zone]) continue;
-        PrintedEfficiency(state.Output, zone) = h.zones[zone]->efficiency;
-        state.Output.LEOptimizedOut[zone] = h.zones[zone]->optimized;
-        if (h.zones[zone]->fit) FitValue(run, zone) = *h.zones[zone]->fit;
+    for (const LeachingLine& line : LeachingLines) {
+        const std::optional<ZoneLine>& zone = h.zones[line.zone];
+        if (!zone) continue;
+        state.Output.*line.printed = zone->efficiency;
+        state.Output.LEOptimizedOut[line.zone] = zone->optimized;
+        if (zone->fit) run.*line.fit = *zone->fit;
     }
 }
 
@@ -158,7 +146,7 @@ bool HasTextAt(const std::string& line, size_t column, std::string_view text) {
 // Reads up to and including the last heading line, the only one that begins with " - -";
 // tells whether "Storage" stands where the headings of the layer count put it.
 bool ScanHeadings(FieldReader& r, int32_t layers) {
-    const size_t storage_column = layers == 1 ? 94 : layers == 2 ? 95 : 106;
+    const size_t storage_column = OutputRowLayoutFor(layers).storage_heading_column;
     bool storage = false;
     for (;;) {
         const std::string start = r.Field(4);
@@ -176,41 +164,20 @@ double PondValue(FieldReader& r, const std::string& field) {
 
 void ReadRows(FieldReader& r, ModelState& state, UserDialogs& dialogs) {
     InputData& d = state.Input;
-    RunValues& run = state.Run;
-    struct Column {
-        StepSeries* series;
-        size_t width;
-    };
-    // Each field takes the tail of its column and the leading blanks of the next one.
-    std::vector<Column> columns;
-    if (d.Is1Layer) {
-        columns = {{&run.Perc, 10}, {&run.Cap, 10}, {&run.EvapT, 9}, {&run.Drain, 9},
-                   {&run.Dwt, 10},  {&run.S1, 10},  {&run.STr, 12},  {&run.SAq, 10}};
-    } else if (d.Is2Layer) {
-        columns = {{&run.Perc, 10}, {&run.Cap, 10}, {&run.EvapT, 10}, {&run.Drain, 9}, {&run.Dwt, 9},
-                   {&run.S1, 8},    {&run.S2, 8},   {&run.STr, 9},    {&run.SAq, 10}};
-    } else {
-        columns = {{&run.Perc, 10}, {&run.Cap, 10}, {&run.EvapT, 10}, {&run.Drain, 9}, {&run.Dwt, 8},
-                   {&run.S1, 8},    {&run.S2, 9},   {&run.S3, 9},     {&run.STr, 9},   {&run.SAq, 10}};
-    }
+    const std::span<const OutputColumn> columns = OutputRowLayoutFor(d.NrLayers).columns;
     for (int32_t i = 1; i <= d.NrTimeSteps; ++i) {
-        r.Skip(10);  // the step number
-        for (const Column& column : columns) (*column.series)[i] = r.FieldNumber(column.width);
-        const std::string first = r.Field(10);
-        const std::string second = r.Field(10);
-        const std::string third = r.Field(10);
-        if (state.Output.StorageColumn) {
-            d.Stor[i] = r.Convert(first);
-            d.Sdr[i] = r.Convert(second);
-            d.Pond[i] = PondValue(r, third);
-        } else {
-            if (RemoveBlanks(first).empty()) {
+        r.Skip(OutputStepSpan);
+        for (const OutputColumn& column : columns) {
+            if (column.read == OutputRead::Storage && !state.Output.StorageColumn) continue;
+            const std::string field = r.Field(column.read_span);
+            if (column.read == OutputRead::SurfaceDrainage && !state.Output.StorageColumn &&
+                RemoveBlanks(field).empty()) {
                 dialogs.ShowMessage(InvalidOutputMessage);
                 state.Output.InvalidOutput = true;
                 return;
             }
-            d.Sdr[i] = r.Convert(first);
-            d.Pond[i] = PondValue(r, second);
+            SeriesOf(state, *column.quantity)[i] = column.read == OutputRead::Ponding ? PondValue(r, field)
+                                                                                     : r.Convert(field);
         }
         if (d.Pond[i] > 0) d.RicePresent = true;
         r.NextLine();

@@ -1,33 +1,11 @@
 #include "model/OutputFileWriter.h"
 
 #include "model/NumberText.h"
+#include "model/OutputFileLayout.h"
 
 namespace vantorel {
 
 namespace {
-
-const std::vector<std::string> Headings1 = {
-    "           Percol.  Cap. rise  Act. Evap  Drainage                    Salinity (dS/m)",
-    " Time step - - - - - - - - - - - - - - - - - - - - DepthWT   - - - - - - - - - - - - - - -           Surface   Water",
-    "                      (mm/time step)               (m)        Rootzone  Trans.zone  Aquifer  Storage   dr.     logging",
-    " - - - - - - - - - - - - - - -- - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - -",
-};
-const std::vector<std::string> Headings2 = {
-    "           Percol.  Cap. rise  Act. Evap  Drainage                    Salinity (dS/m)",
-    " Time step - - - - - - - - - - - - - - - - - - - - DepthWT   - - - - - - - - - - - - - - - - - - - - - -          Surf.     Water",
-    "                      (mm/time step)               (m)        Rootzone ",
-    "                                                            - - - - - - -  Transit.  Aquifer  Storage   dr.     loggging",
-    "                                                            Layer1  Layer2   zone",
-    " - - - - - - - - - - - - - - -- - - - - - - - - -  - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - -",
-};
-const std::vector<std::string> Headings3 = {
-    "           Percol.  Cap. rise  Act. Evap  Drainage                         Salinity (dS/m)",
-    " Time step - - - - - - - - - - - - - - - - - - - - DepthWT   - - - - - - - - - - - - - - - - - - - - -  - -           Surface   Water",
-    "                      (mm/time step)               (m)              Rootzone ",
-    "                                                            - - - - - - - - - - - - Transit.  Aquifer    Storage   dr.     loggging",
-    "                                                            Layer1  Layer2  Layer3   zone",
-    " - - - - - - - - - - - - - - -- - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - -- - - - -",
-};
 
 const char* const OptimizedFactors = " Drainage factors optimized    :    QH1 = ";
 
@@ -48,20 +26,17 @@ std::string DrainageFactorLine(const RunValues& run) {
            FormatFixed(run.QH2Given, 6, 3);
 }
 
-std::string LeachingLine(const char* label, double efficiency, bool optimized, bool not_applicable, double fit) {
-    std::string line = label + FormatFixed(efficiency, 8, 2);
-    if (not_applicable) return line + "  (given),       Coeff. of determination (%) :  n.a.";
-    line += optimized ? "  (optimized),   Coeff. of determination (%) :" : "  (given),       Coeff. of determination (%) :";
-    return line + FormatFixed(100 * fit, 5, 0);
+std::string LeachingLineText(const LeachingLine& line, const InputData& d, const RunValues& run) {
+    const std::string start = line.label + FormatFixed(d.*line.efficiency, LeachingWidth, LeachingDecimals);
+    if (run.SaltFitNA[line.zone]) return start + NotApplicableEnding;
+    return start + (run.LEOptimized[line.zone] ? OptimizedEnding : GivenEnding) +
+           FormatFixed(100 * run.*line.fit, FitWidth, 0);
 }
+
+// The layer count the flags give; rows and leaching lines follow the flags.
+int32_t FlaggedLayers(const InputData& d) { return d.Is3Layer ? 3 : d.Is2Layer ? 2 : 1; }
 
 }  // namespace
-
-const std::vector<std::string>& OutputColumnHeadings(int32_t layers) {
-    if (layers == 3) return Headings3;
-    if (layers == 2) return Headings2;
-    return Headings1;
-}
 
 std::vector<std::string> OutputHeaderLines(const ModelState& state, const std::string& path) {
     const InputData& d = state.Input;
@@ -76,71 +51,31 @@ std::vector<std::string> OutputHeaderLines(const ModelState& state, const std::s
             "      (resp.:  nr. of root zone layers,    tot. nr. of time steps," + "    length of time step in days)",
         DrainageFactorLine(run),
     };
-    lines.push_back(LeachingLine(" Leaching efficiency layer 1   :", d.LE1, run.LEOptimized[Layer1],
-                                 run.SaltFitNA[Layer1], run.SaltFit1));
-    if (d.Is2Layer || d.Is3Layer) {
-        lines.push_back(LeachingLine(" Leaching efficiency layer 2   :", d.LE2, run.LEOptimized[Layer2],
-                                     run.SaltFitNA[Layer2], run.SaltFit2));
-    }
-    if (d.Is3Layer) {
-        lines.push_back(LeachingLine(" Leaching efficiency layer 3   :", d.LE3, run.LEOptimized[Layer3],
-                                     run.SaltFitNA[Layer3], run.SaltFit3));
-    }
-    if (d.LEt > 0) {
-        lines.push_back(LeachingLine(" Leaching eff. transit. zone   :", d.LEt, run.LEOptimized[TransitionZone],
-                                     run.SaltFitNA[TransitionZone], run.SaltFitT));
-    }
-    if (d.LEa > 0) {
-        lines.push_back(LeachingLine(" Leaching efficiency aquifer   :", d.LEa, run.LEOptimized[Aquifer],
-                                     run.SaltFitNA[Aquifer], run.SaltFitA));
+    for (const LeachingLine& line : LeachingLines) {
+        if (FlaggedLayers(d) < line.least_layers || (line.left_out_at_zero && d.*line.efficiency <= 0)) continue;
+        lines.push_back(LeachingLineText(line, d, run));
     }
     lines.emplace_back(" Units:");
     lines.emplace_back(" Water flow in mm/time step,  Salinity in dS/m,   Depth water table (DepthWT) in m");
     lines.emplace_back();
-    const std::vector<std::string>& headings = OutputColumnHeadings(d.NrLayers);
+    const std::span<const char* const> headings = OutputRowLayoutFor(d.NrLayers).headings;
     lines.insert(lines.end(), headings.begin(), headings.end());
     return lines;
 }
 
 std::vector<OutputRowValue> OutputRowValues(const ModelState& state, int32_t i) {
-    const InputData& d = state.Input;
-    const RunValues& r = state.Run;
-    std::vector<OutputRowValue> values = {
-        {r.Perc[i], "percolation"},
-        {r.Cap[i], "capillary rise"},
-        {r.EvapT[i], "actual evapotranspiration"},
-        {r.Drain[i], "drain discharge"},
-        {r.Dwt[i - 1], "depth of the water table"},
-    };
-    if (d.Is1Layer) {
-        values.push_back({r.S1[i], "salinity of the root zone"});
-    } else {
-        values.push_back({r.S1[i], "salinity of layer 1"});
-        values.push_back({r.S2[i], "salinity of layer 2"});
-        if (d.Is3Layer) values.push_back({r.S3[i], "salinity of layer 3"});
+    std::vector<OutputRowValue> values;
+    for (const OutputColumn& column : OutputRowLayoutFor(FlaggedLayers(state.Input)).columns) {
+        const OutputQuantity& quantity = *column.quantity;
+        values.push_back({SeriesOf(state, quantity)[quantity.at_step_start ? i - 1 : i], quantity.name});
     }
-    values.push_back({r.STr[i], "salinity of the transition zone"});
-    values.push_back({r.SAq[i], "salinity of the aquifer"});
-    values.push_back({d.Stor[i], "change of root-zone moisture"});
-    values.push_back({d.Sdr[i], "surface drainage"});
-    values.push_back({d.Pond[i], "water standing on the soil surface"});
     return values;
 }
 
 std::string OutputRow(const ModelState& state, int32_t i) {
-    struct Column {
-        int width, decimals;
-    };
-    // Widths after the step number; the salinity columns differ by layer count.
-    static const std::vector<Column> one = {{9, 1}, {9, 1}, {9, 1}, {10, 1}, {10, 2}, {10, 2},
-                                            {13, 2}, {9, 2}, {9, 1}, {9, 2}, {9, 1}};
-    static const std::vector<Column> two = {{9, 1}, {11, 1}, {9, 1}, {10, 1}, {8, 2}, {9, 2},
-                                            {8, 2}, {8, 2}, {10, 2}, {9, 1}, {9, 2}, {9, 1}};
-    static const std::vector<Column> three = {{9, 1}, {11, 1}, {9, 1}, {10, 1}, {8, 2}, {9, 2}, {9, 2},
-                                              {8, 2}, {9, 2}, {10, 2}, {9, 1}, {9, 2}, {9, 1}};
-    const std::vector<Column>& columns = state.Input.Is3Layer ? three : state.Input.Is2Layer ? two : one;
+    const std::span<const OutputColumn> columns = OutputRowLayoutFor(FlaggedLayers(state.Input)).columns;
     const std::vector<OutputRowValue> values = OutputRowValues(state, i);
-    std::string row = FormatInt(i, 9);
+    std::string row = FormatInt(i, OutputStepWidth);
     for (size_t c = 0; c < columns.size(); ++c) row += FormatFixed(values[c].value, columns[c].width, columns[c].decimals);
     return row;
 }

@@ -10,10 +10,6 @@
 
 namespace vantorel {
 
-// The column headings for 1, 2 or 3 root-zone layers; the last line is the only one that begins
-// with " - -".
-const std::vector<std::string>& OutputColumnHeadings(int32_t layers);
-
 // Lines 1 to 16 (up to and including the column headings) for the output file at the path, with
 // the leaching efficiencies as the fractions the final salt balance used.
 std::vector<std::string> OutputHeaderLines(const ModelState& state, const std::string& path);

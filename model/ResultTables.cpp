@@ -1,8 +1,11 @@
 #include "model/ResultTables.h"
 
 #include <algorithm>
+#include <span>
 
+#include "model/InputFileLayout.h"
 #include "model/NumberText.h"
+#include "model/OutputFileLayout.h"
 
 namespace vantorel {
 
@@ -88,41 +91,38 @@ void ResultTable::SetCell(int32_t column, int32_t row, std::string text) {
 
 ResultTable BuildSalinityTable(const ModelState& state) {
     const InputData& d = state.Input;
-    const RunValues& r = state.Run;
-    struct Column {
-        const StepSeries* series;
-        int width;
-        bool measured;
-        std::string title;
+    // The salinity columns of the output file's rows, each beside its measured values.
+    struct Zone {
+        const OutputQuantity* quantity;
+        int calculated_width, measured_width;
     };
+    static constexpr Zone zones1[] = {{&RootZoneSalinity, 13, 13},
+                                      {&ZoneSalinities[TransitionZone], 9, 9},
+                                      {&ZoneSalinities[Aquifer], 9, 9}};
+    static constexpr Zone zones2[] = {{&ZoneSalinities[Layer1], 13, 13},
+                                      {&ZoneSalinities[Layer2], 13, 11},
+                                      {&ZoneSalinities[TransitionZone], 9, 9},
+                                      {&ZoneSalinities[Aquifer], 9, 9}};
+    static constexpr Zone zones3[] = {{&ZoneSalinities[Layer1], 13, 13},   {&ZoneSalinities[Layer2], 13, 11},
+                                      {&ZoneSalinities[Layer3], 13, 9},    {&ZoneSalinities[TransitionZone], 9, 9},
+                                      {&ZoneSalinities[Aquifer], 9, 9}};
     const int32_t layers = LayerCount(d);
-    const auto pair = [](const StepSeries& calculated, int calculated_width, const StepSeries& measured,
-                         int measured_width, const std::string& zone) {
-        return std::vector<Column>{{&calculated, calculated_width, false, zone + " salinity, calculated (dS/m)"},
-                                   {&measured, measured_width, true, zone + " salinity, measured (dS/m)"}};
-    };
-    std::vector<Column> columns;
-    const auto add = [&columns](std::vector<Column> more) { columns.insert(columns.end(), more.begin(), more.end()); };
-    if (layers == 1) {
-        add(pair(r.S1, 13, d.S1meas, 13, "Root zone"));
-    } else {
-        add(pair(r.S1, 13, d.S1meas, 13, "Root zone layer 1"));
-        add(pair(r.S2, 13, d.S2meas, 11, "Root zone layer 2"));
-        if (layers == 3) add(pair(r.S3, 13, d.S3meas, 9, "Root zone layer 3"));
-    }
-    add(pair(r.STr, 9, d.STmeas, 9, "Transition zone"));
-    add(pair(r.SAq, 9, d.SAmeas, 9, "Aquifer"));
+    const std::span<const Zone> zones = layers == 1 ? std::span<const Zone>(zones1)
+                                        : layers == 2 ? std::span<const Zone>(zones2)
+                                                      : std::span<const Zone>(zones3);
 
-    ResultTable table = StartTable(static_cast<int32_t>(columns.size()) + 1, TableRows(d), "dS/m");
+    ResultTable table = StartTable(static_cast<int32_t>(2 * zones.size()) + 1, TableRows(d), "dS/m");
     for (int32_t i = 1; i < table.RowCount(); ++i) {
-        for (size_t c = 0; c < columns.size(); ++c) {
-            const Column& column = columns[c];
-            table.SetCell(static_cast<int32_t>(c) + 1, i,
-                          column.measured ? Measured(*column.series, i, column.width)
-                                          : Fixed(*column.series, i, column.width));
+        int32_t c = 1;
+        for (const Zone& zone : zones) {
+            table.SetCell(c++, i, Fixed(SeriesOf(state, *zone.quantity), i, zone.calculated_width));
+            table.SetCell(c++, i, Measured(d.*zone.quantity->measured, i, zone.measured_width));
         }
     }
-    for (const Column& column : columns) table.ColumnTitles.push_back(column.title);
+    for (const Zone& zone : zones) {
+        table.ColumnTitles.push_back(std::string(zone.quantity->title) + ", calculated (dS/m)");
+        table.ColumnTitles.push_back(std::string(zone.quantity->title) + ", measured (dS/m)");
+    }
     if (layers == 1) {
         Place(table, {100, 480, 110, 102, HeadingsMemo::OutSalt1Memo});
     } else if (layers == 2) {
@@ -135,24 +135,25 @@ ResultTable BuildSalinityTable(const ModelState& state) {
 
 ResultTable BuildHydrologyTable(const ModelState& state) {
     const InputData& d = state.Input;
-    const RunValues& r = state.Run;
     const bool storage = state.Output.StorageColumn;
+    // The water the field was given, as the input file has it, then the flows of the output file.
+    const SeriesColumn* const given[] = {&RainfallColumn, &IrrigationColumn, &EvapotranspirationColumn};
+    const OutputQuantity* const calculated[] = {&Percolation,    &CapillaryRise,   &ActualEvapotranspiration,
+                                                &DrainDischarge, &WaterTableDepth, &StorageChange};
+    const size_t calculated_shown = storage ? 6 : 5;
     ResultTable table = StartTable(storage ? 10 : 9, TableRows(d), "mm");
     table.SetCell(8, 0, " m");
     if (storage) table.SetCell(9, 0, " mmm");
-    const StepSeries* const general[] = {&r.Perc, &r.Cap, &r.EvapT, &r.Drain, &r.Dwt, &d.Stor};
     for (int32_t i = 1; i < table.RowCount(); ++i) {
         table.SetCell(1, i, General(d.Rain, i));
         table.SetCell(2, i, General(d.Irrig, i));
         table.SetCell(3, i, Fixed(d.ETp, i, 5));
-        for (int32_t c = 4; c < table.ColCount(); ++c) table.SetCell(c, i, General(*general[c - 4], i));
+        for (size_t c = 0; c < calculated_shown; ++c) {
+            table.SetCell(static_cast<int32_t>(c) + 4, i, General(SeriesOf(state, *calculated[c]), i));
+        }
     }
-    table.ColumnTitles.insert(table.ColumnTitles.end(),
-                              {"Rainfall (mm/time step)", "Irrigation (mm/time step)",
-                               "Potential evapotranspiration (mm/time step)", "Percolation (mm/time step)",
-                               "Capillary rise (mm/time step)", "Actual evapotranspiration (mm/time step)",
-                               "Drain discharge (mm/time step)", "Water table depth at the start of the step (m)"});
-    if (storage) table.ColumnTitles.emplace_back("Change of root zone moisture storage (mm/time step)");
+    for (const SeriesColumn* column : given) table.ColumnTitles.emplace_back(column->title);
+    for (size_t c = 0; c < calculated_shown; ++c) table.ColumnTitles.emplace_back(calculated[c]->title);
     Place(table, storage ? Geometry{56, 670, 64, 56, HeadingsMemo::HydrOutMemo}
                          : Geometry{66, 606, 74, 66, HeadingsMemo::HydrOutMemo});
     table.MemoChange = storage ? MemoLayout{575, HydrologyHeadingsWithStorage} : MemoLayout{520, HydrologyHeadings};
@@ -167,9 +168,8 @@ ResultTable BuildSurfaceTable(const ModelState& state) {
         table.SetCell(2, i, General(d.Sdr, i));
         table.SetCell(3, i, General(d.Pond, i));
     }
-    table.ColumnTitles.insert(table.ColumnTitles.end(), {"Surface drainage, given (mm/time step)",
-                                                         "Surface drainage, actual (mm/time step)",
-                                                         "Water standing on the soil surface (mm)"});
+    table.ColumnTitles.insert(table.ColumnTitles.end(),
+                              {SurfaceDrainageColumn.title, SurfaceDrainage.title, PondedWater.title});
     table.DefaultColWidth = 90;
     Place(table, {50, 388, 60, 52, HeadingsMemo::SurfMemo});
     return table;

@@ -9,7 +9,6 @@
 #include "model/DerivedValues.h"
 #include "model/InputFile.h"
 #include "model/NumberText.h"
-#include "model/OutputFileWriter.h"
 #include "tests/support/DataSetCompare.h"
 #include "tests/support/DataSets.h"
 #include "tests/support/RoundField.h"
@@ -18,8 +17,6 @@
 
 namespace vantorel {
 namespace {
-
-std::string Blanks(size_t count) { return std::string(count, ' '); }
 
 class CalculationTest : public ::testing::Test {
 protected:
@@ -72,49 +69,8 @@ TEST_F(CalculationTest, HeaderReportsTheGivenFactorsAndEfficiencies) {
     };
     ASSERT_GE(lines.size(), expected.size() + 6 + 5);
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + static_cast<long>(expected.size())), expected);
-    const std::vector<std::string>& headings = OutputColumnHeadings(2);
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + 13, lines.begin() + 19), headings);
     EXPECT_EQ(lines.size(), 19u + 5u);
     EXPECT_EQ(lines[18].substr(0, 4), " - -");
-}
-
-TEST_F(CalculationTest, StepRowsHaveTheColumnWidthsOfTheLayerCount) {
-    ModelState s;
-    s.Input = test::RoundField(1, 30, 1);
-    RunValues& r = s.Run;
-    for (StepSeries* series : {&r.Perc, &r.Cap, &r.EvapT, &r.Dwt, &r.S1, &r.S2, &r.S3, &r.STr, &r.SAq}) {
-        series->assign(2, 0);
-    }
-    r.Drain.assign(3, 0);
-    r.Perc[1] = 12.34;
-    r.Cap[1] = 0;
-    r.EvapT[1] = 120;
-    r.Drain[1] = 7.5;
-    r.Dwt[0] = 1.5;
-    r.Dwt[1] = 9;  // the row shows the depth at the start of its step
-    r.S1[1] = 4.256;
-    r.S2[1] = 5.5;
-    r.S3[1] = 6.25;
-    r.STr[1] = 3;
-    r.SAq[1] = 2;
-    s.Input.Stor[1] = -0.25;
-    s.Input.Sdr[1] = 1.5;
-    s.Input.Pond[1] = 0;
-    const std::string common = Blanks(8) + "1" + Blanks(5) + "12.3";
-    EXPECT_EQ(OutputRow(s, 1), common + Blanks(6) + "0.0" + Blanks(4) + "120.0" + Blanks(7) + "7.5" + Blanks(6) +
-                                   "1.50" + Blanks(6) + "4.26" + Blanks(9) + "3.00" + Blanks(5) + "2.00" + Blanks(5) +
-                                   "-0.2" + Blanks(5) + "1.50" + Blanks(6) + "0.0");
-    SetLayerCount(s.Input, 2);
-    EXPECT_EQ(OutputRow(s, 1), common + Blanks(8) + "0.0" + Blanks(4) + "120.0" + Blanks(7) + "7.5" + Blanks(4) +
-                                   "1.50" + Blanks(5) + "4.26" + Blanks(4) + "5.50" + Blanks(4) + "3.00" + Blanks(6) +
-                                   "2.00" + Blanks(5) + "-0.2" + Blanks(5) + "1.50" + Blanks(6) + "0.0");
-    SetLayerCount(s.Input, 3);
-    EXPECT_EQ(OutputRow(s, 1), common + Blanks(8) + "0.0" + Blanks(4) + "120.0" + Blanks(7) + "7.5" + Blanks(4) +
-                                   "1.50" + Blanks(5) + "4.26" + Blanks(5) + "5.50" + Blanks(4) + "6.25" + Blanks(5) +
-                                   "3.00" + Blanks(6) + "2.00" + Blanks(5) + "-0.2" + Blanks(5) + "1.50" + Blanks(6) +
-                                   "0.0");
-    s.Input.Sdr[1] = 1234.5;  // wider than its field: the row widens
-    EXPECT_NE(OutputRow(s, 1).find("    -0.2  1234.50      0.0"), std::string::npos);
 }
 
 TEST_F(CalculationTest, RunGivesTheDataSetBackAsEnteredAndIsRepeatable) {

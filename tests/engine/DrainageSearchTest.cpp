@@ -1,4 +1,4 @@
-// The fast grid search against the plain one, trial by trial and bit by bit.
+// The fast grid search against the water balance in the trial model, trial by trial and bit by bit.
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,9 @@ struct Case {
 
 class DrainageSearchTest : public ::testing::TestWithParam<Case> {};
 
-TEST_P(DrainageSearchTest, FastSearchEqualsThePlainLoopBitForBit) {
+// Every trial (j, k) of the fast search is the final water balance run in the trial model with
+// the factors of (j, k), one trial after the other.
+TEST_P(DrainageSearchTest, EveryFastTrialIsTheWaterBalanceOfTheTrialModelBitForBit) {
     InputData data = test::MakeDataSet(GetParam().shape);
     data.DwtInit = GetParam().dwt_init;
     test::EngineRun run(data);
@@ -48,7 +50,7 @@ TEST_P(DrainageSearchTest, FastSearchEqualsThePlainLoopBitForBit) {
     std::vector<int> quarters;
     RunDrainageGrid(run.state, prepared, fast, [&](int q) { quarters.push_back(q); });
     EXPECT_EQ(quarters, (std::vector<int>{1, 2, 3}));
-    ExpectSameSums(fast, test::PlainDrainageSearch(run.state, prepared));
+    ExpectSameSums(fast, test::PlainDrainageSearch(run.engine, run.state));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -131,6 +131,13 @@ TEST_F(InputFileValuesTest, TitlesAreKeptByteForByte) {
     EXPECT_EQ(loaded.Title2, data.Title2);
 }
 
+TEST_F(InputFileValuesTest, SaveRestoresAZeroStepCountFromTheSavedOne) {
+    InputData data = test::MakeDataSet({1, 2, 30, false, false, 2});
+    data.NrTimeSteps = 0;
+    data.NrTimeStepsSaved = 2;
+    EXPECT_EQ(SaveAndLoad(data).NrTimeSteps, 2);
+}
+
 TEST_F(InputFileValuesTest, SaveComputesTheDerivedValuesAndTheExtension) {
     InputData data = test::MakeDataSet({1, 6, 1, false, false, 5});
     data.Irrig = {0, 60, 0, 0, 0, 0, 0};

@@ -32,12 +32,7 @@ InputData MakeDataSet(const DataSetShape& shape) {
     d.FileName = "data.inp";
     d.Title1 = "Test field " + std::to_string(shape.seed);
     d.Title2 = std::to_string(shape.layers) + " layers, " + std::to_string(shape.steps) + " steps";
-    d.NrTimeSteps = shape.steps;
-    d.NrTimeStepsSaved = shape.steps;
-    d.Ts = shape.step_length;
-    SetLayerCount(d, shape.layers);
-    d.LayerIndex = shape.layers - 1;
-    ResizeLoadedSeries(d);
+    SetDimensions(d, shape.steps, shape.step_length, shape.layers);
 
     const double per_day = shape.step_length;
     for (int32_t i = 1; i <= shape.steps; ++i) {

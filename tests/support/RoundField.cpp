@@ -7,12 +7,7 @@ InputData RoundField(int32_t steps, int32_t step_length, int32_t layers) {
     d.FileName = "round.inp";
     d.Title1 = "Round numbers";
     d.Title2 = "worked by hand";
-    d.NrTimeSteps = steps;
-    d.NrTimeStepsSaved = steps;
-    d.Ts = step_length;
-    SetLayerCount(d, layers);
-    d.LayerIndex = layers - 1;
-    ResizeLoadedSeries(d);
+    SetDimensions(d, steps, step_length, layers);
     for (int32_t i = 1; i <= steps; ++i) {
         d.DwtMeas[i] = MissingDepthOrDischarge;
         d.DrainMeas[i] = MissingDepthOrDischarge;
