@@ -24,7 +24,7 @@ TEST_P(ObjectiveMapLayersTest, MapEqualsThePlainSearchLoopBitForBit) {
     test::EngineRun run(data);
     ComputeDerivedValues(run.input);
     run.engine.PrepareRun();
-    const DrainageTrialSums plain = test::PlainDrainageSearch(run.state, run.input.IrrSpread);
+    const DrainageTrialSums plain = test::PlainDrainageSearch(run.engine, run.state);
     int differences = 0;
     for (int t = 0; t < DrainageTrials; ++t) {
         differences += !SameBits(map.sums.balance[t], plain.balance[t]) +
