@@ -1,8 +1,5 @@
 #include "model/OutputFileReader.h"
 
-#include <array>
-#include <optional>
-
 #include "model/FileNames.h"
 #include "model/NumberText.h"
 #include "model/OutputFileLayout.h"
@@ -14,7 +11,8 @@ namespace {
 constexpr const char* InvalidOutputMessage =
     "This is an invalid output file. Use the input file to do the calculations. Program halts.";
 
-
+// Quantities are the same when they fill the same series: the salinity of a one-layer root zone
+// is that of layer 1.
 bool SameSeries(const OutputQuantity& a, const OutputQuantity& b) { return a.run == b.run && a.input == b.input; }
 
 void ReadCounts(FieldReader& r, OutputFileResults& h) {
