@@ -32,10 +32,10 @@ struct ReadRunFiles {
     SalinityCellTexts SalinityTexts;
 };
 
-// Reads the files in the order given, each into what the ones before left: read second, the
-// output file's surface drainage is the actual one beside the given one of the input file; read
-// first, the input file's layer and step counts win. Throws FileError. Nothing when the output
-// file is refused as invalid; the reader has said why.
+// Reads the files in the order given, each into what the ones before left: read after the input
+// file, the output file's surface drainage is the actual one beside the given one and its counts
+// win; read after the output file, the input file's data set wins. Throws FileError. Nothing when
+// the output file is refused as invalid; the reader has said why.
 std::optional<ReadRunFiles> ReadFilesOfRun(const ModelState& state, const RunFileNames& names,
                                            std::initializer_list<RunFile> order, UserDialogs& dialogs);
 

@@ -168,8 +168,9 @@ int WriteTables(const std::string& input, const std::string& output, const std::
     return ExitOk;
 }
 
-// The Graphs page reads the output file and then the input file before each graph, into the
-// state of the run (whose infiltration excess and fit flags the graphs read as the run left them).
+// The Graphs page reads the output file and then the input file before each graph, into a
+// copy of the state of the run (whose infiltration excess and fit flags the graphs read as the run
+// left them).
 int WriteGraphs(const ModelState& state, const std::string& input, const std::string& output,
                 const std::string& folder, GraphFileFormat format, UserDialogs& dialogs, std::ostream& out,
                 std::ostream& err) {
