@@ -21,34 +21,31 @@ double StepSum(const StepSeries& series, int32_t steps) {
 
 // The results of the output file as written; false with the reason when it cannot be read.
 bool ReadResults(ScenarioResult& result) {
-    ModelState state;
     SilentDialogs dialogs;
-    state.Input.FileName = result.output;
+    OutputFileResults read;
     try {
-        LoadOutputFile(state, dialogs);
+        read = ReadOutputFile(result.output, dialogs);
     } catch (const FileError& error) {
         result.message = error.what();
         return false;
     }
-    if (state.Output.InvalidOutput) {
+    if (read.Invalid) {
         result.message = dialogs.last_message;
         return false;
     }
-    const InputData& d = state.Input;
-    const RunValues& r = state.Run;
-    const int32_t n = d.NrTimeSteps;
-    result.layers = d.NrLayers;
-    result.depth.assign(r.Dwt.begin() + 1, r.Dwt.begin() + 1 + n);
-    const StepSeries* zones[ZoneCount] = {&r.S1, &r.S2, &r.S3, &r.STr, &r.SAq};
+    const int32_t n = read.NrTimeSteps;
+    const auto steps = [n](const StepSeries& series) { return std::vector<double>(series.begin() + 1, series.begin() + 1 + n); };
+    result.layers = read.NrLayers;
+    result.depth = steps(read.Series(WaterTableDepth));
     for (int zone = 0; zone < ZoneCount; ++zone) {
-        const bool exists = zone >= TransitionZone || zone < d.NrLayers;
-        if (exists) result.salinity[zone].assign(zones[zone]->begin() + 1, zones[zone]->begin() + 1 + n);
+        const bool exists = zone >= TransitionZone || zone < read.NrLayers;
+        if (exists) result.salinity[zone] = steps(read.Series(ZoneSalinities[zone]));
     }
-    result.percolation = StepSum(r.Perc, n);
-    result.capillary_rise = StepSum(r.Cap, n);
-    result.evapotranspiration = StepSum(r.EvapT, n);
-    result.drain_discharge = StepSum(r.Drain, n);
-    result.surface_drainage = StepSum(d.Sdr, n);
+    result.percolation = StepSum(read.Series(Percolation), n);
+    result.capillary_rise = StepSum(read.Series(CapillaryRise), n);
+    result.evapotranspiration = StepSum(read.Series(ActualEvapotranspiration), n);
+    result.drain_discharge = StepSum(read.Series(DrainDischarge), n);
+    result.surface_drainage = StepSum(read.Series(SurfaceDrainage), n);
     return true;
 }
 

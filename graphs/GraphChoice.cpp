@@ -1,21 +1,13 @@
 #include "graphs/GraphChoice.h"
 
-#include "model/FileNames.h"
-
 namespace vantorel {
 
-void ApplyGraphChoice(ModelState& state, GraphState& graph, GraphType type) {
+void ApplyGraphChoice(const ModelState& state, GraphState& graph, GraphType type) {
     graph.Type = type;
     GraphSelection& s = graph.Selection;
     s = GraphSelection{};
     s.AllZones = true;
     switch (type) {
-        case GraphType::WaterTable:
-            if (!state.Input.FileName.empty()) {
-                state.Input.FileName = ReplaceExtension(state.Input.FileName, ".inp");
-            }
-            if (!state.Run.DrainOptWanted && state.Input.NrMeasDrain > 4) state.Run.DrainOptWanted = true;
-            break;
         case GraphType::SalinityAllLayers:
             s.AllLayers = true;
             if (state.Input.NrLayers > 1) {
@@ -23,7 +15,8 @@ void ApplyGraphChoice(ModelState& state, GraphState& graph, GraphType type) {
                 s.AllZones = false;
             }
             break;
-        case GraphType::AllHydrology: break;
+        case GraphType::AllHydrology:
+        case GraphType::WaterTable: break;
         case GraphType::SurfaceHydrology:
             s.SurfaceOnly = true;
             s.HideSubsurface = true;
@@ -45,9 +38,9 @@ void ApplyGraphChoice(ModelState& state, GraphState& graph, GraphType type) {
     }
 }
 
-void ChooseWaterTableMode(ModelState& state, GraphState& graph) {
-    if (state.Input.NrMeasDwt == 0) state.Run.DrainOptWanted = false;
-    graph.WaterTable = state.Run.DrainOptWanted ? WaterTableMode::Depth : WaterTableMode::Level;
+void ChooseWaterTableMode(const ModelState& state, GraphState& graph) {
+    const bool optimized = state.Run.DrainOptWanted || state.Input.NrMeasDrain > 4;
+    graph.WaterTable = optimized && state.Input.NrMeasDwt != 0 ? WaterTableMode::Depth : WaterTableMode::Level;
 }
 
 }  // namespace vantorel

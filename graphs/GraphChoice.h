@@ -7,13 +7,12 @@
 
 namespace vantorel {
 
-// Resets the selection and sets it for the chosen graph. For the water table the data file name
-// gets its input extension back, and discharges measured in more than four steps make the graph
-// show depths, as after an optimization.
-void ApplyGraphChoice(ModelState& state, GraphState& graph, GraphType type);
+// Resets the selection and sets it for the chosen graph.
+void ApplyGraphChoice(const ModelState& state, GraphState& graph, GraphType type);
 
-// The water-table graph shows depths with their observations when the drainage factors were
-// optimized and depths were measured, otherwise levels.
-void ChooseWaterTableMode(ModelState& state, GraphState& graph);
+// The water-table graph shows depths with their observations when depths were measured and the
+// drainage factors were optimized, or discharges were measured in more than four steps as after
+// an optimization; otherwise levels.
+void ChooseWaterTableMode(const ModelState& state, GraphState& graph);
 
 }  // namespace vantorel

@@ -104,9 +104,9 @@ void GraphScaling::ScaleHydrologyAxes() {
     GraphAxes& a = graph_.Axes;
     const int32_t n = Steps();
 
-    StepSeries& sdr = state_.Input.Sdr;
-    for (int32_t t = 1; t <= n && static_cast<size_t>(t) < sdr.size(); ++t) {
-        sdr[static_cast<size_t>(t)] += At(in.InfExcess, t, 0.0);
+    surface_drainage_ = in.Sdr;
+    for (int32_t t = 1; t <= n && static_cast<size_t>(t) < surface_drainage_.size(); ++t) {
+        surface_drainage_[static_cast<size_t>(t)] += At(in.InfExcess, t, 0.0);
     }
 
     double ymax = 0;
@@ -118,7 +118,7 @@ void GraphScaling::ScaleHydrologyAxes() {
             raise_over(*series, 0.0, n);
         }
         raise_over(in.DrainMeas, MissingDepthOrDischarge, n);
-        raise_over(in.Sdr, 0.0, n);
+        raise_over(surface_drainage_, 0.0, n);
     }
     if (s.HideSubsurface) {
         for (const StepSeries* series : {&in.Rain, &in.Irrig, &run.EvapT}) raise_over(*series, 0.0, n);
@@ -136,7 +136,7 @@ void GraphScaling::ScaleHydrologyAxes() {
         return share * ymax > own ? 10.0 : 1.0;
     };
     DisplayFactors& f = graph_.Factors;
-    f.Sdr = factor(in.Sdr, 0.0, 0.1);
+    f.Sdr = factor(surface_drainage_, 0.0, 0.1);
     f.EvapT = factor(run.EvapT, 0.0, 0.1);
     f.Drain = factor(run.Drain, 0.0, 0.1);
     f.DrainMeas = factor(in.DrainMeas, MissingDepthOrDischarge, 0.1);
@@ -190,7 +190,7 @@ bool GraphScaling::MapHydrologySeries() {
         MapSeries(p.Rain, in.Rain, 0.0, 348, f.Rain);
         MapSeries(p.Irrig, in.Irrig, 0.0, 348);
         MapSeries(p.EvapT, run.EvapT, 0.0, 348, f.EvapT);
-        MapSeries(p.Sdr, in.Sdr, 0.0, 346, f.Sdr);
+        MapSeries(p.Sdr, surface_drainage_, 0.0, 346, f.Sdr);
     }
     if (!s.HideSubsurface) {
         MapSeries(p.Perc, run.Perc, 0.0, 348);
@@ -202,18 +202,18 @@ bool GraphScaling::MapHydrologySeries() {
 }
 
 void GraphScaling::ScaleWaterTableAxes() {
-    InputData& in = state_.Input;
-    StepSeries& dwt = state_.Run.Dwt;
+    StepSeries& dwt = water_table_;
     GraphAxes& a = graph_.Axes;
     const int32_t n = Steps();
     const bool level = graph_.WaterTable == WaterTableMode::Level;
 
+    dwt = state_.Run.Dwt;
     if (level) {
         for (int32_t t = 1; t <= n && static_cast<size_t>(t) < dwt.size(); ++t) {
             dwt[static_cast<size_t>(t)] = -dwt[static_cast<size_t>(t)];
         }
-        depths_negated_ = true;
     }
+    observed_depths_ = state_.Input.DwtMeas;
 
     double vmax = -1'000'000;
     double vmin = 1'000'000;
@@ -222,7 +222,7 @@ void GraphScaling::ScaleWaterTableAxes() {
         Raise(vmax, depth);
         Lower(vmin, depth);
         if (!level) {
-            const double observed = At(in.DwtMeas, t, MissingDepthOrDischarge);
+            const double observed = At(observed_depths_, t, MissingDepthOrDischarge);
             if (observed > MissingDepthOrDischarge) {
                 Raise(vmax, observed);
                 Lower(vmin, observed);
@@ -238,8 +238,8 @@ void GraphScaling::ScaleWaterTableAxes() {
     a.YBottom = Rnd(a.YMinScaled - 0.5);
     if (a.YMinScaled > 0) a.YBottom = 0;
     if (a.YMinScaled < 0) {
-        for (int32_t t = 1; t <= n && static_cast<size_t>(t) < in.DwtMeas.size(); ++t) {
-            if (in.DwtMeas[static_cast<size_t>(t)] == -1) in.DwtMeas[static_cast<size_t>(t)] = MissingDepthOrDischarge;
+        for (int32_t t = 1; t <= n && static_cast<size_t>(t) < observed_depths_.size(); ++t) {
+            if (observed_depths_[static_cast<size_t>(t)] == -1) observed_depths_[static_cast<size_t>(t)] = MissingDepthOrDischarge;
         }
     }
     a.YDecimals = 1;
@@ -251,28 +251,19 @@ void GraphScaling::ScaleWaterTableAxes() {
 }
 
 bool GraphScaling::MapWaterTableSeries() {
-    const bool drawable = CheckDrawable();
-    if (drawable) {
-        StartMapping();
-        GraphPixels& p = graph_.Pixels;
-        MapSeries(p.Dwt, state_.Run.Dwt, 0.0, 350);
-        if (graph_.WaterTable == WaterTableMode::Depth) {
-            const int32_t n = Steps();
-            p.DwtMeas.assign(static_cast<size_t>(n) + 1, 0);
-            for (int32_t t = 1; t <= n; ++t) {
-                const double observed = At(state_.Input.DwtMeas, t, MissingDepthOrDischarge);
-                if (observed > MissingDepthOrDischarge) p.DwtMeas[static_cast<size_t>(t)] = Row(observed, 350);
-            }
+    if (!CheckDrawable()) return false;
+    StartMapping();
+    GraphPixels& p = graph_.Pixels;
+    MapSeries(p.Dwt, water_table_, 0.0, 350);
+    if (graph_.WaterTable == WaterTableMode::Depth) {
+        const int32_t n = Steps();
+        p.DwtMeas.assign(static_cast<size_t>(n) + 1, 0);
+        for (int32_t t = 1; t <= n; ++t) {
+            const double observed = At(observed_depths_, t, MissingDepthOrDischarge);
+            if (observed > MissingDepthOrDischarge) p.DwtMeas[static_cast<size_t>(t)] = Row(observed, 350);
         }
     }
-    if (depths_negated_) {
-        StepSeries& dwt = state_.Run.Dwt;
-        for (int32_t t = 1; t <= Steps() && static_cast<size_t>(t) < dwt.size(); ++t) {
-            dwt[static_cast<size_t>(t)] = -dwt[static_cast<size_t>(t)];
-        }
-        depths_negated_ = false;
-    }
-    return drawable;
+    return true;
 }
 
 int32_t GraphScaling::LevelZeroRow() const {

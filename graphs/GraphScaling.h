@@ -1,7 +1,7 @@
 #pragma once
 // Axis scaling and pixel mapping of the three graph families. The series are those of the loaded
-// run; every value becomes a pixel position on the 500 x 300 pixel plot area whose lower left
-// corner is at column 70, row 350.
+// run, which the scaling only reads; every value becomes a pixel position on the 500 x 300 pixel
+// plot area whose lower left corner is at column 70, row 350.
 
 #include <cstdint>
 #include <string>
@@ -13,18 +13,20 @@ namespace vantorel {
 
 class GraphScaling {
 public:
-    GraphScaling(ModelState& state, GraphState& graph) : state_(state), graph_(graph) {}
+    GraphScaling(const ModelState& state, GraphState& graph) : state_(state), graph_(graph) {}
 
-    // Adds the infiltration excess to the surface drainage in the data set (the line shows both;
-    // the series stays changed until the output file is read again), chooses the "x 10" factors
-    // and the axes.
+    // Chooses the "x 10" factors and the axes. The surface-drainage line shows the surface
+    // drainage and the infiltration excess together.
     void ScaleHydrologyAxes();
     // False, with Problem() telling why, when there is nothing to draw.
     bool MapHydrologySeries();
 
-    // In level mode the depths stay negated until the mapping, which undoes it in any case.
+    // Level mode scales and maps the levels, minus the depths.
     void ScaleWaterTableAxes();
     bool MapWaterTableSeries();
+    // The observed depths the water-table graph shows: when its axis reaches below 0, a depth
+    // of exactly -1 counts as not observed.
+    const StepSeries& ObservedDepths() const { return observed_depths_; }
 
     void ScaleSalinityAxes();
     // With all zones shown the salinity graph leaves more room at the top for the legends.
@@ -45,10 +47,12 @@ private:
     void MapSeries(std::vector<int32_t>& rows, const StepSeries& series, double missing, int32_t base,
                    double factor = 1.0) const;
 
-    ModelState& state_;
+    const ModelState& state_;
     GraphState& graph_;
     std::string problem_;
-    bool depths_negated_ = false;
+    StepSeries surface_drainage_;  // with the infiltration excess
+    StepSeries water_table_;       // depths, or levels in level mode
+    StepSeries observed_depths_;
     double highest_level_ = 0;
 };
 

@@ -1,8 +1,5 @@
 #include "model/OutputFileReader.h"
 
-#include <array>
-#include <optional>
-
 #include "model/FileNames.h"
 #include "model/NumberText.h"
 #include "model/OutputFileLayout.h"
@@ -14,76 +11,62 @@ namespace {
 constexpr const char* InvalidOutputMessage =
     "This is an invalid output file. Use the input file to do the calculations. Program halts.";
 
+// Quantities are the same when they fill the same series: the salinity of a one-layer root zone
+// is that of layer 1.
+bool SameSeries(const OutputQuantity& a, const OutputQuantity& b) { return a.run == b.run && a.input == b.input; }
 
-struct ZoneLine {
-    double efficiency = 0;
-    bool optimized = false;
-    std::optional<double> fit;  // none after "n.a.": the zone's fit value stays as it was
-};
-
-// The header as read; it replaces the model state's values only once it is complete.
-struct OutputHeader {
-    int32_t layers = 1;
-    int32_t steps = 0;
-    bool drain_opt_wanted = false;
-    bool balance = false, water_table = false, discharge = false;
-    std::optional<double> qh1, qh2, fit_dwt, fit_drain;
-    // None for a layer the root zone does not have: its values stay as they were.
-    std::array<std::optional<ZoneLine>, ZoneCount> zones;
-};
-
-void ReadCounts(FieldReader& r, OutputHeader& h) {
+void ReadCounts(FieldReader& r, OutputFileResults& h) {
     for (int k = 0; k < 5; ++k) r.NextLine();
-    h.layers = r.ReadInteger();
-    if (h.layers < 1 || h.layers > 3) {
-        r.Fail("the number of root zone layers " + std::to_string(h.layers) + " is not between 1 and 3");
+    h.NrLayers = r.ReadInteger();
+    if (h.NrLayers < 1 || h.NrLayers > 3) {
+        r.Fail("the number of root zone layers " + std::to_string(h.NrLayers) + " is not between 1 and 3");
     }
-    h.steps = r.ReadInteger();
+    h.NrTimeSteps = r.ReadInteger();
     // Every step has a row of its own, so the length of the file bounds the count.
     const size_t lines_left = r.LinesLeft();
-    if (h.steps < 1 || static_cast<size_t>(h.steps) > lines_left) {
-        r.Fail("the number of time steps " + std::to_string(h.steps) + " is not between 1 and " +
+    if (h.NrTimeSteps < 1 || static_cast<size_t>(h.NrTimeSteps) > lines_left) {
+        r.Fail("the number of time steps " + std::to_string(h.NrTimeSteps) + " is not between 1 and " +
                std::to_string(lines_left) + ", the number of lines that follow");
     }
     r.NextLine();
 }
 
-void ReadDrainageLine(FieldReader& r, OutputHeader& h) {
+void ReadDrainageLine(FieldReader& r, OutputFileResults& h) {
     // A header without a drainage-factor line reports no optimized factors.
     if (r.Peek(4) != " Dra") return;
     r.Skip(4);
     r.Skip(17);
     const std::string probe = r.Field(4);
-    h.drain_opt_wanted = probe == "opti" || probe == "imiz" || probe == "bala";
-    if (!h.drain_opt_wanted) {
+    h.DrainOptWanted = probe == "opti" || probe == "imiz" || probe == "bala";
+    if (!h.DrainOptWanted) {
         if (probe != "(giv") r.Fail("the drainage-factor line is not recognised");
         r.NextLine();  // the given factors are those of the input file
         return;
     }
     if (r.Field(12) == "ed    :    Q") r.Skip(4);
-    h.qh1 = r.ReadNumber();
+    h.QH1Used = r.ReadNumber();
     r.Skip(12);
     const std::string kind = r.Field(4);
-    h.water_table = kind == "tabl";
-    h.balance = kind == "bala";
-    h.discharge = kind == "disc";
-    if (h.discharge) r.Skip(2);
+    h.QHOptDwt = kind == "tabl";
+    h.QHOptBalance = kind == "bala";
+    h.QHOptDrain = kind == "disc";
+    if (h.QHOptDrain) r.Skip(2);
     // After "tabl" the text before QH2 is one character shorter than after the other two; a skip
     // of 12 would take the first character of a factor that fills its field.
-    r.Skip(h.water_table ? 11 : 12);
-    h.qh2 = r.ReadNumber();
-    if (h.discharge) {
+    r.Skip(h.QHOptDwt ? 11 : 12);
+    h.QH2Used = r.ReadNumber();
+    if (h.QHOptDrain) {
         r.Skip(17);
-        h.fit_drain = r.ReadNumber();
-    } else if (h.water_table) {
+        h.FitDrain = r.ReadNumber();
+    } else if (h.QHOptDwt) {
         r.Skip(17);
-        h.fit_dwt = r.ReadNumber();
+        h.FitDwt = r.ReadNumber();
     }
     r.NextLine();
 }
 
-ZoneLine ReadZoneLine(FieldReader& r) {
-    ZoneLine zone;
+OutputZoneLine ReadZoneLine(FieldReader& r) {
+    OutputZoneLine zone;
     r.Skip(LeachingLabelLength);
     zone.efficiency = r.ReadNumber();
     zone.optimized = r.Field(4) == "  (o";
@@ -95,48 +78,12 @@ ZoneLine ReadZoneLine(FieldReader& r) {
     return zone;
 }
 
-void ReadLeachingLines(FieldReader& r, OutputHeader& h) {
+void ReadLeachingLines(FieldReader& r, OutputFileResults& h) {
     for (const LeachingLine& line : LeachingLines) {
-        if (h.layers < line.least_layers) continue;
+        if (h.NrLayers < line.least_layers) continue;
         const bool present = !line.left_out_at_zero || r.Peek(LeachingLabelLength) == line.label;
-        h.zones[line.zone] = present ? ReadZoneLine(r) : ZoneLine{};
+        h.Zones[line.zone] = present ? ReadZoneLine(r) : OutputZoneLine{};
     }
-}
-
-void ApplyHeader(const OutputHeader& h, ModelState& state) {
-    RunValues& run = state.Run;
-    SetLayerCount(state.Input, h.layers);
-    state.Input.NrTimeSteps = h.steps;
-    run.DrainOptWanted = h.drain_opt_wanted;
-    run.QHOptBalance = h.balance;
-    run.QHOptDwt = h.water_table;
-    run.QHOptDrain = h.discharge;
-    if (h.qh1) run.QH1Used = *h.qh1;
-    if (h.qh2) run.QH2Used = *h.qh2;
-    if (h.fit_dwt) run.FitDwt = *h.fit_dwt;
-    if (h.fit_drain) run.FitDrain = *h.fit_drain;
-    for (const LeachingLine& line : LeachingLines) {
-        const std::optional<ZoneLine>& zone = h.zones[line.zone];
-        if (!zone) continue;
-        state.Output.*line.printed = zone->efficiency;
-        state.Output.LEOptimizedOut[line.zone] = zone->optimized;
-        if (zone->fit) run.*line.fit = *zone->fit;
-    }
-}
-
-void AllocateSeries(ModelState& state) {
-    InputData& d = state.Input;
-    RunValues& r = state.Run;
-    const size_t size = static_cast<size_t>(d.NrTimeSteps) + 1;
-    for (StepSeries* series : {&r.Perc, &r.Cap, &r.EvapT, &r.Drain, &r.Dwt, &r.S1, &r.S2, &r.S3, &r.STr, &r.SAq,
-                               &d.Stor, &d.Pond}) {
-        series->assign(size, 0.0);
-    }
-    d.Sdr.resize(size);
-    d.SdrGiven.resize(size);
-    d.DwtMeas.resize(size, MissingDepthOrDischarge);
-    d.RicePresent = false;
-    state.Output.StorageColumn = false;
 }
 
 bool HasTextAt(const std::string& line, size_t column, std::string_view text) {
@@ -162,25 +109,56 @@ double PondValue(FieldReader& r, const std::string& field) {
     return cleaned.empty() ? 0.0 : r.Convert(cleaned);
 }
 
-void ReadRows(FieldReader& r, ModelState& state, UserDialogs& dialogs) {
-    InputData& d = state.Input;
-    const std::span<const OutputColumn> columns = OutputRowLayoutFor(d.NrLayers).columns;
-    for (int32_t i = 1; i <= d.NrTimeSteps; ++i) {
+void AllocateSeries(OutputFileResults& results) {
+    const size_t size = static_cast<size_t>(results.NrTimeSteps) + 1;
+    for (const OutputColumn& column : OutputRowLayoutFor(results.NrLayers).columns) {
+        if (column.read == OutputRead::Storage && !results.StorageColumn) continue;
+        results.SeriesToFill(*column.quantity).assign(size, 0.0);
+    }
+}
+
+void ReadRows(FieldReader& r, OutputFileResults& results, UserDialogs& dialogs) {
+    const std::span<const OutputColumn> columns = OutputRowLayoutFor(results.NrLayers).columns;
+    for (int32_t i = 1; i <= results.NrTimeSteps; ++i) {
         r.Skip(OutputStepSpan);
+        double pond = 0;
         for (const OutputColumn& column : columns) {
-            if (column.read == OutputRead::Storage && !state.Output.StorageColumn) continue;
+            if (column.read == OutputRead::Storage && !results.StorageColumn) continue;
             const std::string field = r.Field(column.read_span);
-            if (column.read == OutputRead::SurfaceDrainage && !state.Output.StorageColumn &&
+            if (column.read == OutputRead::SurfaceDrainage && !results.StorageColumn &&
                 RemoveBlanks(field).empty()) {
                 dialogs.ShowMessage(InvalidOutputMessage);
-                state.Output.InvalidOutput = true;
+                results.Invalid = true;
                 return;
             }
-            SeriesOf(state, *column.quantity)[i] = column.read == OutputRead::Ponding ? PondValue(r, field)
-                                                                                     : r.Convert(field);
+            const double value = column.read == OutputRead::Ponding ? PondValue(r, field) : r.Convert(field);
+            results.SeriesToFill(*column.quantity)[i] = value;
+            if (column.read == OutputRead::SurfaceDrainage) results.SurfaceDrainageRows = i;
+            if (column.read == OutputRead::Ponding) pond = value;
         }
-        if (d.Pond[i] > 0) d.RicePresent = true;
+        if (pond > 0) results.RicePresent = true;
         r.NextLine();
+    }
+}
+
+void PutHeader(const OutputFileResults& h, ModelState& state) {
+    RunValues& run = state.Run;
+    SetLayerCount(state.Input, h.NrLayers);
+    state.Input.NrTimeSteps = h.NrTimeSteps;
+    run.DrainOptWanted = h.DrainOptWanted;
+    run.QHOptBalance = h.QHOptBalance;
+    run.QHOptDwt = h.QHOptDwt;
+    run.QHOptDrain = h.QHOptDrain;
+    if (h.QH1Used) run.QH1Used = *h.QH1Used;
+    if (h.QH2Used) run.QH2Used = *h.QH2Used;
+    if (h.FitDwt) run.FitDwt = *h.FitDwt;
+    if (h.FitDrain) run.FitDrain = *h.FitDrain;
+    for (const LeachingLine& line : LeachingLines) {
+        const std::optional<OutputZoneLine>& zone = h.Zones[line.zone];
+        if (!zone) continue;
+        state.Output.*line.printed = zone->efficiency;
+        state.Output.LEOptimizedOut[line.zone] = zone->optimized;
+        if (zone->fit) run.*line.fit = *zone->fit;
     }
 }
 
@@ -190,33 +168,79 @@ std::vector<std::string> ShowOutputText(const InputData& data) {
     return ReadTextFileLines(ReplaceExtension(data.FileName, ".out"));
 }
 
-void LoadOutputFile(ModelState& state, UserDialogs& dialogs) {
-    InputData& d = state.Input;
-    d.FileName = ReplaceExtension(d.FileName, ".out");
+const StepSeries& OutputFileResults::Series(const OutputQuantity& quantity) const {
+    static const StepSeries none;
+    for (const auto& [own, series] : series_) {
+        if (SameSeries(*own, quantity)) return series;
+    }
+    return none;
+}
+
+StepSeries& OutputFileResults::SeriesToFill(const OutputQuantity& quantity) {
+    for (auto& [own, series] : series_) {
+        if (SameSeries(*own, quantity)) return series;
+    }
+    return series_.emplace_back(&quantity, StepSeries{}).second;
+}
+
+OutputFileResults ReadOutputFile(const std::string& path, UserDialogs& dialogs) {
     std::vector<std::string> lines;
     try {
-        lines = ReadTextFileLines(d.FileName);
+        lines = ReadTextFileLines(path);
     } catch (const FileError& error) {
-        dialogs.ShowMessage("The file " + d.FileName + "could not be opened. It " +
+        dialogs.ShowMessage("The file " + path + "could not be opened. It " +
                             "may be damaged or in use by another program.");
         throw OutputFileUnopened(error.what());
     }
     // The whole file is in memory now and closed, whatever the rest of the reading finds.
-    FieldReader reader(d.FileName, std::move(lines));
-    state.Output.InvalidOutput = false;
+    FieldReader reader(path, std::move(lines));
+    OutputFileResults results;
+    ReadCounts(reader, results);
+    ReadDrainageLine(reader, results);
+    ReadLeachingLines(reader, results);
+    results.StorageColumn = ScanHeadings(reader, results.NrLayers);
+    AllocateSeries(results);
+    ReadRows(reader, results, dialogs);
+    return results;
+}
+
+void PutOutputFileResults(const OutputFileResults& results, ModelState& state) {
+    PutHeader(results, state);
+    InputData& d = state.Input;
+    const size_t size = static_cast<size_t>(results.NrTimeSteps) + 1;
+    for (const OutputColumn& column : OutputRowLayoutFor(results.NrLayers).columns) {
+        const OutputQuantity& quantity = *column.quantity;
+        if (column.read == OutputRead::SurfaceDrainage) continue;
+        const StepSeries& read = results.Series(quantity);
+        SeriesOf(state, quantity) = read.empty() ? StepSeries(size, 0.0) : read;
+    }
+    // Layers the root zone does not have hold zeros, as after a run.
+    for (const OutputQuantity& zone : ZoneSalinities) {
+        if (results.Series(zone).empty()) SeriesOf(state, zone).assign(size, 0.0);
+    }
+    // The actual surface drainage replaces the given one only in the rows read.
+    d.Sdr.resize(size);
+    const StepSeries& sdr = results.Series(SurfaceDrainage);
+    for (int32_t i = 1; i <= results.SurfaceDrainageRows; ++i) d.Sdr[static_cast<size_t>(i)] = sdr[static_cast<size_t>(i)];
+    d.SdrGiven.resize(size);
+    d.DwtMeas.resize(size, MissingDepthOrDischarge);
+    d.RicePresent = results.RicePresent;
+    state.Output.StorageColumn = results.StorageColumn;
+    state.Output.InvalidOutput = results.Invalid;
+}
+
+void LoadOutputFile(ModelState& state, UserDialogs& dialogs) {
+    state.Input.FileName = ReplaceExtension(state.Input.FileName, ".out");
+    OutputFileResults results;
     try {
-        OutputHeader header;
-        ReadCounts(reader, header);
-        ReadDrainageLine(reader, header);
-        ReadLeachingLines(reader, header);
-        ApplyHeader(header, state);
-        AllocateSeries(state);
-        state.Output.StorageColumn = ScanHeadings(reader, header.layers);
-        ReadRows(reader, state, dialogs);
+        results = ReadOutputFile(state.Input.FileName, dialogs);
+    } catch (const OutputFileUnopened&) {
+        throw;
     } catch (const FileError&) {
         state.Output.InvalidOutput = true;
         throw;
     }
+    PutOutputFileResults(results, state);
 }
 
 }  // namespace vantorel

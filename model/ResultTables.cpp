@@ -13,13 +13,6 @@ namespace {
 
 constexpr const char* NotMeasured = "            -";
 
-constexpr const char* HydrologyHeadings =
-    "Rainfall         Irrigation         Pot. Evap.    Percolation    Capillary rise    Act. Evap.    Drainage       "
-    "Depth WT";
-constexpr const char* HydrologyHeadingsWithStorage =
-    "Rainfall         Irrigation       Pot. Evap.    Percolation    Capillary rise    Act. Evap.    Drainage       "
-    "Depth WT      Storage";
-
 bool Covers(const StepSeries& series, int32_t step) { return static_cast<size_t>(step) < series.size(); }
 
 std::string General(const StepSeries& series, int32_t step) {
@@ -52,19 +45,6 @@ ResultTable StartTable(int32_t columns, int32_t rows, const std::string& unit) {
     for (int32_t i = 1; i < rows; ++i) table.SetCell(0, i, FormatInt(i));
     table.ColumnTitles.assign(1, "Time step");
     return table;
-}
-
-struct Geometry {
-    int left, width, clip_label_left, clip_button_left;
-    HeadingsMemo memo;
-};
-
-void Place(ResultTable& table, const Geometry& g) {
-    table.GridLeft = g.left;
-    table.GridWidth = g.width;
-    table.ClipLabelLeft = g.clip_label_left;
-    table.ClipButtonLeft = g.clip_button_left;
-    table.Memo = g.memo;
 }
 
 }  // namespace
@@ -123,13 +103,9 @@ ResultTable BuildSalinityTable(const ModelState& state) {
         table.ColumnTitles.push_back(std::string(zone.quantity->title) + ", calculated (dS/m)");
         table.ColumnTitles.push_back(std::string(zone.quantity->title) + ", measured (dS/m)");
     }
-    if (layers == 1) {
-        Place(table, {100, 480, 110, 102, HeadingsMemo::OutSalt1Memo});
-    } else if (layers == 2) {
-        Place(table, {50, 610, 60, 52, HeadingsMemo::OutSalt2Memo});
-    } else {
-        Place(table, {10, 740, 20, 12, HeadingsMemo::OutSalt3Memo});
-    }
+    table.Kind = layers == 1   ? ResultTableKind::Salinity1Layer
+                 : layers == 2 ? ResultTableKind::Salinity2Layers
+                               : ResultTableKind::Salinity3Layers;
     return table;
 }
 
@@ -154,9 +130,7 @@ ResultTable BuildHydrologyTable(const ModelState& state) {
     }
     for (const SeriesColumn* column : given) table.ColumnTitles.emplace_back(column->title);
     for (size_t c = 0; c < calculated_shown; ++c) table.ColumnTitles.emplace_back(calculated[c]->title);
-    Place(table, storage ? Geometry{56, 670, 64, 56, HeadingsMemo::HydrOutMemo}
-                         : Geometry{66, 606, 74, 66, HeadingsMemo::HydrOutMemo});
-    table.MemoChange = storage ? MemoLayout{575, HydrologyHeadingsWithStorage} : MemoLayout{520, HydrologyHeadings};
+    table.Kind = storage ? ResultTableKind::HydrologyWithStorage : ResultTableKind::Hydrology;
     return table;
 }
 
@@ -170,8 +144,7 @@ ResultTable BuildSurfaceTable(const ModelState& state) {
     }
     table.ColumnTitles.insert(table.ColumnTitles.end(),
                               {SurfaceDrainageColumn.title, SurfaceDrainage.title, PondedWater.title});
-    table.DefaultColWidth = 90;
-    Place(table, {50, 388, 60, 52, HeadingsMemo::SurfMemo});
+    table.Kind = ResultTableKind::Surface;
     return table;
 }
 

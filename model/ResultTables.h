@@ -1,9 +1,8 @@
 #pragma once
 // The Output page's three tables (salinity, soil hydrology, surface hydrology), built from the
-// series in memory as cell texts and grid geometry; the window only shows them.
+// series in memory as cell texts; the window shows them, the batch runner exports them.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,14 +10,9 @@
 
 namespace vantorel {
 
-// The fixed headings shown above the grid, one memo per table and layer count.
-enum class HeadingsMemo { OutSalt1Memo, OutSalt2Memo, OutSalt3Memo, HydrOutMemo, SurfMemo };
-
-// A new width and text for the headings memo.
-struct MemoLayout {
-    int Width;
-    std::string Text;
-};
+// Which table, with the layer count or the storage column that decide its columns; the window
+// gives each its place, column width and headings.
+enum class ResultTableKind { Salinity1Layer, Salinity2Layers, Salinity3Layers, Hydrology, HydrologyWithStorage, Surface };
 
 class ResultTable {
 public:
@@ -30,14 +24,7 @@ public:
     const std::string& Cell(int32_t column, int32_t row) const;
     void SetCell(int32_t column, int32_t row, std::string text);
 
-    int DefaultColWidth = 64;
-    int GridLeft = 0;
-    int GridWidth = 0;
-    int ClipLabelLeft = 0;
-    int ClipButtonLeft = 0;
-    HeadingsMemo Memo = HeadingsMemo::OutSalt1Memo;
-    // Set when the table changes the memo's width and text; the other memos keep theirs.
-    std::optional<MemoLayout> MemoChange;
+    ResultTableKind Kind = ResultTableKind::Surface;
     // Names with units of every column, for exports.
     std::vector<std::string> ColumnTitles;
 

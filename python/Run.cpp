@@ -50,28 +50,25 @@ py::array_t<double> Steps(const StepSeries& series, int32_t steps) {
 
 // The output file's rows as read back, one column per printed quantity.
 py::object OutputTable(const std::string& path) {
-    ModelState results;
-    results.Input.FileName = path;
     SilentDialogs dialogs;
-    LoadOutputFile(results, dialogs);
-    if (results.Output.InvalidOutput) throw FileError(dialogs.last_message);
-    const InputData& d = results.Input;
-    const RunValues& r = results.Run;
-    const int32_t n = d.NrTimeSteps;
+    const OutputFileResults read = ReadOutputFile(ReplaceExtension(path, ".out"), dialogs);
+    if (read.Invalid) throw FileError(dialogs.last_message);
+    const int32_t n = read.NrTimeSteps;
+    const auto steps = [&](const OutputQuantity& quantity) { return Steps(read.Series(quantity), n); };
     py::dict columns;
-    columns["percolation"] = Steps(r.Perc, n);
-    columns["capillary_rise"] = Steps(r.Cap, n);
-    columns["evapotranspiration"] = Steps(r.EvapT, n);
-    columns["drain_discharge"] = Steps(r.Drain, n);
-    columns["depth"] = Steps(r.Dwt, n);
-    columns["salinity_layer_1"] = Steps(r.S1, n);
-    if (d.NrLayers >= 2) columns["salinity_layer_2"] = Steps(r.S2, n);
-    if (d.NrLayers == 3) columns["salinity_layer_3"] = Steps(r.S3, n);
-    columns["salinity_transition_zone"] = Steps(r.STr, n);
-    columns["salinity_aquifer"] = Steps(r.SAq, n);
-    if (results.Output.StorageColumn) columns["storage"] = Steps(d.Stor, n);
-    columns["surface_drainage"] = Steps(d.Sdr, n);
-    columns["ponding"] = Steps(d.Pond, n);
+    columns["percolation"] = steps(Percolation);
+    columns["capillary_rise"] = steps(CapillaryRise);
+    columns["evapotranspiration"] = steps(ActualEvapotranspiration);
+    columns["drain_discharge"] = steps(DrainDischarge);
+    columns["depth"] = steps(WaterTableDepth);
+    columns["salinity_layer_1"] = steps(ZoneSalinities[Layer1]);
+    if (read.NrLayers >= 2) columns["salinity_layer_2"] = steps(ZoneSalinities[Layer2]);
+    if (read.NrLayers == 3) columns["salinity_layer_3"] = steps(ZoneSalinities[Layer3]);
+    columns["salinity_transition_zone"] = steps(ZoneSalinities[TransitionZone]);
+    columns["salinity_aquifer"] = steps(ZoneSalinities[Aquifer]);
+    if (read.StorageColumn) columns["storage"] = steps(StorageChange);
+    columns["surface_drainage"] = steps(SurfaceDrainage);
+    columns["ponding"] = steps(PondedWater);
     py::module_ pandas = py::module_::import("pandas");
     py::object index = pandas.attr("RangeIndex")(1, n + 1, py::arg("name") = "step");
     return pandas.attr("DataFrame")(columns, py::arg("index") = index);

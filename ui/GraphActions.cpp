@@ -69,12 +69,11 @@ void TMainForm::GraphGoButtonClick() {
         dialogs.ShowMessage("Choose one of the graphs first.");
         return;
     }
-    std::optional<ReadRunFiles> files =
+    const std::optional<ReadRunFiles> files =
         ReadFilesOrReport(state_.Input.FileName, {RunFile::Output, RunFile::Input});
     if (!files) return;
     KeepRunFiles(*files);
-    // The drawing changes the series it draws a little (the surface drainage takes in the
-    // infiltration excess); it works on the files as read, not on the window's data set.
+    // The graph shows the files as read: the actual surface drainage, not the given one.
     QImage picture = graphs_.Picture;
     const GraphDrawing drawing = DrawGraph(files->Read, graphs_.Graph, *type, picture);
     if (!drawing.Drawn) {

@@ -18,7 +18,7 @@
 #include "ui/HydrologyEditors.h"
 #include "ui/OutputPage.h"
 #include "ui/RiceEditor.h"
-#include "ui/RunFiles.h"
+#include "model/RunFiles.h"
 #include "ui/SalinityEditors.h"
 #include "ui/SoilEditors.h"
 

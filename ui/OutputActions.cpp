@@ -19,7 +19,7 @@ void TMainForm::ConnectOutputPage() {
 std::optional<ReadRunFiles> TMainForm::ReadFilesOrReport(const std::string& file_name,
                                                          std::initializer_list<RunFile> order) {
     try {
-        return ReadFilesOfRun(state_, file_name, order, services_.dialogs);
+        return ReadFilesOfRun(state_, {file_name, file_name}, order, services_.dialogs);
     } catch (const OutputFileUnopened&) {
         return std::nullopt;
     } catch (const std::exception& error) {

@@ -201,17 +201,18 @@ void ShowResultTable(OutputControls& out, const ResultTable& table) {
             grid.SetCell(column, row, QString::fromLatin1(table.Cell(column, row)));
         }
     }
-    grid.horizontalHeader()->setDefaultSectionSize(table.DefaultColWidth);
-    grid.SetColumnWidths(std::vector<int>(static_cast<size_t>(table.ColCount()), table.DefaultColWidth));
+    const ResultTablePlace place = PlaceOf(table.Kind);
+    grid.horizontalHeader()->setDefaultSectionSize(place.DefaultColWidth);
+    grid.SetColumnWidths(std::vector<int>(static_cast<size_t>(table.ColCount()), place.DefaultColWidth));
 
-    QPlainTextEdit* memo = out.Memo(table.Memo);
-    int memo_width = table.GridWidth - table.DefaultColWidth;
-    if (table.MemoChange) {
-        memo->setPlainText(QString::fromLatin1(table.MemoChange->Text));
-        memo_width = table.MemoChange->Width;
+    QPlainTextEdit* memo = out.Memo(place.Memo);
+    int memo_width = place.GridWidth - place.DefaultColWidth;
+    if (place.MemoChange) {
+        memo->setPlainText(QString::fromLatin1(place.MemoChange->Text));
+        memo_width = place.MemoChange->Width;
     }
     for (QPlainTextEdit* other : out.HeadingsMemos()) other->setVisible(other == memo);
-    out.TableArea->Place({table.GridLeft, table.GridWidth, table.ClipLabelLeft, table.ClipButtonLeft, memo, memo_width});
+    out.TableArea->Place({place.GridLeft, place.GridWidth, place.ClipLabelLeft, place.ClipButtonLeft, memo, memo_width});
     out.ClipLabel->show();
     out.ClipButton->show();
 }

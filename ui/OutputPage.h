@@ -11,6 +11,7 @@
 #include <array>
 
 #include "model/ResultTables.h"
+#include "ui/ResultTablePlaces.h"
 #include "ui/StringGrid.h"
 
 namespace vantorel {
@@ -72,8 +73,8 @@ struct OutputControls {
 QWidget* BuildOutputPage(OutputControls& out, TextClipboard& clipboard);
 
 // Fills OutGrid with the table and gives it the table's place, size and column width; shows the
-// table's headings memo (with the table's text, where it brings one), hides the other memos, and
-// shows ClipLabel and ClipButton.
+// table's headings memo (with the table's text, where its place brings one), hides the other
+// memos, and shows ClipLabel and ClipButton.
 void ShowResultTable(OutputControls& out, const ResultTable& table);
 
 // The cells of the grid as the clipboard takes them, headings included.

@@ -39,12 +39,9 @@ GraphExport ExportGraphs(const ModelState& state, const std::string& folder, Gra
     const std::string extension = format == GraphFileFormat::Png ? ".png" : ".bmp";
     for (const GraphType type : AllGraphTypes) {
         if (!GraphApplies(type, state.Input.NrLayers)) continue;
-        // Every graph changes the state a little (the surface drainage, the water-table mode), as
-        // the graph page does before it reads the files again; each one starts afresh here.
-        ModelState copy = state;
         GraphState graph;
         QImage picture;
-        const GraphDrawing drawing = DrawGraph(copy, graph, type, picture);
+        const GraphDrawing drawing = DrawGraph(state, graph, type, picture);
         if (!drawing.Drawn) {
             result.Notes.push_back(std::string(GraphCaption(type)) + ": " + drawing.Message);
             continue;

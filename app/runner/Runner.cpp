@@ -1,6 +1,7 @@
 #include "app/runner/Runner.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "app/runner/CalibrationExport.h"
 #include "app/runner/CommandLine.h"
@@ -18,7 +19,7 @@
 #include "model/FileNames.h"
 #include "model/InputFile.h"
 #include "model/ModelState.h"
-#include "model/OutputFileReader.h"
+#include "model/RunFiles.h"
 #include "model/ProgramVersion.h"
 #include "model/TextFile.h"
 
@@ -138,32 +139,28 @@ int UsageFailure(const std::string& what, std::ostream& err) {
     return ExitBadInput;
 }
 
-// Reads an input file and an output file, in the order the window reads them, into the state.
-bool LoadResults(ModelState& state, const std::string& first, const std::string& second, bool output_first,
-                 UserDialogs& dialogs, std::ostream& err) {
+// Reads an input file and an output file, in the order the window reads them, into a copy of
+// the state.
+std::optional<ModelState> LoadResults(const ModelState& state, const RunFileNames& names,
+                                      std::initializer_list<RunFile> order, UserDialogs& dialogs, std::ostream& err) {
     try {
-        state.Input.FileName = first;
-        output_first ? LoadOutputFile(state, dialogs) : LoadInputFile(state.Input, dialogs);
-        state.Input.FileName = second;
-        output_first ? LoadInputFile(state.Input, dialogs) : LoadOutputFile(state, dialogs);
+        if (std::optional<ReadRunFiles> files = ReadFilesOfRun(state, names, order, dialogs)) return std::move(files->Read);
     } catch (const FileError& error) {
         err << "vantorel-run: " << error.what() << '\n';
-        return false;
+        return std::nullopt;
     }
-    if (state.Output.InvalidOutput) {
-        err << "vantorel-run: " << (output_first ? first : second) << " is not a valid output file.\n";
-        return false;
-    }
-    return true;
+    err << "vantorel-run: " << names.Output << " is not a valid output file.\n";
+    return std::nullopt;
 }
 
 // The Output page reads the input file and then the output file (so that Sdr is the actual and
 // SdrGiven the given surface drainage) into a fresh state, and builds the tables from them.
 int WriteTables(const std::string& input, const std::string& output, const std::string& folder,
                 UserDialogs& dialogs, std::ostream& out, std::ostream& err) {
-    ModelState results;
-    if (!LoadResults(results, input, output, false, dialogs, err)) return ExitBadInput;
-    if (const auto error = ExportTables(results, folder)) {
+    const std::optional<ModelState> results =
+        LoadResults(ModelState{}, {input, output}, {RunFile::Input, RunFile::Output}, dialogs, err);
+    if (!results) return ExitBadInput;
+    if (const auto error = ExportTables(*results, folder)) {
         err << "vantorel-run: " << *error << '\n';
         return ExitRunFailed;
     }
@@ -171,12 +168,16 @@ int WriteTables(const std::string& input, const std::string& output, const std::
     return ExitOk;
 }
 
-// The Graphs page reads the output file and then the input file before each graph, into the
-// state of the run (whose infiltration excess and fit flags the graphs read as the run left them).
-int WriteGraphs(ModelState& state, const std::string& input, const std::string& output, const std::string& folder,
-                GraphFileFormat format, UserDialogs& dialogs, std::ostream& out, std::ostream& err) {
-    if (!LoadResults(state, output, input, true, dialogs, err)) return ExitBadInput;
-    const GraphExport exported = ExportGraphs(state, folder, format);
+// The Graphs page reads the output file and then the input file before each graph, into a
+// copy of the state of the run (whose infiltration excess and fit flags the graphs read as the run
+// left them).
+int WriteGraphs(const ModelState& state, const std::string& input, const std::string& output,
+                const std::string& folder, GraphFileFormat format, UserDialogs& dialogs, std::ostream& out,
+                std::ostream& err) {
+    const std::optional<ModelState> results =
+        LoadResults(state, {input, output}, {RunFile::Output, RunFile::Input}, dialogs, err);
+    if (!results) return ExitBadInput;
+    const GraphExport exported = ExportGraphs(*results, folder, format);
     for (const std::string& note : exported.Notes) out << "! " << note << '\n';
     if (!exported.Written) {
         err << "vantorel-run: " << exported.Error << '\n';

@@ -9,7 +9,7 @@ namespace vantorel {
 namespace {
 
 // Scales and maps the series of the graph's family; false when there is nothing to draw.
-bool ScaleAndMap(ModelState& state, GraphState& graph, GraphScaling& scaling) {
+bool ScaleAndMap(const ModelState& state, GraphState& graph, GraphScaling& scaling) {
     switch (FamilyOf(graph.Type)) {
         case GraphFamily::Hydrology:
             scaling.ScaleHydrologyAxes();
@@ -28,7 +28,7 @@ bool ScaleAndMap(ModelState& state, GraphState& graph, GraphScaling& scaling) {
 
 }  // namespace
 
-GraphDrawing DrawGraph(ModelState& state, GraphState& graph, GraphType type, QImage& picture) {
+GraphDrawing DrawGraph(const ModelState& state, GraphState& graph, GraphType type, QImage& picture) {
     ApplyGraphChoice(state, graph, type);
     GraphScaling scaling(state, graph);
     if (!ScaleAndMap(state, graph, scaling)) return {false, scaling.Problem()};
@@ -42,7 +42,7 @@ GraphDrawing DrawGraph(ModelState& state, GraphState& graph, GraphType type, QIm
     DrawFrame(painting);
     switch (FamilyOf(type)) {
         case GraphFamily::Hydrology: DrawHydrology(painting); break;
-        case GraphFamily::WaterTable: DrawWaterTable(painting, scaling.LevelZeroRow()); break;
+        case GraphFamily::WaterTable: DrawWaterTable(painting, scaling.LevelZeroRow(), scaling.ObservedDepths()); break;
         case GraphFamily::Salinity: DrawSalinity(painting); break;
     }
     DrawAxes(painting);

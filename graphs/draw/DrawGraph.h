@@ -17,11 +17,9 @@ struct GraphDrawing {
     std::string Message;  // why nothing was drawn
 };
 
-// The caller has loaded the output file and its input file into the state. Sets the selection
-// for the chosen graph, scales, maps and draws. The state changes as on the graph page: the
-// surface drainage includes the infiltration excess afterwards, and the water-table graph may
-// change the file name's extension and the optimization flag. When there is nothing to draw the
-// picture keeps what it showed.
-GraphDrawing DrawGraph(ModelState& state, GraphState& graph, GraphType type, QImage& picture);
+// The caller has loaded the output file and its input file into the state, which the drawing only
+// reads. Sets the selection for the chosen graph, scales, maps and draws. When there is nothing to
+// draw the picture keeps what it showed.
+GraphDrawing DrawGraph(const ModelState& state, GraphState& graph, GraphType type, QImage& picture);
 
 }  // namespace vantorel

@@ -29,7 +29,8 @@ void DrawFrame(GraphPainting& p);
 void DrawAxes(GraphPainting& p);
 
 void DrawHydrology(GraphPainting& p);
-void DrawWaterTable(GraphPainting& p, int32_t level_zero_row);
+// The observed depths are those the scaling kept.
+void DrawWaterTable(GraphPainting& p, int32_t level_zero_row, const StepSeries& observed_depths);
 void DrawSalinity(GraphPainting& p);
 
 // A series as steps: one horizontal segment per time step but the last, joined by vertical ones,

@@ -29,8 +29,7 @@ void DrawDepthCaptions(GraphPainting& p) {
 
 // Observations are drawn large where the depth changes by 0.1 m or more, and after three small
 // ones in a row, so that a long series of equal observations stays readable.
-void DrawObservedDepths(GraphPainting& p) {
-    const StepSeries& observed = p.state.Input.DwtMeas;
+void DrawObservedDepths(GraphPainting& p, const StepSeries& observed) {
     const auto depth = [&](int32_t t) {
         return t >= 0 && static_cast<size_t>(t) < observed.size() ? observed[static_cast<size_t>(t)]
                                                                     : MissingDepthOrDischarge;
@@ -58,10 +57,10 @@ void DrawLevelBars(GraphPainting& p, int32_t zero_row) {
 
 }  // namespace
 
-void DrawWaterTable(GraphPainting& p, int32_t level_zero_row) {
+void DrawWaterTable(GraphPainting& p, int32_t level_zero_row, const StepSeries& observed_depths) {
     if (p.graph.WaterTable == WaterTableMode::Depth) {
         DrawDepthCaptions(p);
-        DrawObservedDepths(p);
+        DrawObservedDepths(p, observed_depths);
         p.canvas.SetPen(colours::Yellow, 2);
         DrawPolyline(p, p.graph.Pixels.Dwt, 2);
     } else {

@@ -22,7 +22,7 @@ void RemoveScratchFolder() {
 }
 
 // The scaling and mapping the graph page does for one graph, as DrawGraph does before painting.
-void ScaleGraph(ModelState state, GraphType type) {
+void ScaleGraph(const ModelState& state, GraphType type) {
     GraphState graph;
     ApplyGraphChoice(state, graph, type);
     GraphScaling scaling(state, graph);

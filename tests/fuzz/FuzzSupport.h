@@ -39,7 +39,7 @@ void ExpectReadBackSeries(const ModelState& state);
 void BuildTables(const ModelState& state);
 
 // What the Graphs page does after reading the output and then the input file: the scaling and
-// pixel mapping of every graph of the layer count, each from its own copy of the state.
+// pixel mapping of every graph of the layer count, from the state, which they only read.
 void ScaleGraphs(const ModelState& state);
 
 }  // namespace vantorel::fuzz

@@ -8,7 +8,7 @@
 #include "engine/Engine.h"
 #include "model/DerivedValues.h"
 #include "model/InputFile.h"
-#include "model/OutputFileReader.h"
+#include "model/RunFiles.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -40,20 +40,14 @@ std::vector<std::string> SavedText(const InputData& data) {
 void ReadBack(const std::string& input, const std::string& output) {
     test::ScriptedDialogs dialogs;
     try {
-        ModelState output_page;
-        output_page.Input.FileName = input;
-        LoadInputFile(output_page.Input, dialogs);
-        output_page.Input.FileName = output;
-        LoadOutputFile(output_page, dialogs);
-        fuzz::ExpectReadBackSeries(output_page);
-        fuzz::BuildTables(output_page);
-
-        ModelState graphs_page;
-        graphs_page.Input.FileName = output;
-        LoadOutputFile(graphs_page, dialogs);
-        graphs_page.Input.FileName = input;
-        LoadInputFile(graphs_page.Input, dialogs);
-        if (!graphs_page.Output.InvalidOutput) fuzz::ScaleGraphs(graphs_page);
+        const RunFileNames names{input, output};
+        if (const auto output_page = ReadFilesOfRun(ModelState{}, names, {RunFile::Input, RunFile::Output}, dialogs)) {
+            fuzz::ExpectReadBackSeries(output_page->Read);
+            fuzz::BuildTables(output_page->Read);
+        }
+        if (const auto graphs_page = ReadFilesOfRun(ModelState{}, names, {RunFile::Output, RunFile::Input}, dialogs)) {
+            fuzz::ScaleGraphs(graphs_page->Read);
+        }
     } catch (const FileError& error) {
         // Values wider than their column do not read back; the message must still name the file.
         if (std::string(error.what()).find(input.substr(0, input.size() - 4)) == std::string::npos) {

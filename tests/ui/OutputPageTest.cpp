@@ -11,6 +11,7 @@
 #include "model/FileNames.h"
 #include "model/NumberText.h"
 #include "model/ResultTables.h"
+#include "ui/ResultTablePlaces.h"
 #include "tests/support/FileEdits.h"
 #include "tests/ui/ResultPagesFixture.h"
 
@@ -142,21 +143,22 @@ TEST_P(OutputTablesTest, EachTableShowsTheFilesWithItsGeometryAndCopiesExactly) 
                 EXPECT_EQ(grid->Cell(column, row).toStdString(), expected.Cell(column, row)) << column << "," << row;
             }
         }
-        EXPECT_EQ(PageX("OutGrid"), expected.GridLeft);
-        EXPECT_EQ(grid->width(), expected.GridWidth);
-        EXPECT_EQ(grid->horizontalHeader()->defaultSectionSize(), expected.DefaultColWidth);
+        const ResultTablePlace place = PlaceOf(expected.Kind);
+        EXPECT_EQ(PageX("OutGrid"), place.GridLeft);
+        EXPECT_EQ(grid->width(), place.GridWidth);
+        EXPECT_EQ(grid->horizontalHeader()->defaultSectionSize(), place.DefaultColWidth);
         for (int column = 0; column < expected.ColCount(); ++column) {
-            EXPECT_EQ(grid->columnWidth(column), expected.DefaultColWidth);
+            EXPECT_EQ(grid->columnWidth(column), place.DefaultColWidth);
         }
-        EXPECT_EQ(PageX("ClipLabel"), expected.ClipLabelLeft);
-        EXPECT_EQ(PageX("ClipButton"), expected.ClipButtonLeft);
+        EXPECT_EQ(PageX("ClipLabel"), place.ClipLabelLeft);
+        EXPECT_EQ(PageX("ClipButton"), place.ClipButtonLeft);
         for (const char* name : {"OutGrid", "CopyLabel", "ClipLabel", "ClipButton"}) EXPECT_TRUE(Shown(name)) << name;
         for (const char* name : {"HydrOutMemo", "OutSalt1Memo", "OutSalt2Memo", "OutSalt3Memo", "SurfMemo"}) {
             EXPECT_EQ(Shown(name), memo == name) << name;
         }
-        if (expected.MemoChange) {
-            EXPECT_EQ(Memo("HydrOutMemo")->toPlainText().toStdString(), expected.MemoChange->Text);
-            EXPECT_EQ(Memo("HydrOutMemo")->width(), expected.MemoChange->Width);
+        if (place.MemoChange) {
+            EXPECT_EQ(Memo("HydrOutMemo")->toPlainText().toStdString(), place.MemoChange->Text);
+            EXPECT_EQ(Memo("HydrOutMemo")->width(), place.MemoChange->Width);
         }
         Click("ClipButton");
         EXPECT_EQ(scripted_.clipboard.text, QString::fromLatin1(ClipboardText(expected)));
@@ -183,6 +185,32 @@ TEST_P(OutputTablesTest, EachTableShowsTheFilesWithItsGeometryAndCopiesExactly) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Layers, OutputTablesTest, ::testing::Values(1, 2, 3));
+
+// The place, column width and headings of every table, as the page has always shown them.
+TEST(ResultTablePlacesTest, EachTableHasItsPlaceAndHeadings) {
+    const std::pair<ResultTableKind, std::vector<int>> places[] = {
+        {ResultTableKind::Salinity1Layer, {64, 100, 480, 110, 102, 0}},
+        {ResultTableKind::Salinity2Layers, {64, 50, 610, 60, 52, 1}},
+        {ResultTableKind::Salinity3Layers, {64, 10, 740, 20, 12, 2}},
+        {ResultTableKind::Hydrology, {64, 66, 606, 74, 66, 3}},
+        {ResultTableKind::HydrologyWithStorage, {64, 56, 670, 64, 56, 3}},
+        {ResultTableKind::Surface, {90, 50, 388, 60, 52, 4}},
+    };
+    for (const auto& [kind, expected] : places) {
+        const ResultTablePlace p = PlaceOf(kind);
+        EXPECT_EQ((std::vector<int>{p.DefaultColWidth, p.GridLeft, p.GridWidth, p.ClipLabelLeft, p.ClipButtonLeft,
+                                    static_cast<int>(p.Memo)}),
+                  expected);
+        EXPECT_EQ(p.MemoChange.has_value(), p.Memo == HeadingsMemo::HydrOutMemo);
+    }
+    const MemoLayout plain = *PlaceOf(ResultTableKind::Hydrology).MemoChange;
+    const MemoLayout stored = *PlaceOf(ResultTableKind::HydrologyWithStorage).MemoChange;
+    EXPECT_TRUE(plain.Width == 520 && stored.Width == 575);
+    EXPECT_EQ(plain.Text, "Rainfall         Irrigation         Pot. Evap.    Percolation    Capillary rise    "
+                          "Act. Evap.    Drainage       Depth WT");
+    EXPECT_EQ(stored.Text, "Rainfall         Irrigation       Pot. Evap.    Percolation    Capillary rise    "
+                           "Act. Evap.    Drainage       Depth WT      Storage");
+}
 
 TEST_F(OutputPageTest, ACancelledOrFailedOpenLeavesThePageAsItWas) {
     const std::string output = WriteRun({1, 12, 30, true, false, 63});
