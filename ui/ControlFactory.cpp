@@ -52,6 +52,16 @@ QWidget* PanelButtons(QPushButton* save, QPushButton* cancel) {
     return row;
 }
 
+PanelFrame MakePanelFrame(const PanelNames& names, const QString& caption, const QString& save_caption,
+                          const std::function<void()>& on_save, const std::function<void()>& on_quit) {
+    PanelFrame frame{MakePanel(names.panel, caption), MakeButton(names.save, save_caption),
+                     MakeButton(names.quit, "Cancel")};
+    frame.quit->setEnabled(false);
+    QObject::connect(frame.save, &QPushButton::clicked, on_save);
+    QObject::connect(frame.quit, &QPushButton::clicked, on_quit);
+    return frame;
+}
+
 QPlainTextEdit* MakeMemo(const char* name, const QStringList& lines, QWidget* parent) {
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(name);

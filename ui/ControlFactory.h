@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 #include "ui/StringGrid.h"
@@ -25,6 +26,21 @@ QComboBox* MakeCombo(const char* name, const QStringList& items, QWidget* parent
 QGroupBox* MakePanel(const char* name, const QString& caption, QWidget* parent = nullptr);
 // Save and Cancel side by side at the foot of a panel.
 QWidget* PanelButtons(QPushButton* save, QPushButton* cancel);
+
+// A group panel of the Input page with its Save and Cancel buttons. Cancel starts disabled: there
+// is nothing to go back to before the group was saved once or a file was opened.
+struct PanelFrame {
+    QGroupBox* panel = nullptr;
+    QPushButton* save = nullptr;
+    QPushButton* quit = nullptr;
+};
+struct PanelNames {
+    const char* panel;
+    const char* save;
+    const char* quit;
+};
+PanelFrame MakePanelFrame(const PanelNames& names, const QString& caption, const QString& save_caption,
+                          const std::function<void()>& on_save, const std::function<void()>& on_quit);
 // A read-only multi-line text with a vertical scroll bar.
 QPlainTextEdit* MakeMemo(const char* name, const QStringList& lines, QWidget* parent = nullptr);
 
