@@ -11,6 +11,12 @@ QFont FormFont() {
     return font;
 }
 
+void SetUpWindow(QWidget& window, const char* name, const QString& caption, int width, int height) {
+    window.setObjectName(name);
+    window.setWindowTitle(caption);
+    window.resize(width, height);
+}
+
 QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);

@@ -10,11 +10,24 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "ui/StringGrid.h"
 
 namespace vantorel {
+
+// A new widget of any kind under its object name, which the window tests and the screenshot tour
+// find it by.
+template <class Widget, class... Arguments>
+Widget* MakeNamed(const char* name, Arguments&&... arguments) {
+    auto* widget = new Widget(std::forward<Arguments>(arguments)...);
+    widget->setObjectName(name);
+    return widget;
+}
+
+// A window's object name, caption and first size.
+void SetUpWindow(QWidget& window, const char* name, const QString& caption, int width, int height);
 
 // The font of the program's windows: MS Sans Serif 8 pt, or a sans-serif look-alike.
 QFont FormFont();
