@@ -16,14 +16,10 @@ struct InputControls {
     QLabel* FileLabel = nullptr;
     QLabel* NameLabel = nullptr;
     QGroupBox* InputPanel = nullptr;
-    QPushButton* GenOpenButton = nullptr;
-    QPushButton* HydrOpenButton = nullptr;
-    QPushButton* DWTopenButton = nullptr;
-    QPushButton* SoilOpenButton = nullptr;
-    QPushButton* SaltOpenButton = nullptr;
-    QPushButton* DrainOpenButton = nullptr;
-    QPushButton* CondOpenButton = nullptr;
-    QPushButton* RiceOpenButton = nullptr;
+    // The eight group buttons, one family in the order of the groups.
+    QPushButton *GenOpenButton = nullptr, *HydrOpenButton = nullptr, *DWTopenButton = nullptr,
+                *SoilOpenButton = nullptr, *SaltOpenButton = nullptr, *DrainOpenButton = nullptr,
+                *CondOpenButton = nullptr, *RiceOpenButton = nullptr;
     QPushButton* OpenInpButton = nullptr;
     QPushButton* SaveAllButton = nullptr;
     QPushButton* ReStartButton = nullptr;
