@@ -63,7 +63,7 @@ void DrainageEditor::Reset(int steps) {
     for (int row = 1; row <= steps; ++row) DischGrid->SetCell(1, row, "-");
     DrainPresentCombo->setCurrentIndex(0);
     DrainPresentComboChange();
-    x_.flags.DrainPresentIndex = 0;
+    DrainPresentIndex = 0;
 }
 
 void DrainageEditor::Show(const InputData& d) {
@@ -73,7 +73,7 @@ void DrainageEditor::Show(const InputData& d) {
         DischGrid->SetCell(1, i, MeasuredOrDash(d.DrainMeas[i]));
     }
     DrainPresentCombo->setCurrentIndex(d.DrainPresent ? 1 : 0);
-    x_.flags.DrainPresentIndex = d.DrainPresent ? 1 : 0;
+    DrainPresentIndex = d.DrainPresent ? 1 : 0;
     DrainPresentComboChange();
     if (d.DrainPresent) {
         DrainDepthEdit->setText(NumberText(d.Dd));
@@ -174,7 +174,7 @@ bool DrainageEditor::Save() {
                    "The data on the subsurface drainage system were saved. Continue with the data on the Initial "
                    "Conditions.");
     x_.workflow.AfterSave(GroupPanel::Drainage);
-    x_.flags.DrainPresentIndex = DrainPresentCombo->currentIndex();
+    DrainPresentIndex = DrainPresentCombo->currentIndex();
     HideHelpWindows();
     return true;
 }
@@ -199,7 +199,7 @@ void DrainageEditor::ReadDischarges(InputData& d) {
 
 void DrainageEditor::DrainQuitButtonClick() {
     x_.workflow.AfterCancel(GroupPanel::Drainage);
-    DrainPresentCombo->setCurrentIndex(x_.flags.DrainPresentIndex);
+    DrainPresentCombo->setCurrentIndex(DrainPresentIndex);
     DrainPresentComboChange();
     HideHelpWindows();
 }

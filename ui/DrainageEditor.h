@@ -43,6 +43,8 @@ private:
     void HideHelpWindows();
     EditorContext& x_;
     PanelFrame frame_;
+    // The choice of the last Save or opened file, which Cancel restores.
+    int DrainPresentIndex = 0;
 };
 
 }  // namespace vantorel

@@ -26,13 +26,12 @@ struct InputControls {
     QProgressBar* ProgressBar1 = nullptr;
 };
 
-// The window's own state besides the model: which groups are known to be complete, and the
-// choices the editors restore on Cancel.
+// The window's own state besides the model: which groups are known to be complete, and whether
+// there is output to show.
 struct WindowFlags {
     bool AllGroupsChecked = false;
     bool OutputAvailable = false;
     bool SoilDataComplete = true;
-    int DrainPresentIndex = 0;
 };
 
 // The grid, panel or button for a layer count of 1, 2 or 3 (anything else counts as 1).
