@@ -94,8 +94,9 @@ void DrainageEditor::DrainPresentComboChange() {
     const int item = DrainPresentCombo->currentIndex();
     if (item != 0 && item != 1) return;
     x_.Data().DrainPresent = item == 1;
-    for (QWidget* control : std::initializer_list<QWidget*>{DrainDepthLabel, DrainDepthEdit, DrainQH1Label, DrainQH1Edit,
-                                                            DrainQH2Label, DrainQH2Edit, DischPanel, DischGrid}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{DrainDepthLabel, DrainDepthEdit, DrainQH1Label,
+                                                            DrainQH1Edit, DrainQH2Label, DrainQH2Edit, DischPanel,
+                                                            DischGrid}) {
         control->setEnabled(item == 1);
     }
 }
