@@ -1,5 +1,7 @@
 #include "ui/AlfaForm.h"
 
+#include <utility>
+
 #include <QFocusEvent>
 #include <QVBoxLayout>
 
@@ -44,8 +46,8 @@ QString Fixed(double value, int width, int decimals) {
 
 }  // namespace
 
-TAlfaForm::TAlfaForm(WindowServices& services, DrainageEditorEdits editor)
-    : services_(services), editor_(editor) {
+TAlfaForm::TAlfaForm(WindowServices& services, EnterDrainageFactors enter_in_editor)
+    : services_(services), enter_in_editor_(std::move(enter_in_editor)) {
     setObjectName("AlfaForm");
     setWindowTitle("Calculator rection factors drainage systm");
     setFont(FormFont());
@@ -164,10 +166,8 @@ void TAlfaForm::Button1Click() {
     const QString qh2 = Fixed(QH2_, 7, 4);
     const QString qh1 = Fixed(QH1_, 7, 4);
     Edit8->setText(qh2);
-    editor_.DrainQH2Edit->setText(qh2);
     Edit7->setText(qh1);
-    editor_.DrainQH1Edit->setText(qh1);
-    editor_.DrainDepthEdit->setText(Fixed(Dd_, 5, 2));
+    enter_in_editor_(Fixed(Dd_, 5, 2), qh1, qh2);
     services_.dialogs.ShowMessage("The calculations were done and the values are entered in the input tabsheet.");
 }
 

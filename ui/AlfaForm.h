@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 #include "engine/HooghoudtFactors.h"
@@ -15,16 +16,12 @@
 
 namespace vantorel {
 
-// The drainage editor's edits that "Calculate" fills.
-struct DrainageEditorEdits {
-    QLineEdit* DrainDepthEdit = nullptr;
-    QLineEdit* DrainQH1Edit = nullptr;
-    QLineEdit* DrainQH2Edit = nullptr;
-};
+// Hands the texts of a calculation to the drainage editor, whose Save takes them over.
+using EnterDrainageFactors = std::function<void(const QString& depth, const QString& qh1, const QString& qh2)>;
 
 class TAlfaForm : public QWidget {
 public:
-    TAlfaForm(WindowServices& services, DrainageEditorEdits editor);
+    TAlfaForm(WindowServices& services, EnterDrainageFactors enter_in_editor);
 
     // "Calculate".
     void Button1Click();
@@ -57,7 +54,7 @@ private:
     void FieldExit(const Field& field);
 
     WindowServices& services_;
-    DrainageEditorEdits editor_;
+    EnterDrainageFactors enter_in_editor_;
     DrainGeometry geometry_;
     double Dd_ = 0;
     double QH1_ = 0;

@@ -6,43 +6,57 @@
 
 namespace vantorel {
 
+namespace {
+
+// The panel's rows, top down, with the field each edit shows.
+struct ConditionRow {
+    QLineEdit* ConditionsEditor::*edit;
+    double InputData::*field;
+    const char* name;
+    const char* label_name;
+    const char* caption;
+};
+const ConditionRow Rows[] = {
+    {&ConditionsEditor::SaltIrrigEdit, &InputData::Si, "SaltIrrigEdit", "SaltIrrigLabel",
+     "Salinity irrigation water (dS/m)"},
+    {&ConditionsEditor::WTdepthEdit, &InputData::DwtInit, "WTdepthEdit", "WTdepthLabel",
+     "Initial depth water table (m)"},
+    {&ConditionsEditor::CritDepthEdit, &InputData::Dc, "CritDepthEdit", "CritDepthLabel",
+     "Crtical depth of water table for capillary rise (m)"},
+    {&ConditionsEditor::MoistEdit, &InputData::MoistInit, "MoistEdit", "MoistLabel",
+     "Initial soil moisture content (%)"},
+    {&ConditionsEditor::IrrEffEdit, &InputData::IrrEff, "IrrEffEdit", "IrrEffLabel", "Irrigation efficiency (%)"},
+    {&ConditionsEditor::GrwtInfEdit, &InputData::Inf, "GrwtInfEdit", "GrwtInfLabel", "Ground water inflow (mm/day)"},
+    {&ConditionsEditor::GrwtOutEdit, &InputData::Out, "GrwtOutEdit", "GrwtOutLabel",
+     "Ground water outflow (mm/day)"},
+    {&ConditionsEditor::SalInfEdit, &InputData::Sinf, "SalInfEdit", "SalInfLabel",
+     "Salinity ground water inflow (dS/m)"},
+};
+
+}  // namespace
+
 QGroupBox* ConditionsEditor::Build() {
-    InputControls& c = x_.c;
-    c.CondPanel = MakePanel("CondPanel", "Intial and boundary conditions");
-    auto* grid = new QGridLayout(c.CondPanel);
-    struct Field {
-        QLineEdit*& edit;
-        const char* name;
-        const char* label_name;
-        const char* caption;
-    };
-    const Field fields[] = {
-        {c.SaltIrrigEdit, "SaltIrrigEdit", "SaltIrrigLabel", "Salinity irrigation water (dS/m)"},
-        {c.WTdepthEdit, "WTdepthEdit", "WTdepthLabel", "Initial depth water table (m)"},
-        {c.CritDepthEdit, "CritDepthEdit", "CritDepthLabel", "Crtical depth of water table for capillary rise (m)"},
-        {c.MoistEdit, "MoistEdit", "MoistLabel", "Initial soil moisture content (%)"},
-        {c.IrrEffEdit, "IrrEffEdit", "IrrEffLabel", "Irrigation efficiency (%)"},
-        {c.GrwtInfEdit, "GrwtInfEdit", "GrwtInfLabel", "Ground water inflow (mm/day)"},
-        {c.GrwtOutEdit, "GrwtOutEdit", "GrwtOutLabel", "Ground water outflow (mm/day)"},
-        {c.SalInfEdit, "SalInfEdit", "SalInfLabel", "Salinity ground water inflow (dS/m)"},
-    };
+    frame_ = MakePanelFrame({"CondPanel", "CondSaveButton", "CondQuitButton"}, "Intial and boundary conditions", "Save",
+                            [this] { CondSaveButtonClick(); }, [this] { CondQuitButtonClick(); });
+    auto* grid = new QGridLayout(frame_.panel);
     int row = 0;
-    for (const Field& field : fields) {
-        field.edit = MakeEdit(field.name);
-        field.edit->setMaximumWidth(100);
+    for (const ConditionRow& field : Rows) {
+        QLineEdit* edit = MakeEdit(field.name);
+        this->*field.edit = edit;
+        edit->setMaximumWidth(100);
         grid->addWidget(MakeLabel(field.label_name, field.caption), row, 0);
-        grid->addWidget(field.edit, row, 1);
+        grid->addWidget(edit, row, 1);
         ++row;
     }
-    c.CondSaveButton = MakeButton("CondSaveButton", "Save");
-    c.CondQuitButton = MakeButton("CondQuitButton", "Cancel");
-    c.CondQuitButton->setEnabled(false);
     grid->setRowStretch(row, 1);
-    grid->addWidget(PanelButtons(c.CondSaveButton, c.CondQuitButton), row + 1, 0, 1, 3);
+    grid->addWidget(PanelButtons(frame_.save, frame_.quit), row + 1, 0, 1, 3);
     grid->setColumnStretch(2, 1);
-    QObject::connect(c.CondSaveButton, &QPushButton::clicked, [this] { CondSaveButtonClick(); });
-    QObject::connect(c.CondQuitButton, &QPushButton::clicked, [this] { CondQuitButtonClick(); });
-    return c.CondPanel;
+    x_.workflow.Register(GroupPanel::Conditions, frame_);
+    return frame_.panel;
+}
+
+void ConditionsEditor::Show(const InputData& d) {
+    for (const ConditionRow& field : Rows) (this->*field.edit)->setText(NumberText(d.*field.field));
 }
 
 void ConditionsEditor::CondSaveButtonClick() {
@@ -50,7 +64,6 @@ void ConditionsEditor::CondSaveButtonClick() {
 }
 
 bool ConditionsEditor::Save() {
-    InputControls& c = x_.c;
     InputData& d = x_.Data();
     bool invalid = false;
     const auto read = [&invalid](const QLineEdit* edit, double& field) {
@@ -60,16 +73,16 @@ bool ConditionsEditor::Save() {
             field = EditorNumber(edit->text());
         }
     };
-    read(c.SaltIrrigEdit, d.Si);
-    read(c.WTdepthEdit, d.DwtInit);
-    read(c.GrwtInfEdit, d.Inf);
-    read(c.GrwtOutEdit, d.Out);
-    read(c.CritDepthEdit, d.Dc);
-    read(c.MoistEdit, d.MoistInit);
-    read(c.IrrEffEdit, d.IrrEff);
+    read(SaltIrrigEdit, d.Si);
+    read(WTdepthEdit, d.DwtInit);
+    read(GrwtInfEdit, d.Inf);
+    read(GrwtOutEdit, d.Out);
+    read(CritDepthEdit, d.Dc);
+    read(MoistEdit, d.MoistInit);
+    read(IrrEffEdit, d.IrrEff);
     if (d.IrrEff > 100) d.IrrEff = 100;
     if (d.IrrEff < 30) d.IrrEff = 30;
-    read(c.SalInfEdit, d.Sinf);
+    read(SalInfEdit, d.Sinf);
     if (invalid) {
         x_.Message("There are invalid values. Please adjust.");
         return false;

@@ -11,12 +11,23 @@ public:
     explicit ConditionsEditor(EditorContext& context) : x_(context) {}
 
     QGroupBox* Build();
+    void Show(const InputData& d);
     void CondSaveButtonClick();
     void CondQuitButtonClick();
+
+    QLineEdit* SaltIrrigEdit = nullptr;
+    QLineEdit* WTdepthEdit = nullptr;
+    QLineEdit* CritDepthEdit = nullptr;
+    QLineEdit* MoistEdit = nullptr;
+    QLineEdit* IrrEffEdit = nullptr;
+    QLineEdit* GrwtInfEdit = nullptr;
+    QLineEdit* GrwtOutEdit = nullptr;
+    QLineEdit* SalInfEdit = nullptr;
 
 private:
     bool Save();
     EditorContext& x_;
+    PanelFrame frame_;
 };
 
 }  // namespace vantorel

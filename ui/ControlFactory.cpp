@@ -11,6 +11,12 @@ QFont FormFont() {
     return font;
 }
 
+void SetUpWindow(QWidget& window, const char* name, const QString& caption, int width, int height) {
+    window.setObjectName(name);
+    window.setWindowTitle(caption);
+    window.resize(width, height);
+}
+
 QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
@@ -50,6 +56,16 @@ QWidget* PanelButtons(QPushButton* save, QPushButton* cancel) {
     layout->addWidget(cancel);
     layout->addStretch(1);
     return row;
+}
+
+PanelFrame MakePanelFrame(const PanelNames& names, const QString& caption, const QString& save_caption,
+                          const std::function<void()>& on_save, const std::function<void()>& on_quit) {
+    PanelFrame frame{MakePanel(names.panel, caption), MakeButton(names.save, save_caption),
+                     MakeButton(names.quit, "Cancel")};
+    frame.quit->setEnabled(false);
+    QObject::connect(frame.save, &QPushButton::clicked, on_save);
+    QObject::connect(frame.quit, &QPushButton::clicked, on_quit);
+    return frame;
 }
 
 QPlainTextEdit* MakeMemo(const char* name, const QStringList& lines, QWidget* parent) {

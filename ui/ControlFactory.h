@@ -9,11 +9,25 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "ui/StringGrid.h"
 
 namespace vantorel {
+
+// A new widget of any kind under its object name, which the window tests and the screenshot tour
+// find it by.
+template <class Widget, class... Arguments>
+Widget* MakeNamed(const char* name, Arguments&&... arguments) {
+    auto* widget = new Widget(std::forward<Arguments>(arguments)...);
+    widget->setObjectName(name);
+    return widget;
+}
+
+// A window's object name, caption and first size.
+void SetUpWindow(QWidget& window, const char* name, const QString& caption, int width, int height);
 
 // The font of the program's windows: MS Sans Serif 8 pt, or a sans-serif look-alike.
 QFont FormFont();
@@ -25,6 +39,21 @@ QComboBox* MakeCombo(const char* name, const QStringList& items, QWidget* parent
 QGroupBox* MakePanel(const char* name, const QString& caption, QWidget* parent = nullptr);
 // Save and Cancel side by side at the foot of a panel.
 QWidget* PanelButtons(QPushButton* save, QPushButton* cancel);
+
+// A group panel of the Input page with its Save and Cancel buttons. Cancel starts disabled: there
+// is nothing to go back to before the group was saved once or a file was opened.
+struct PanelFrame {
+    QGroupBox* panel = nullptr;
+    QPushButton* save = nullptr;
+    QPushButton* quit = nullptr;
+};
+struct PanelNames {
+    const char* panel;
+    const char* save;
+    const char* quit;
+};
+PanelFrame MakePanelFrame(const PanelNames& names, const QString& caption, const QString& save_caption,
+                          const std::function<void()>& on_save, const std::function<void()>& on_quit);
 // A read-only multi-line text with a vertical scroll bar.
 QPlainTextEdit* MakeMemo(const char* name, const QStringList& lines, QWidget* parent = nullptr);
 

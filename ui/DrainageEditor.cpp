@@ -9,63 +9,94 @@
 namespace vantorel {
 
 QGroupBox* DrainageEditor::Build() {
-    InputControls& c = x_.c;
-    c.DrainPanel = MakePanel("DrainPanel", "Properties of the subsurface drainage system");
-    auto* grid = new QGridLayout(c.DrainPanel);
-    c.DrainPresentCombo = MakeCombo("DrainPresentCombo", {"no", "yes"});
-    c.DrainDepthLabel = MakeLabel("DrainDepthLabel", "Drainage depth (m)");
-    c.DrainDepthEdit = MakeEdit("DrainDepthEdit");
-    c.DrainQH1Label = MakeLabel("DrainQH1Label", "Drainage reaction factor QH1 (m/day/m)");
-    c.DrainQH1Edit = MakeEdit("DrainQH1Edit");
-    c.DrainQH2Label = MakeLabel("DrainQH2Label", "Drainage reaction factor QH2 (m/day/m^2)");
-    c.DrainQH2Edit = MakeEdit("DrainQH2Edit");
-    c.DrainHelpButton = MakeButton("DrainHelpButton", "Help with calcultions ");
-    c.SeeEqButton = MakeButton("SeeEqButton", "See equations");
-    c.DischPanel = MakePanel("DischPanel", "Measured drain discharge");
-    c.DischGrid = MakeGrid("DischGrid", {2, 12, 1, 1, {64, 110}, {"", "Discharge"}}, x_.services.clipboard);
-    c.DrainSaveButton = MakeButton("DrainSaveButton", "Save group");
-    c.DrainQuitButton = MakeButton("DrainQuitButton", "Cancel");
-    c.DrainQuitButton->setEnabled(false);
+    frame_ = MakePanelFrame({"DrainPanel", "DrainSaveButton", "DrainQuitButton"},
+                            "Properties of the subsurface drainage system", "Save group",
+                            [this] { DrainSaveButtonClick(); }, [this] { DrainQuitButtonClick(); });
+    auto* grid = new QGridLayout(frame_.panel);
+    DrainPresentCombo = MakeCombo("DrainPresentCombo", {"no", "yes"});
+    DrainDepthLabel = MakeLabel("DrainDepthLabel", "Drainage depth (m)");
+    DrainDepthEdit = MakeEdit("DrainDepthEdit");
+    DrainQH1Label = MakeLabel("DrainQH1Label", "Drainage reaction factor QH1 (m/day/m)");
+    DrainQH1Edit = MakeEdit("DrainQH1Edit");
+    DrainQH2Label = MakeLabel("DrainQH2Label", "Drainage reaction factor QH2 (m/day/m^2)");
+    DrainQH2Edit = MakeEdit("DrainQH2Edit");
+    DrainHelpButton = MakeButton("DrainHelpButton", "Help with calcultions ");
+    SeeEqButton = MakeButton("SeeEqButton", "See equations");
+    DischPanel = MakePanel("DischPanel", "Measured drain discharge");
+    DischGrid = MakeGrid("DischGrid", {2, 12, 1, 1, {64, 110}, {"", "Discharge"}}, x_.services.clipboard);
 
-    auto* disch_layout = new QVBoxLayout(c.DischPanel);
+    auto* disch_layout = new QVBoxLayout(DischPanel);
     disch_layout->addWidget(
         MakeLabel("DischLabel", "Measured subsurface drain discharge in mm per time step.\nLeave the times without "
                                 "data open."));
-    disch_layout->addWidget(c.DischGrid, 1);
-    c.DischGrid->setMaximumWidth(220);
+    disch_layout->addWidget(DischGrid, 1);
+    DischGrid->setMaximumWidth(220);
 
     grid->addWidget(MakeLabel("DrainPresentLabel", "Subsurface drainage system present?"), 0, 0);
-    grid->addWidget(c.DrainPresentCombo, 0, 1);
-    grid->addWidget(c.DrainDepthLabel, 1, 0);
-    grid->addWidget(c.DrainDepthEdit, 1, 1);
-    grid->addWidget(c.DrainQH1Label, 2, 0);
-    grid->addWidget(c.DrainQH1Edit, 2, 1);
-    grid->addWidget(c.DrainQH2Label, 3, 0);
-    grid->addWidget(c.DrainQH2Edit, 3, 1);
-    grid->addWidget(c.DrainHelpButton, 4, 0);
-    grid->addWidget(c.SeeEqButton, 4, 1);
-    grid->addWidget(c.DischPanel, 5, 0, 1, 3);
-    grid->addWidget(PanelButtons(c.DrainSaveButton, c.DrainQuitButton), 6, 0, 1, 3);
+    grid->addWidget(DrainPresentCombo, 0, 1);
+    grid->addWidget(DrainDepthLabel, 1, 0);
+    grid->addWidget(DrainDepthEdit, 1, 1);
+    grid->addWidget(DrainQH1Label, 2, 0);
+    grid->addWidget(DrainQH1Edit, 2, 1);
+    grid->addWidget(DrainQH2Label, 3, 0);
+    grid->addWidget(DrainQH2Edit, 3, 1);
+    grid->addWidget(DrainHelpButton, 4, 0);
+    grid->addWidget(SeeEqButton, 4, 1);
+    grid->addWidget(DischPanel, 5, 0, 1, 3);
+    grid->addWidget(PanelButtons(frame_.save, frame_.quit), 6, 0, 1, 3);
     grid->setRowStretch(5, 1);
     grid->setColumnStretch(2, 1);
 
-    QObject::connect(c.DrainPresentCombo, &QComboBox::currentIndexChanged, [this] { DrainPresentComboChange(); });
-    QObject::connect(c.DrainHelpButton, &QPushButton::clicked, [this] { DrainHelpButtonClick(); });
-    QObject::connect(c.SeeEqButton, &QPushButton::clicked, [this] { SeeEqButtonClick(); });
-    QObject::connect(c.DrainSaveButton, &QPushButton::clicked, [this] { DrainSaveButtonClick(); });
-    QObject::connect(c.DrainQuitButton, &QPushButton::clicked, [this] { DrainQuitButtonClick(); });
+    QObject::connect(DrainPresentCombo, &QComboBox::currentIndexChanged, [this] { DrainPresentComboChange(); });
+    QObject::connect(DrainHelpButton, &QPushButton::clicked, [this] { DrainHelpButtonClick(); });
+    QObject::connect(SeeEqButton, &QPushButton::clicked, [this] { SeeEqButtonClick(); });
     DrainPresentComboChange();
-    return c.DrainPanel;
+    x_.workflow.Register(GroupPanel::Drainage, frame_);
+    return frame_.panel;
+}
+
+void DrainageEditor::Reset(int steps) {
+    DischGrid->SetCell(0, 0, "Time step");
+    DischGrid->SetCell(1, 0, "mm/timestep");
+    DischGrid->SetRowCount(steps + 1);
+    NumberGridRows(*DischGrid, steps);
+    for (int row = 1; row <= steps; ++row) DischGrid->SetCell(1, row, "-");
+    DrainPresentCombo->setCurrentIndex(0);
+    DrainPresentComboChange();
+    DrainPresentIndex = 0;
+}
+
+void DrainageEditor::Show(const InputData& d) {
+    DischGrid->SetRowCount(d.NrTimeSteps + 1);
+    for (int i = 1; i <= d.NrTimeSteps; ++i) {
+        DischGrid->SetCell(0, i, StepNumberText(i));
+        DischGrid->SetCell(1, i, MeasuredOrDash(d.DrainMeas[i]));
+    }
+    DrainPresentCombo->setCurrentIndex(d.DrainPresent ? 1 : 0);
+    DrainPresentIndex = d.DrainPresent ? 1 : 0;
+    DrainPresentComboChange();
+    if (d.DrainPresent) {
+        DrainDepthEdit->setText(NumberText(d.Dd));
+        DrainQH1Edit->setText(NumberText(d.QH1));
+        DrainQH2Edit->setText(NumberText(d.QH2));
+    } else {
+        for (QLineEdit* edit : {DrainDepthEdit, DrainQH1Edit, DrainQH2Edit}) edit->setText(" ");
+    }
+}
+
+void DrainageEditor::EnterCalculatedFactors(const QString& depth, const QString& qh1, const QString& qh2) {
+    DrainQH2Edit->setText(qh2);
+    DrainQH1Edit->setText(qh1);
+    DrainDepthEdit->setText(depth);
 }
 
 void DrainageEditor::DrainPresentComboChange() {
-    InputControls& c = x_.c;
-    const int item = c.DrainPresentCombo->currentIndex();
+    const int item = DrainPresentCombo->currentIndex();
     if (item != 0 && item != 1) return;
     x_.Data().DrainPresent = item == 1;
-    for (QWidget* control : std::initializer_list<QWidget*>{c.DrainDepthLabel, c.DrainDepthEdit, c.DrainQH1Label,
-                                                            c.DrainQH1Edit, c.DrainQH2Label, c.DrainQH2Edit,
-                                                            c.DischPanel, c.DischGrid}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{DrainDepthLabel, DrainDepthEdit, DrainQH1Label,
+                                                            DrainQH1Edit, DrainQH2Label, DrainQH2Edit, DischPanel,
+                                                            DischGrid}) {
         control->setEnabled(item == 1);
     }
 }
@@ -104,14 +135,13 @@ void DrainageEditor::DrainSaveButtonClick() {
 }
 
 bool DrainageEditor::Save() {
-    InputControls& c = x_.c;
     InputData& d = x_.Data();
     const double root_zone = RootZoneThickness(d);
     x_.state.Run.Dr = root_zone;
     if (d.DrainPresent) {
-        const QString depth = c.DrainDepthEdit->text();
-        const QString qh1 = c.DrainQH1Edit->text();
-        const QString qh2 = c.DrainQH2Edit->text();
+        const QString depth = DrainDepthEdit->text();
+        const QString qh1 = DrainQH1Edit->text();
+        const QString qh2 = DrainQH2Edit->text();
         d.Dd = depth.isEmpty() ? -1 : EditorNumber(depth);
         d.QH1 = qh1.isEmpty() ? 0 : EditorNumber(qh1);
         d.QH2 = qh2.isEmpty() ? 0 : EditorNumber(qh2);
@@ -123,51 +153,54 @@ bool DrainageEditor::Save() {
             x_.Message(
                 "The drain depth must be greater than the total thickness of the root zone. Enlarge the drain depth or "
                 "reduce the rootzone thickness.");
-            c.DrainQuitButton->setEnabled(true);
+            frame_.quit->setEnabled(true);
             return false;
         }
         if (root_zone + d.Dt < d.Dd) {
             x_.Message(
                 "The drain depth must be less than the total thickness of the root zone plus transition zone. Reduce "
                 "the drain depth or enlarge the transition zone thickness.");
-            c.DrainQuitButton->setEnabled(true);
+            frame_.quit->setEnabled(true);
             return false;
         }
         if (d.QH1 == 0 && d.QH2 == 0) {
             x_.Message("The drainage recation factors QH1 and QH2 need to be given a value.");
             return false;
         }
-        const int32_t steps = d.NrTimeStepsSaved;
-        d.DrainMeas.resize(static_cast<size_t>(steps) + 1);
-        c.DischGrid->setEnabled(true);
-        StringGrid& grid = *c.DischGrid;
-        for (int32_t r = 1; r <= steps; ++r) {
-            const QString text = grid.Cell(1, r);
-            const std::string cleaned = RemoveBlanks(text.toStdString());
-            if (cleaned == "-" || cleaned.empty()) grid.SetCell(1, r, QString());
-            try {
-                d.DrainMeas[r] = EditorNumber(grid.Cell(1, r));
-            } catch (const ConversionError&) {
-                d.DrainMeas[r] = MissingDepthOrDischarge;
-            }
-            if (grid.Cell(1, r) == "-1000") grid.SetCell(1, r, QString());
-            if (d.DrainMeas[r] > MissingDepthOrDischarge && d.DrainMeas[r] < 0) d.DrainMeas[r] = 0;
-        }
+        ReadDischarges(d);
     } else {
-        c.DischGrid->setEnabled(false);
+        DischGrid->setEnabled(false);
     }
     x_.ModeMessage("The data on the Subsurface Drainage System were saved.",
                    "The data on the subsurface drainage system were saved. Continue with the data on the Initial "
                    "Conditions.");
     x_.workflow.AfterSave(GroupPanel::Drainage);
-    x_.flags.DrainPresentIndex = c.DrainPresentCombo->currentIndex();
+    DrainPresentIndex = DrainPresentCombo->currentIndex();
     HideHelpWindows();
     return true;
 }
 
+void DrainageEditor::ReadDischarges(InputData& d) {
+    const int32_t steps = d.NrTimeStepsSaved;
+    d.DrainMeas.resize(static_cast<size_t>(steps) + 1);
+    DischGrid->setEnabled(true);
+    StringGrid& grid = *DischGrid;
+    for (int32_t r = 1; r <= steps; ++r) {
+        const std::string cleaned = RemoveBlanks(grid.Cell(1, r).toStdString());
+        if (cleaned == "-" || cleaned.empty()) grid.SetCell(1, r, QString());
+        try {
+            d.DrainMeas[r] = EditorNumber(grid.Cell(1, r));
+        } catch (const ConversionError&) {
+            d.DrainMeas[r] = MissingDepthOrDischarge;
+        }
+        if (grid.Cell(1, r) == "-1000") grid.SetCell(1, r, QString());
+        if (d.DrainMeas[r] > MissingDepthOrDischarge && d.DrainMeas[r] < 0) d.DrainMeas[r] = 0;
+    }
+}
+
 void DrainageEditor::DrainQuitButtonClick() {
     x_.workflow.AfterCancel(GroupPanel::Drainage);
-    x_.c.DrainPresentCombo->setCurrentIndex(x_.flags.DrainPresentIndex);
+    DrainPresentCombo->setCurrentIndex(DrainPresentIndex);
     DrainPresentComboChange();
     HideHelpWindows();
 }

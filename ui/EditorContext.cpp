@@ -38,6 +38,8 @@ QString TitleToEditor(const std::string& title) {
     return QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()));
 }
 
+QString MeasuredOrDash(double value) { return value > 0 ? NumberText(value) : QString("-"); }
+
 void NumberGridRows(StringGrid& grid, int steps) {
     for (int row = 1; row <= steps; ++row) grid.SetCell(0, row, StepNumberText(row));
 }

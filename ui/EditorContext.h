@@ -1,6 +1,6 @@
 #pragma once
 // What every group editor works with: the model state, the window's services and flags, the
-// Input page's controls and the workflow that moves on after a Save or a Cancel.
+// Input page's own controls and the workflow that moves on after a Save or a Cancel.
 
 #include <functional>
 #include <string>
@@ -55,6 +55,9 @@ QString StepNumberText(int64_t step);
 // Titles are single-byte text in the files.
 std::string TitleFromEditor(const QString& text);
 QString TitleToEditor(const std::string& title);
+
+// A measured depth or discharge as a cell shows it: "-" where nothing was measured.
+QString MeasuredOrDash(double value);
 
 // Writes the step numbers 1..steps into column 0 of a time-step grid.
 void NumberGridRows(StringGrid& grid, int steps);

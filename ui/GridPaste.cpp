@@ -19,13 +19,14 @@ bool IsMultiCellPaste(const QString& text) { return text.contains('\t') || text.
 }  // namespace
 
 void GridPaste::Connect() {
-    InputControls& c = x_.c;
-    c.HydrGrid->SetEditTextHandler([this](int column, int row, const QString& text) { HydrGridSetEditText(column, row, text); });
-    c.DWTGrid->SetEditTextHandler([this](int column, int row, const QString& text) { DWTGridSetEditText(column, row, text); });
-    c.DischGrid->SetEditTextHandler(
+    e_.hydrology.HydrGrid->SetEditTextHandler(
+        [this](int column, int row, const QString& text) { HydrGridSetEditText(column, row, text); });
+    e_.water_table.DWTGrid->SetEditTextHandler(
+        [this](int column, int row, const QString& text) { DWTGridSetEditText(column, row, text); });
+    e_.drainage.DischGrid->SetEditTextHandler(
         [this](int column, int row, const QString& text) { DischGridSetEditText(column, row, text); });
     for (int layers = 1; layers <= 3; ++layers) {
-        c.SaltGrid[LayerSlot(layers)]->SetEditTextHandler(
+        e_.salinity.SaltGrid[static_cast<size_t>(LayerSlot(layers))]->SetEditTextHandler(
             [this, layers](int column, int row, const QString& text) { SaltGridSetEditText(layers, column, row, text); });
     }
 }
@@ -41,13 +42,13 @@ int64_t GridPaste::HandlePasteMultiCell(StringGrid& grid, int column, int row, c
     return spread.lines;
 }
 
-bool GridPaste::Paste(const std::function<void()>& paste, const char* message, QPushButton* cancel) {
+bool GridPaste::Paste(const std::function<void()>& paste, const char* message, GroupPanel panel) {
     try {
         paste();
         return true;
     } catch (const std::exception&) {
         x_.Message(message);
-        cancel->setEnabled(true);
+        x_.workflow.Frame(panel).quit->setEnabled(true);
         return false;
     }
 }
@@ -68,56 +69,55 @@ void GridPaste::PasteTimeSteps(StringGrid& grid, int columns, int column, int ro
     d.NrTimeSteps = steps;
     d.NrTimeStepsSaved = steps;
     grid.SetRowCount(steps + 1);
-    x_.c.NrTstEdit->setText(StepNumberText(steps));
+    e_.general.NrTstEdit->setText(StepNumberText(steps));
     NumberGridRows(grid, steps);
 }
 
 void GridPaste::HydrGridSetEditText(int column, int row, const QString& text) {
-    InputControls& c = x_.c;
     if (IsMultiCellPaste(text)) {
-        const bool pasted =
-            Paste([&] { PasteTimeSteps(*c.HydrGrid, 5, column, row, text); }, NotEnoughData, c.HydrQuitButton);
+        const bool pasted = Paste([&] { PasteTimeSteps(*e_.hydrology.HydrGrid, 5, column, row, text); },
+                                  NotEnoughData, GroupPanel::Hydrology);
         if (!pasted) return;
     }
-    NumberGridRows(*c.DWTGrid, x_.Data().NrTimeSteps);
-    NumberGridRows(*c.DischGrid, x_.Data().NrTimeSteps);
+    NumberGridRows(*e_.water_table.DWTGrid, x_.Data().NrTimeSteps);
+    NumberGridRows(*e_.drainage.DischGrid, x_.Data().NrTimeSteps);
 }
 
 void GridPaste::DWTGridSetEditText(int column, int row, const QString& text) {
     if (!IsMultiCellPaste(text)) return;
-    Paste([&] { PasteTimeSteps(*x_.c.DWTGrid, 2, column, row, text); }, NotEnoughData, x_.c.DWTquitButton);
+    Paste([&] { PasteTimeSteps(*e_.water_table.DWTGrid, 2, column, row, text); }, NotEnoughData,
+          GroupPanel::WaterTable);
 }
 
 void GridPaste::DischGridSetEditText(int column, int row, const QString& text) {
-    InputControls& c = x_.c;
+    StringGrid& grid = *e_.drainage.DischGrid;
     InputData& d = x_.Data();
     if (!IsMultiCellPaste(text)) return;
     Paste(
         [&] {
-            const int64_t lines = HandlePasteMultiCell(*c.DischGrid, column, row, text);
-            c.DischGrid->SetColCount(2);
+            const int64_t lines = HandlePasteMultiCell(grid, column, row, text);
+            grid.SetColCount(2);
             const int32_t steps = PastedStepCount(lines, row);
             d.NrTimeSteps = steps;
             d.NrTimeStepsSaved = steps;
-            c.DischGrid->SetRowCount(steps + 1);
+            grid.SetRowCount(steps + 1);
             d.DrainMeas.resize(static_cast<size_t>(steps) + 1);
             for (int32_t s = 1; s <= steps; ++s) {
                 try {
-                    d.DrainMeas[s] = EditorNumber(c.DischGrid->Cell(1, s));
+                    d.DrainMeas[s] = EditorNumber(grid.Cell(1, s));
                 } catch (const ConversionError&) {
                     d.DrainMeas[s] = MissingDepthOrDischarge;
                 }
             }
         },
-        NotEnoughData, c.DrainQuitButton);
+        NotEnoughData, GroupPanel::Drainage);
 }
 
 void GridPaste::SaltGridSetEditText(int layers, int column, int row, const QString& text) {
-    InputControls& c = x_.c;
     InputData& d = x_.Data();
     if (!IsMultiCellPaste(text)) return;
     const int slot = LayerSlot(layers);
-    StringGrid& grid = *c.SaltGrid[slot];
+    StringGrid& grid = *e_.salinity.SaltGrid[static_cast<size_t>(slot)];
     Paste(
         [&] {
             const int64_t lines = HandlePasteMultiCell(grid, column, row, text);
@@ -135,7 +135,7 @@ void GridPaste::SaltGridSetEditText(int layers, int column, int row, const QStri
             grid.SetRowCount(d.NrTimeSteps + 1);
             NumberGridRows(grid, d.NrTimeStepsSaved);
         },
-        slot == 1 ? NotEnoughData : NotEnoughDat, c.SaltQuitButton[slot]);
+        slot == 1 ? NotEnoughData : NotEnoughDat, SalinityPanelFor(layers));
 }
 
 }  // namespace vantorel

@@ -5,12 +5,13 @@
 // grids) or is held to it (salinity grids).
 
 #include "ui/EditorContext.h"
+#include "ui/InputEditors.h"
 
 namespace vantorel {
 
 class GridPaste {
 public:
-    explicit GridPaste(EditorContext& context) : x_(context) {}
+    GridPaste(EditorContext& context, InputEditors& editors) : x_(context), e_(editors) {}
 
     // Hands every cell edit of the six grids to its handler.
     void Connect();
@@ -26,7 +27,7 @@ private:
     int64_t HandlePasteMultiCell(StringGrid& grid, int column, int row, const QString& text);
     // Runs the paste; when anything fails, shows the grid's message and enables the panel's
     // Cancel button so that the user can leave. Returns false then.
-    bool Paste(const std::function<void()>& paste, const char* message, QPushButton* cancel);
+    bool Paste(const std::function<void()>& paste, const char* message, GroupPanel panel);
     // The step counts after a paste into the hydrological, water-table or discharge grid.
     int32_t PastedStepCount(int64_t lines, int row) const;
     // A block in the hydrological or water-table grid, which then has the columns given, sets the
@@ -34,6 +35,7 @@ private:
     void PasteTimeSteps(StringGrid& grid, int columns, int column, int row, const QString& text);
 
     EditorContext& x_;
+    InputEditors& e_;
 };
 
 }  // namespace vantorel

@@ -10,7 +10,6 @@
 #include "ui/MainForm.h"
 #include "ui/QtPlatform.h"
 #include "ui/RunProgress.h"
-#include "ui/ShowDataSet.h"
 #include "ui/analysis/CalibrationViews.h"
 
 namespace vantorel {
@@ -38,7 +37,7 @@ void TMainForm::OpenInputFile(const std::string& path) {
         return;
     }
     state_.Input = std::move(loaded);
-    ShowDataSet(context_, salinity_texts, drainage_, rice_);
+    editors_.Show(state_.Input, salinity_texts);
 
     ShowInputFileName();
     flags_.AllGroupsChecked = true;
@@ -48,14 +47,9 @@ void TMainForm::OpenInputFile(const std::string& path) {
                                 c_.DrainOpenButton, c_.CondOpenButton, c_.RiceOpenButton, c_.SaveAllButton}) {
         button->setEnabled(true);
     }
-    for (QPushButton* cancel :
-         {c_.GenQuitButton, c_.HydrQuitButton, c_.DWTquitButton, c_.SaltQuitButton[0], c_.SaltQuitButton[1],
-          c_.SaltQuitButton[2], c_.SoilQuitButton[0], c_.SoilQuitButton[1], c_.SoilQuitButton[2], c_.DrainQuitButton,
-          c_.CondQuitButton, c_.RiceQuitButton}) {
-        cancel->setEnabled(true);
-    }
+    for (const GroupPanel panel : AllGroupPanels) workflow_.Frame(panel).quit->setEnabled(true);
     workflow_.HideGroupPanels();
-    c_.GenPanel->show();
+    workflow_.Panel(GroupPanel::General)->show();
     state_.Run.OptAccepted = false;
     if (!flags_.OutputAvailable) out_.GraphButton->setEnabled(false);
     graphs_.SaveGraphButton->setEnabled(false);

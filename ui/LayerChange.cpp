@@ -39,9 +39,9 @@ std::vector<int> SalinitySourceColumns(int old_layers, int new_layers) {
     return Find(SalinityColumns, old_layers, new_layers);
 }
 
-void CarrySoilRows(const InputControls& c, int old_layers, int new_layers) {
-    const StringGrid& source = *c.SoilGrid[LayerSlot(old_layers)];
-    StringGrid& target = *c.SoilGrid[LayerSlot(new_layers)];
+void CarrySoilRows(const LayerGrids& soil_grids, int old_layers, int new_layers) {
+    const StringGrid& source = *soil_grids[static_cast<size_t>(LayerSlot(old_layers))];
+    StringGrid& target = *soil_grids[static_cast<size_t>(LayerSlot(new_layers))];
     const std::vector<int> rows = SoilSourceRows(old_layers, new_layers);
     for (size_t row = 0; row < rows.size(); ++row) {
         for (int column = 0; column < SoilColumns; ++column) {
@@ -50,9 +50,9 @@ void CarrySoilRows(const InputControls& c, int old_layers, int new_layers) {
     }
 }
 
-void CarrySalinityColumns(const InputControls& c, int old_layers, int new_layers, int steps) {
-    const StringGrid& source = *c.SaltGrid[LayerSlot(old_layers)];
-    StringGrid& target = *c.SaltGrid[LayerSlot(new_layers)];
+void CarrySalinityColumns(const LayerGrids& salinity_grids, int old_layers, int new_layers, int steps) {
+    const StringGrid& source = *salinity_grids[static_cast<size_t>(LayerSlot(old_layers))];
+    StringGrid& target = *salinity_grids[static_cast<size_t>(LayerSlot(new_layers))];
     const std::vector<int> columns = SalinitySourceColumns(old_layers, new_layers);
     if (columns.empty()) return;
     target.SetRowCount(steps + 1);

@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 #include "model/NumberText.h"
 #include "ui/ControlFactory.h"
 #include "ui/HelpPages.h"
@@ -25,14 +27,8 @@ TMainForm::TMainForm(WindowServices& services)
     : services_(services),
       workflow_(c_, flags_, state_.Input),
       context_{state_, services_, c_, flags_, workflow_, windows_},
-      general_(context_),
-      hydrology_(context_),
-      soil_(context_),
-      salinity_(context_),
-      drainage_(context_),
-      conditions_(context_),
-      rice_(context_),
-      paste_(context_),
+      editors_(context_),
+      paste_(context_, editors_),
       edit_actions_(services.clipboard) {
     setObjectName("MainForm");
     setWindowTitle("Vantorel, drainage, water table, and soil salinity modelator ");
@@ -89,25 +85,21 @@ QWidget* TMainForm::BuildInputPage() {
 
     c_.InputPanel = MakePanel("InputPanel", "Enter/change input");
     auto* groups = new QVBoxLayout(c_.InputPanel);
-    struct GroupButton {
-        QPushButton*& button;
-        const char* name;
-        const char* caption;
+    using C = InputControls;
+    const std::tuple<QPushButton* C::*, const char*, const char*> group_buttons[] = {
+        {&C::GenOpenButton, "GenOpenButton", "General data"},
+        {&C::HydrOpenButton, "HydrOpenButton", "Hydrological data"},
+        {&C::DWTopenButton, "DWTopenButton", "Water table data"},
+        {&C::SoilOpenButton, "SoilOpenButton", "Soil properties"},
+        {&C::SaltOpenButton, "SaltOpenButton", "Soil salinity data"},
+        {&C::DrainOpenButton, "DrainOpenButton", "Drainage system "},
+        {&C::CondOpenButton, "CondOpenButton", "Initial and boundary conditions"},
+        {&C::RiceOpenButton, "RiceOpenButton", "Rice cropping details"},
     };
-    const GroupButton group_buttons[] = {
-        {c_.GenOpenButton, "GenOpenButton", "General data"},
-        {c_.HydrOpenButton, "HydrOpenButton", "Hydrological data"},
-        {c_.DWTopenButton, "DWTopenButton", "Water table data"},
-        {c_.SoilOpenButton, "SoilOpenButton", "Soil properties"},
-        {c_.SaltOpenButton, "SaltOpenButton", "Soil salinity data"},
-        {c_.DrainOpenButton, "DrainOpenButton", "Drainage system "},
-        {c_.CondOpenButton, "CondOpenButton", "Initial and boundary conditions"},
-        {c_.RiceOpenButton, "RiceOpenButton", "Rice cropping details"},
-    };
-    for (const GroupButton& group : group_buttons) {
-        group.button = MakeButton(group.name, group.caption);
-        groups->addWidget(group.button);
-        QPushButton* button = group.button;
+    for (const auto& [member, name, caption] : group_buttons) {
+        QPushButton* button = MakeButton(name, caption);
+        c_.*member = button;
+        groups->addWidget(button);
         connect(button, &QPushButton::clicked, this, [this, button] { workflow_.OpenGroup(button); });
     }
     c_.OpenInpButton = MakeButton("OpenInpButton", "Open input");
@@ -137,12 +129,7 @@ QWidget* TMainForm::BuildInputPage() {
     panels->setObjectName("GroupPanelArea");
     auto* stack = new QGridLayout(panels);
     stack->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* panel : std::initializer_list<QWidget*>{
-             general_.Build(), hydrology_.BuildHydrPanel(), hydrology_.BuildDWTPanel(), soil_.BuildPanel(1),
-             soil_.BuildPanel(2), soil_.BuildPanel(3), salinity_.BuildPanel(1), salinity_.BuildPanel(2),
-             salinity_.BuildPanel(3), drainage_.Build(), conditions_.Build(), rice_.Build()}) {
-        stack->addWidget(panel, 0, 0);
-    }
+    for (QWidget* panel : editors_.Build()) stack->addWidget(panel, 0, 0);
 
     auto* layout = new QGridLayout(page);
     auto* file_row = new QHBoxLayout;
@@ -161,54 +148,19 @@ void TMainForm::FormCreate() {
     InputData& d = state_.Input;
     SetDialogDirectories(PathFromQt(QDir::currentPath()), true);
 
-    StringGrid& hydrology = *c_.HydrGrid;
-    hydrology.SetCell(0, 0, "Serial Nr");
-    for (int column = 1; column <= 4; ++column) hydrology.SetCell(column, 0, "mm/timestep");
-    c_.DWTGrid->SetCell(0, 0, "Serial Nr");
-    c_.DWTGrid->SetCell(1, 0, "   m");
-    c_.DischGrid->SetCell(0, 0, "Time step");
-    c_.DischGrid->SetCell(1, 0, "mm/timestep");
-    c_.SaltGrid[0]->SetCell(0, 0, "Serial Nr");
-    c_.SaltGrid[1]->SetCell(0, 0, QString());
-    c_.SaltGrid[2]->SetCell(0, 0, QString());
-    for (StringGrid* salinity : c_.SaltGrid) {
-        for (int column = 1; column <= 3; ++column) salinity->SetCell(column, 0, "(dS/m)");
-    }
-    c_.SaltGrid[1]->SetCell(4, 0, "dS/m");
-    c_.SaltGrid[2]->SetCell(4, 0, "dS/m");
-    c_.SaltGrid[2]->SetCell(5, 0, "dS/m");
-
     d.NrTimeStepsSaved = GridRowsAtStart;
     d.NrTimeSteps = GridRowsAtStart;
-    for (StringGrid* grid : c_.TimeStepGrids()) grid->SetRowCount(GridRowsAtStart + 1);
-    c_.NrTstEdit->setText("11");
-    c_.TstCombo->setCurrentIndex(1);
-    c_.LayersCombo->setCurrentIndex(0);
-    for (StringGrid* grid : c_.TimeStepGrids()) NumberGridRows(*grid, GridRowsAtStart);
-    for (int row = 1; row <= GridRowsAtStart; ++row) {
-        for (int column = 1; column <= 4; ++column) hydrology.SetCell(column, row, QString());
-        c_.DWTGrid->SetCell(1, row, "-");
-        c_.DischGrid->SetCell(1, row, "-");
-        for (StringGrid* salinity : c_.SaltGrid) {
-            for (int column = 1; column <= 3; ++column) salinity->SetCell(column, row, QString());
-        }
-    }
+    // Also sets no drainage and no rice in the data set: the choices on screen follow it, so that
+    // a later Save stores what is shown.
+    editors_.Reset(GridRowsAtStart);
 
     flags_.AllGroupsChecked = false;
     flags_.OutputAvailable = false;
     flags_.SoilDataComplete = true;
-    d.DrainPresent = false;
-    d.RicePresent = false;
-    // The two choices on screen follow the data set, so that a later Save stores what is shown.
-    c_.DrainPresentCombo->setCurrentIndex(0);
-    drainage_.DrainPresentComboChange();
-    c_.RiceCombo->setCurrentIndex(0);
-    rice_.RiceComboChange();
 
     c_.FileLabel->hide();
     c_.NameLabel->clear();
     workflow_.HideGroupPanels();
-    flags_.DrainPresentIndex = 0;
     d.LayerIndex = 0;
     d.InfCap = 100;
     d.RiceTransp = 40;
@@ -227,7 +179,7 @@ void TMainForm::MathTabShow() { flags_.AllGroupsChecked = false; }
 void TMainForm::InpTabShow() {
     if (windows_.AlfaForm && windows_.AlfaForm->isVisible()) windows_.AlfaForm->hide();
     workflow_.HideGroupPanels();
-    c_.GenPanel->show();
+    workflow_.Panel(GroupPanel::General)->show();
     c_.GenOpenButton->setEnabled(true);
     for (QPushButton* button : {c_.HydrOpenButton, c_.DWTopenButton, c_.SaltOpenButton, c_.SoilOpenButton,
                                 c_.DrainOpenButton, c_.CondOpenButton, c_.RiceOpenButton}) {

@@ -8,19 +8,13 @@
 #include <string>
 
 #include "model/ModelState.h"
-#include "ui/ConditionsEditor.h"
-#include "ui/DrainageEditor.h"
+#include "model/RunFiles.h"
 #include "ui/EditActions.h"
 #include "ui/EditorContext.h"
-#include "ui/GeneralEditor.h"
 #include "ui/GraphsPage.h"
 #include "ui/GridPaste.h"
-#include "ui/HydrologyEditors.h"
+#include "ui/InputEditors.h"
 #include "ui/OutputPage.h"
-#include "ui/RiceEditor.h"
-#include "model/RunFiles.h"
-#include "ui/SalinityEditors.h"
-#include "ui/SoilEditors.h"
 
 namespace vantorel {
 
@@ -39,6 +33,7 @@ public:
     const FileDialogSettings& InputSaveDialog() const { return input_save_dialog_; }
     const FileDialogSettings& OutputOpenDialog() const { return output_open_dialog_; }
     Workflow& GroupWorkflow() { return workflow_; }
+    InputEditors& Editors() { return editors_; }
     CalibrationViews& Calibration() { return *calibration_; }
 
     // Initialization, at creation and by "Restart".
@@ -100,13 +95,7 @@ private:
     SmallWindows windows_;
     Workflow workflow_;
     EditorContext context_;
-    GeneralEditor general_;
-    HydrologyEditors hydrology_;
-    SoilEditors soil_;
-    SalinityEditors salinity_;
-    DrainageEditor drainage_;
-    ConditionsEditor conditions_;
-    RiceEditor rice_;
+    InputEditors editors_;
     GridPaste paste_;
     EditActions edit_actions_;
     FileDialogSettings input_open_dialog_{"InputOpenDialog", "input files (*.inp)|*.inp", "inp", ""};

@@ -4,7 +4,6 @@
 #include "model/FileNames.h"
 #include "model/OutputFileReader.h"
 #include "ui/MainForm.h"
-#include "ui/ShowDataSet.h"
 
 namespace vantorel {
 
@@ -32,7 +31,7 @@ void TMainForm::KeepRunFiles(const ReadRunFiles& files) {
     state_.Run = files.Read.Run;
     state_.Output = files.Read.Output;
     state_.Input = files.DataSet;
-    if (files.InputRead) ShowDataSet(context_, files.SalinityTexts, drainage_, rice_);
+    if (files.InputRead) editors_.Show(state_.Input, files.SalinityTexts);
 }
 
 void TMainForm::OpenOutputButtonClick() {

@@ -1,21 +1,15 @@
 #include "ui/ProgramWindows.h"
 
 #include <QCoreApplication>
-#include <QLineEdit>
 
 namespace vantorel {
 
-namespace {
-
-DrainageEditorEdits EditsOf(const TMainForm& main) {
-    return {main.findChild<QLineEdit*>("DrainDepthEdit"), main.findChild<QLineEdit*>("DrainQH1Edit"),
-            main.findChild<QLineEdit*>("DrainQH2Edit")};
-}
-
-}  // namespace
-
 ProgramWindows::ProgramWindows(WindowServices& services, std::function<void()> end_program)
-    : MainForm(services), CloseForm(std::move(end_program)), AlfaForm(services, EditsOf(MainForm)) {
+    : MainForm(services),
+      CloseForm(std::move(end_program)),
+      AlfaForm(services, [this](const QString& depth, const QString& qh1, const QString& qh2) {
+          MainForm.Editors().drainage.EnterCalculatedFactors(depth, qh1, qh2);
+      }) {
     MainForm.SetSmallWindows(&CloseForm, &AlfaForm, &DrainForm);
 }
 

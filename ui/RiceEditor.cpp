@@ -7,46 +7,53 @@
 namespace vantorel {
 
 QGroupBox* RiceEditor::Build() {
-    InputControls& c = x_.c;
-    c.RicePanel = MakePanel("RicePanel", "Rice cropping details");
-    auto* grid = new QGridLayout(c.RicePanel);
-    c.RiceCombo = MakeCombo("RiceCombo", {"No", "Yes"});
-    c.InfilLabel = MakeLabel("InfilLabel", "Infiltration capacity for water at the soil surface (mm/day)");
-    c.InfilEdit = MakeEdit("InfilEdit", "100");
-    c.FractLabel = MakeLabel("FractLabel",
-                             "Transpiration of waterlogged rice (precentage of potential evapotranspiration)");
-    c.FractionEdit = MakeEdit("FractionEdit", "40");
-    c.RiceSaveButton = MakeButton("RiceSaveButton", "Save");
-    c.RiceQuitButton = MakeButton("RiceQuitButton", "Cancel");
-    c.RiceQuitButton->setEnabled(false);
-    for (QLabel* label : {c.InfilLabel, c.FractLabel}) label->setWordWrap(true);
-    for (QWidget* field : std::initializer_list<QWidget*>{c.RiceCombo, c.InfilEdit, c.FractionEdit}) {
-        field->setMaximumWidth(100);
-    }
+    frame_ = MakePanelFrame({"RicePanel", "RiceSaveButton", "RiceQuitButton"}, "Rice cropping details", "Save",
+                            [this] { RiceSaveButtonClick(); }, [this] { RiceQuitButtonClick(); });
+    auto* grid = new QGridLayout(frame_.panel);
+    RiceCombo = MakeCombo("RiceCombo", {"No", "Yes"});
+    InfilLabel = MakeLabel("InfilLabel", "Infiltration capacity for water at the soil surface (mm/day)");
+    InfilEdit = MakeEdit("InfilEdit", "100");
+    FractLabel = MakeLabel("FractLabel", "Transpiration of waterlogged rice (precentage of potential evapotranspiration)");
+    FractionEdit = MakeEdit("FractionEdit", "40");
+    for (QLabel* label : {InfilLabel, FractLabel}) label->setWordWrap(true);
+    for (QWidget* field : std::initializer_list<QWidget*>{RiceCombo, InfilEdit, FractionEdit}) field->setMaximumWidth(100);
 
     auto* question = MakeLabel("RiceLabel", "Is rice being cropped under standing water? (Yes/No)");
     question->setWordWrap(true);
     grid->addWidget(question, 0, 0);
-    grid->addWidget(c.RiceCombo, 0, 1);
-    grid->addWidget(c.InfilLabel, 1, 0);
-    grid->addWidget(c.InfilEdit, 1, 1);
-    grid->addWidget(c.FractLabel, 2, 0);
-    grid->addWidget(c.FractionEdit, 2, 1);
+    grid->addWidget(RiceCombo, 0, 1);
+    grid->addWidget(InfilLabel, 1, 0);
+    grid->addWidget(InfilEdit, 1, 1);
+    grid->addWidget(FractLabel, 2, 0);
+    grid->addWidget(FractionEdit, 2, 1);
     grid->setRowStretch(3, 1);
-    grid->addWidget(PanelButtons(c.RiceSaveButton, c.RiceQuitButton), 4, 0, 1, 2);
+    grid->addWidget(PanelButtons(frame_.save, frame_.quit), 4, 0, 1, 2);
     grid->setColumnStretch(0, 1);
 
-    QObject::connect(c.RiceCombo, &QComboBox::currentIndexChanged, [this] { RiceComboChange(); });
-    QObject::connect(c.RiceSaveButton, &QPushButton::clicked, [this] { RiceSaveButtonClick(); });
-    QObject::connect(c.RiceQuitButton, &QPushButton::clicked, [this] { RiceQuitButtonClick(); });
+    QObject::connect(RiceCombo, &QComboBox::currentIndexChanged, [this] { RiceComboChange(); });
     RiceComboChange();
-    return c.RicePanel;
+    x_.workflow.Register(GroupPanel::Rice, frame_);
+    return frame_.panel;
+}
+
+void RiceEditor::Reset() {
+    RiceCombo->setCurrentIndex(0);
+    RiceComboChange();
+}
+
+void RiceEditor::Show(const InputData& d) {
+    // A file without rice shows "No" as well, so that the choice on screen is the one the data set holds.
+    RiceCombo->setCurrentIndex(d.RicePresent ? 1 : 0);
+    RiceComboChange();
+    if (d.RicePresent) {
+        InfilEdit->setText(NumberText(d.InfCap));
+        FractionEdit->setText(NumberText(d.RiceTransp));
+    }
 }
 
 void RiceEditor::RiceComboChange() {
-    InputControls& c = x_.c;
-    const bool rice = c.RiceCombo->currentIndex() == 1;
-    for (QWidget* control : std::initializer_list<QWidget*>{c.FractionEdit, c.FractLabel, c.InfilEdit, c.InfilLabel}) {
+    const bool rice = RiceCombo->currentIndex() == 1;
+    for (QWidget* control : std::initializer_list<QWidget*>{FractionEdit, FractLabel, InfilEdit, InfilLabel}) {
         control->setEnabled(rice);
     }
     x_.Data().RicePresent = rice;
@@ -57,11 +64,10 @@ void RiceEditor::RiceSaveButtonClick() {
 }
 
 bool RiceEditor::Save() {
-    InputControls& c = x_.c;
     InputData& d = x_.Data();
     if (d.RicePresent) {
-        d.InfCap = EditorNumber(c.InfilEdit->text());
-        d.RiceTransp = EditorNumber(c.FractionEdit->text());
+        d.InfCap = EditorNumber(InfilEdit->text());
+        d.RiceTransp = EditorNumber(FractionEdit->text());
     } else {
         d.InfCap = 100;
         d.RiceTransp = 40;

@@ -11,13 +11,23 @@ public:
     explicit RiceEditor(EditorContext& context) : x_(context) {}
 
     QGroupBox* Build();
+    // At creation and Restart: no rice.
+    void Reset();
+    void Show(const InputData& d);
     void RiceComboChange();
     void RiceSaveButtonClick();
     void RiceQuitButtonClick();
 
+    QComboBox* RiceCombo = nullptr;
+    QLabel* InfilLabel = nullptr;
+    QLineEdit* InfilEdit = nullptr;
+    QLabel* FractLabel = nullptr;
+    QLineEdit* FractionEdit = nullptr;
+
 private:
     bool Save();
     EditorContext& x_;
+    PanelFrame frame_;
 };
 
 }  // namespace vantorel

@@ -15,17 +15,14 @@ std::vector<StepSeries*> SalinityColumns(InputData& d, int layers) {
     return {&d.S1meas, &d.STmeas, &d.SAmeas};
 }
 
-const GroupPanel SalinityPanels[] = {GroupPanel::Salinity1, GroupPanel::Salinity2, GroupPanel::Salinity3};
-
 }  // namespace
 
 QGroupBox* SalinityEditors::BuildPanel(int layers) {
-    InputControls& c = x_.c;
     const int slot = LayerSlot(layers);
-    static const char* const panel_names[] = {"Salt1Panel", "Salt2Panel", "Salt3Panel"};
+    static const PanelNames names[] = {{"Salt1Panel", "Salt1SaveButton", "Salt1QuitButton"},
+                                       {"Salt2Panel", "Salt2SaveButton", "Salt2QuitButton"},
+                                       {"Salt3Panel", "Salt3SaveButton", "Salt3QuitButton"}};
     static const char* const grid_names[] = {"SaltGrid1", "SaltGrid2", "SaltGrid3"};
-    static const char* const save_names[] = {"Salt1SaveButton", "Salt2SaveButton", "Salt3SaveButton"};
-    static const char* const quit_names[] = {"Salt1QuitButton", "Salt2QuitButton", "Salt3QuitButton"};
     static const QStringList captions[] = {
         {"", "Root zone", "Transition zone", "Aquifer"},
         {"", "1st layer", "2nd layer", "Transition zone", "Aquifer"},
@@ -34,22 +31,51 @@ QGroupBox* SalinityEditors::BuildPanel(int layers) {
     std::vector<int> widths = {64};
     widths.resize(static_cast<size_t>(layers) + 3, 86);
 
-    QGroupBox* panel = MakePanel(panel_names[slot], "Measured salinity (dS/m), if any");
-    auto* layout = new QVBoxLayout(panel);
+    const PanelFrame frame =
+        MakePanelFrame(names[slot], "Measured salinity (dS/m), if any", "Save",
+                       [this, layers] { SaltSaveButtonClick(layers); }, [this, layers] { SaltQuitButtonClick(layers); });
+    auto* layout = new QVBoxLayout(frame.panel);
     StringGrid* grid = MakeGrid(grid_names[slot], {layers + 3, 12, 1, 1, widths, captions[slot]}, x_.services.clipboard);
-    QPushButton* save = MakeButton(save_names[slot], "Save");
-    QPushButton* quit = MakeButton(quit_names[slot], "Cancel");
-    quit->setEnabled(false);
     layout->addWidget(grid, 1);
-    layout->addWidget(PanelButtons(save, quit));
+    layout->addWidget(PanelButtons(frame.save, frame.quit));
+    SaltGrid[static_cast<size_t>(slot)] = grid;
+    x_.workflow.Register(SalinityPanelFor(layers), frame);
+    return frame.panel;
+}
 
-    c.SaltPanel[slot] = panel;
-    c.SaltGrid[slot] = grid;
-    c.SaltSaveButton[slot] = save;
-    c.SaltQuitButton[slot] = quit;
-    QObject::connect(save, &QPushButton::clicked, [this, layers] { SaltSaveButtonClick(layers); });
-    QObject::connect(quit, &QPushButton::clicked, [this, layers] { SaltQuitButtonClick(layers); });
-    return panel;
+void SalinityEditors::Reset(int steps) {
+    SaltGrid[0]->SetCell(0, 0, "Serial Nr");
+    SaltGrid[1]->SetCell(0, 0, QString());
+    SaltGrid[2]->SetCell(0, 0, QString());
+    for (StringGrid* grid : SaltGrid) {
+        for (int column = 1; column <= 3; ++column) grid->SetCell(column, 0, "(dS/m)");
+    }
+    SaltGrid[1]->SetCell(4, 0, "dS/m");
+    SaltGrid[2]->SetCell(4, 0, "dS/m");
+    SaltGrid[2]->SetCell(5, 0, "dS/m");
+    for (StringGrid* grid : SaltGrid) {
+        grid->SetRowCount(steps + 1);
+        NumberGridRows(*grid, steps);
+        for (int row = 1; row <= steps; ++row) {
+            for (int column = 1; column <= 3; ++column) grid->SetCell(column, row, QString());
+        }
+    }
+}
+
+void SalinityEditors::Show(const InputData& d, const SalinityCellTexts& salinity_texts) {
+    const int steps = d.NrTimeSteps;
+    for (StringGrid* grid : SaltGrid) {
+        grid->SetCell(0, 0, "Time step");
+        grid->SetRowCount(steps + 1);
+        NumberGridRows(*grid, steps);
+    }
+    StringGrid& measured = *SaltGrid[static_cast<size_t>(LayerSlot(d.NrLayers))];
+    for (int i = 1; i <= steps && static_cast<size_t>(i) < salinity_texts.size(); ++i) {
+        const std::vector<std::string>& row = salinity_texts[static_cast<size_t>(i)];
+        for (size_t column = 0; column < row.size(); ++column) {
+            measured.SetCell(static_cast<int>(column) + 1, i, QString::fromLatin1(row[column]));
+        }
+    }
 }
 
 void SalinityEditors::SaltSaveButtonClick(int layers) {
@@ -58,7 +84,7 @@ void SalinityEditors::SaltSaveButtonClick(int layers) {
 
 bool SalinityEditors::Save(int layers) {
     InputData& d = x_.Data();
-    const StringGrid& grid = *x_.c.SaltGrid[LayerSlot(layers)];
+    const StringGrid& grid = *SaltGrid[static_cast<size_t>(LayerSlot(layers))];
     const std::vector<StepSeries*> columns = SalinityColumns(d, layers);
     const int32_t steps = d.NrTimeSteps;
     for (StepSeries* series : columns) series->resize(static_cast<size_t>(steps) + 1);
@@ -71,10 +97,10 @@ bool SalinityEditors::Save(int layers) {
     x_.ModeMessage("The salinity data were saved.", layers == 1
                                                         ? "The salinity data were saved. Continue with the Drainage data.."
                                                         : "The salinity data were saved. Continue with the Drainage data ..");
-    x_.workflow.AfterSave(SalinityPanels[LayerSlot(layers)]);
+    x_.workflow.AfterSave(SalinityPanelFor(layers));
     return true;
 }
 
-void SalinityEditors::SaltQuitButtonClick(int layers) { x_.workflow.AfterCancel(SalinityPanels[LayerSlot(layers)]); }
+void SalinityEditors::SaltQuitButtonClick(int layers) { x_.workflow.AfterCancel(SalinityPanelFor(layers)); }
 
 }  // namespace vantorel

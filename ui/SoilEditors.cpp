@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "ui/ControlFactory.h"
+#include "ui/SalinityEditors.h"
 
 namespace vantorel {
 
@@ -54,42 +55,53 @@ bool ReadSoilGrid(const StringGrid& grid, const std::vector<SoilRow>& rows,
 }  // namespace
 
 QGroupBox* SoilEditors::BuildPanel(int layers) {
-    InputControls& c = x_.c;
     const int slot = LayerSlot(layers);
-    static const char* const panel_names[] = {"Soil1Panel", "Soil2Panel", "Soil3Panel"};
+    static const PanelNames names[] = {{"Soil1Panel", "Soil1SaveButton", "Soil1QuitButton"},
+                                       {"Soil2Panel", "Soil2SaveButton", "Soil2QuitButton"},
+                                       {"Soil3Panel", "Soil3SaveButton", "Soil3QuitButton"}};
     static const char* const grid_names[] = {"Soil1Grid", "Soil2Grid", "Soil3Grid"};
-    static const char* const save_names[] = {"Soil1SaveButton", "Soil2SaveButton", "Soil3SaveButton"};
-    static const char* const quit_names[] = {"Soil1QuitButton", "Soil2QuitButton", "Soil3QuitButton"};
     static const QStringList row_captions[] = {
         {"Root zone", "Transition zone", "Aquifer"},
         {"1st layer", "2nd layer", "Transition zone", "Aquifer"},
         {"1st layer", "2nd layer", "3rd layer", "Transition zone", "Aquifer"},
     };
+    const std::function<void()> save_handlers[] = {[this] { Soil1SaveButtonClick(); }, [this] { Soil2SaveButtonClick(); },
+                                                   [this] { Soil3SaveButtonClick(); }};
 
-    QGroupBox* panel = MakePanel(panel_names[slot], "Soil properties");
-    auto* layout = new QVBoxLayout(panel);
+    const PanelFrame frame = MakePanelFrame(names[slot], "Soil properties", "Save", save_handlers[slot],
+                                            [this, layers] { SoilQuitButtonClick(layers); });
+    auto* layout = new QVBoxLayout(frame.panel);
     StringGrid* grid = MakeGrid(grid_names[slot],
                                 {SoilColumns, layers + 2, 0, 0, {84, 84, 84, 84, 84}, ColumnCaptions, row_captions[slot], 3},
                                 x_.services.clipboard);
     grid->setMaximumHeight(grid->horizontalHeader()->height() + (layers + 2) * grid->rowHeight(0) + 4);
-    QPushButton* save = MakeButton(save_names[slot], "Save");
-    QPushButton* quit = MakeButton(quit_names[slot], "Cancel");
-    quit->setEnabled(false);
     layout->addWidget(grid);
     layout->addStretch(1);
-    layout->addWidget(PanelButtons(save, quit));
+    layout->addWidget(PanelButtons(frame.save, frame.quit));
+    SoilGrid[static_cast<size_t>(slot)] = grid;
+    x_.workflow.Register(SoilPanelFor(layers), frame);
+    return frame.panel;
+}
 
-    c.SoilPanel[slot] = panel;
-    c.SoilGrid[slot] = grid;
-    c.SoilSaveButton[slot] = save;
-    c.SoilQuitButton[slot] = quit;
-    QObject::connect(save, &QPushButton::clicked, [this, layers] {
-        if (layers == 1) Soil1SaveButtonClick();
-        if (layers == 2) Soil2SaveButtonClick();
-        if (layers == 3) Soil3SaveButtonClick();
-    });
-    QObject::connect(quit, &QPushButton::clicked, [this, layers] { SoilQuitButtonClick(layers); });
-    return panel;
+void SoilEditors::Show(const InputData& d) {
+    struct Zone {
+        double thickness, total_porosity, effective_porosity, leaching_efficiency, initial_salinity;
+    };
+    std::vector<Zone> zones = {{d.D1, d.TP1, d.EffPor1, d.LE1, d.S1init}};
+    if (d.Is2Layer || d.Is3Layer) zones.push_back({d.D2, d.TP2, d.EffPor2, d.LE2, d.S2init});
+    if (d.Is3Layer) zones.push_back({d.D3, d.TP3, d.EffPor3, d.LE3, d.S3init});
+    zones.push_back({d.Dt, d.TPt, d.EffPort, d.LEt, d.STinit});
+    zones.push_back({d.Da, d.TPa, d.EffPora, d.LEa, d.SAinit});
+    StringGrid& grid = *SoilGrid[static_cast<size_t>(LayerSlot(d.NrLayers))];
+    for (size_t row = 0; row < zones.size(); ++row) {
+        const Zone& zone = zones[row];
+        const int r = static_cast<int>(row);
+        grid.SetCell(0, r, NumberText(zone.thickness));
+        grid.SetCell(1, r, NumberText(zone.total_porosity));
+        grid.SetCell(2, r, NumberText(zone.effective_porosity));
+        grid.SetCell(3, r, NumberText(zone.leaching_efficiency));
+        grid.SetCell(4, r, zone.initial_salinity == MissingSalinity ? QString() : NumberText(zone.initial_salinity));
+    }
 }
 
 void SoilEditors::Soil1SaveButtonClick() {
@@ -106,7 +118,7 @@ void SoilEditors::Soil3SaveButtonClick() {
 
 bool SoilEditors::Save1() {
     InputData& d = x_.Data();
-    const bool valid = ReadSoilGrid(*x_.c.SoilGrid[0], SoilFields(d, 1), [](size_t, int column) {
+    const bool valid = ReadSoilGrid(*SoilGrid[0], SoilFields(d, 1), [](size_t, int column) {
         return column == 4 ? WhenEmpty::MinusOne : WhenEmpty::Invalid;
     });
     if (!valid) {
@@ -116,14 +128,14 @@ bool SoilEditors::Save1() {
     x_.ModeMessage("The data on Soil properties were saved.", "The soil data were saved. Continue with the Salinity data ..");
     x_.state.Run.Dr = d.D1;
     x_.flags.SoilDataComplete = true;
-    x_.c.SaltGrid[0]->SetRowCount(d.NrTimeStepsSaved + 1);
+    salinity_.SaltGrid[0]->SetRowCount(d.NrTimeStepsSaved + 1);
     x_.workflow.AfterSave(GroupPanel::Soil1);
     return true;
 }
 
 bool SoilEditors::Save2() {
     InputData& d = x_.Data();
-    const bool valid = ReadSoilGrid(*x_.c.SoilGrid[1], SoilFields(d, 2), [](size_t row, int column) {
+    const bool valid = ReadSoilGrid(*SoilGrid[1], SoilFields(d, 2), [](size_t row, int column) {
         const bool second_layer_efficiency = row == 1 && column == 3;
         return column == 4 || second_layer_efficiency ? WhenEmpty::MinusOne : WhenEmpty::Invalid;
     });
@@ -135,7 +147,7 @@ bool SoilEditors::Save2() {
     if (x_.flags.AllGroupsChecked) x_.c.SaveAllButton->setEnabled(true);
     x_.state.Run.Dr = d.D1 + d.D2;
     x_.flags.SoilDataComplete = true;
-    x_.c.SaltGrid[1]->SetRowCount(d.NrTimeStepsSaved + 1);
+    salinity_.SaltGrid[1]->SetRowCount(d.NrTimeStepsSaved + 1);
     x_.workflow.AfterSave(GroupPanel::Soil2);
     return true;
 }
@@ -143,7 +155,7 @@ bool SoilEditors::Save2() {
 bool SoilEditors::Save3() {
     InputData& d = x_.Data();
     const std::vector<SoilRow> rows = SoilFields(d, 3);
-    ReadSoilGrid(*x_.c.SoilGrid[2], rows, [](size_t, int) { return WhenEmpty::MinusOne; });
+    ReadSoilGrid(*SoilGrid[2], rows, [](size_t, int) { return WhenEmpty::MinusOne; });
     static const char* const zone_names[] = {"1st layer", "2nd layer", "3rd layer", "transition zone", "aquifer"};
     for (size_t row = 0; row < rows.size(); ++row) {
         // Thickness, total porosity and effective porosity must be given; -1 is a missing value.
@@ -158,14 +170,11 @@ bool SoilEditors::Save3() {
     if (x_.flags.AllGroupsChecked) x_.c.SaveAllButton->setEnabled(true);
     x_.state.Run.Dr = d.D1 + d.D2 + d.D3;
     x_.flags.SoilDataComplete = true;
-    x_.c.SaltGrid[2]->SetRowCount(d.NrTimeStepsSaved + 1);
+    salinity_.SaltGrid[2]->SetRowCount(d.NrTimeStepsSaved + 1);
     x_.workflow.AfterSave(GroupPanel::Soil3);
     return true;
 }
 
-void SoilEditors::SoilQuitButtonClick(int layers) {
-    static const GroupPanel panels[] = {GroupPanel::Soil1, GroupPanel::Soil2, GroupPanel::Soil3};
-    x_.workflow.AfterCancel(panels[LayerSlot(layers)]);
-}
+void SoilEditors::SoilQuitButtonClick(int layers) { x_.workflow.AfterCancel(SoilPanelFor(layers)); }
 
 }  // namespace vantorel

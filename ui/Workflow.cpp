@@ -1,7 +1,6 @@
 #include "ui/Workflow.h"
 
 #include <stdexcept>
-#include <string>
 
 namespace vantorel {
 
@@ -17,7 +16,9 @@ enum class Opens { Nothing, Hydrology, WaterTable, Soil, Salinity, Drainage, Con
 struct WorkflowStep {
     GroupButtons buttons;
     Opens opens = Opens::Nothing;
-    std::vector<const char*> enable = {};
+    // The Cancel buttons of these panels and these group buttons are enabled.
+    std::vector<GroupPanel> enable_cancel = {};
+    std::vector<QPushButton* InputControls::*> enable_open = {};
     bool then_disable_save_all = false;
 };
 
@@ -30,69 +31,71 @@ struct Transitions {
 
 // Every Save and every Cancel first hides its own panel. Disable and Enable stand for
 // DisableGroupButtons and EnableGroupButtons (the eight group buttons and "Save all - Run"); then
-// the buttons named are enabled, the panel named is opened, and last, where marked, "Save all -
-// Run" is disabled again.
+// the Cancel buttons of the panels named and the group buttons named are enabled, the panel named
+// is opened, and last, where marked, "Save all - Run" is disabled again.
 using enum GroupButtons;
+using enum GroupPanel;
+using C = InputControls;
 const Transitions Table[] = {
-    {GroupPanel::General,
-     /* Save, sequence mode   */ {Disable, Opens::Hydrology, {"GenQuitButton", "HydrOpenButton"}},
-     /* Save, free mode       */ {Enable, Opens::Hydrology, {"GenQuitButton"}},
-     /* Cancel, sequence mode */ {Disable, Opens::Hydrology, {"GenOpenButton"}},
+    {General,
+     /* Save, sequence mode   */ {Disable, Opens::Hydrology, {General}, {&C::HydrOpenButton}},
+     /* Save, free mode       */ {Enable, Opens::Hydrology, {General}, {}},
+     /* Cancel, sequence mode */ {Disable, Opens::Hydrology, {}, {&C::GenOpenButton}},
      /* Cancel, free mode     */ {Enable}},
-    {GroupPanel::Hydrology,
-     /* Save, sequence mode   */ {Disable, Opens::WaterTable, {"HydrQuitButton", "DWTopenButton"}},
-     /* Save, free mode       */ {Enable, Opens::Nothing, {"HydrQuitButton"}},
-     /* Cancel, sequence mode */ {Disable, Opens::WaterTable, {"DWTopenButton"}},
+    {Hydrology,
+     /* Save, sequence mode   */ {Disable, Opens::WaterTable, {Hydrology}, {&C::DWTopenButton}},
+     /* Save, free mode       */ {Enable, Opens::Nothing, {Hydrology}, {}},
+     /* Cancel, sequence mode */ {Disable, Opens::WaterTable, {}, {&C::DWTopenButton}},
      /* Cancel, free mode     */ {Enable}},
-    {GroupPanel::WaterTable,
-     /* Save, sequence mode   */ {Disable, Opens::Soil, {"DWTquitButton", "SoilOpenButton"}},
-     /* Save, free mode       */ {Enable, Opens::Nothing, {"DWTquitButton"}},
-     /* Cancel, sequence mode */ {Disable, Opens::Soil, {"DWTopenButton"}},
+    {WaterTable,
+     /* Save, sequence mode   */ {Disable, Opens::Soil, {WaterTable}, {&C::SoilOpenButton}},
+     /* Save, free mode       */ {Enable, Opens::Nothing, {WaterTable}, {}},
+     /* Cancel, sequence mode */ {Disable, Opens::Soil, {}, {&C::DWTopenButton}},
      /* Cancel, free mode     */ {Enable}},
-    {GroupPanel::Soil1,
-     /* Save, sequence mode   */ {Disable, Opens::Salinity, {"Soil1QuitButton", "SaltOpenButton"}},
+    {Soil1,
+     /* Save, sequence mode   */ {Disable, Opens::Salinity, {Soil1}, {&C::SaltOpenButton}},
      /* Save, free mode       */ {Enable},
-     /* Cancel, sequence mode */ {Disable, Opens::Nothing, {"SoilOpenButton"}},
+     /* Cancel, sequence mode */ {Disable, Opens::Nothing, {}, {&C::SoilOpenButton}},
      /* Cancel, free mode     */ {Enable}},
-    {GroupPanel::Soil2,
+    {Soil2,
      /* Save, sequence mode   */ {Disable, Opens::Salinity},
      /* Save, free mode       */ {Enable},
-     /* Cancel, sequence mode */ {Disable, Opens::Nothing, {"SoilOpenButton"}},
+     /* Cancel, sequence mode */ {Disable, Opens::Nothing, {}, {&C::SoilOpenButton}},
      /* Cancel, free mode     */ {Enable}},
-    {GroupPanel::Soil3,
+    {Soil3,
      /* Save, sequence mode   */ {Disable, Opens::Salinity},
      /* Save, free mode       */ {Enable},
-     /* Cancel, sequence mode */ {Disable, Opens::Nothing, {"SoilOpenButton", "Salt3QuitButton", "Soil1QuitButton", "Soil2QuitButton"}},
-     /* Cancel, free mode     */ {Enable, Opens::Nothing, {"Salt3QuitButton", "Soil1QuitButton", "Soil2QuitButton"}}},
-    {GroupPanel::Salinity1,
-     /* Save, sequence mode   */ {Disable, Opens::Drainage, {"Salt1QuitButton", "DrainOpenButton"}},
+     /* Cancel, sequence mode */ {Disable, Opens::Nothing, {Salinity3, Soil1, Soil2}, {&C::SoilOpenButton}},
+     /* Cancel, free mode     */ {Enable, Opens::Nothing, {Salinity3, Soil1, Soil2}, {}}},
+    {Salinity1,
+     /* Save, sequence mode   */ {Disable, Opens::Drainage, {Salinity1}, {&C::DrainOpenButton}},
      /* Save, free mode       */ {Enable},
-     /* Cancel, sequence mode */ {Disable, Opens::Nothing, {"SaltOpenButton"}},
+     /* Cancel, sequence mode */ {Disable, Opens::Nothing, {}, {&C::SaltOpenButton}},
      /* Cancel, free mode     */ {Enable}},
-    {GroupPanel::Salinity2,
-     /* Save, sequence mode   */ {Disable, Opens::Drainage, {"Salt2QuitButton", "DrainOpenButton"}},
+    {Salinity2,
+     /* Save, sequence mode   */ {Disable, Opens::Drainage, {Salinity2}, {&C::DrainOpenButton}},
      /* Save, free mode       */ {Enable},
-     /* Cancel, sequence mode */ {Disable, Opens::Nothing, {"SaltOpenButton"}},
+     /* Cancel, sequence mode */ {Disable, Opens::Nothing, {}, {&C::SaltOpenButton}},
      /* Cancel, free mode     */ {Enable}},
-    {GroupPanel::Salinity3,
-     /* Save, sequence mode   */ {Disable, Opens::Drainage, {"Salt3QuitButton", "DrainOpenButton"}},
+    {Salinity3,
+     /* Save, sequence mode   */ {Disable, Opens::Drainage, {Salinity3}, {&C::DrainOpenButton}},
      /* Save, free mode       */ {Enable},
-     /* Cancel, sequence mode */ {Disable, Opens::Nothing, {"SaltOpenButton"}},
+     /* Cancel, sequence mode */ {Disable, Opens::Nothing, {}, {&C::SaltOpenButton}},
      /* Cancel, free mode     */ {Enable}},
-    {GroupPanel::Drainage,
-     /* Save, sequence mode   */ {Disable, Opens::Conditions, {"DrainQuitButton", "CondOpenButton"}},
-     /* Save, free mode       */ {Enable, Opens::Nothing, {"DrainQuitButton"}},
-     /* Cancel, sequence mode */ {Disable, Opens::Nothing, {"DrainOpenButton"}},
+    {Drainage,
+     /* Save, sequence mode   */ {Disable, Opens::Conditions, {Drainage}, {&C::CondOpenButton}},
+     /* Save, free mode       */ {Enable, Opens::Nothing, {Drainage}, {}},
+     /* Cancel, sequence mode */ {Disable, Opens::Nothing, {}, {&C::DrainOpenButton}},
      /* Cancel, free mode     */ {Enable}},
-    {GroupPanel::Conditions,
-     /* Save, sequence mode   */ {Disable, Opens::Rice, {"RiceOpenButton", "CondQuitButton"}},
-     /* Save, free mode       */ {Enable, Opens::Nothing, {"CondQuitButton"}},
-     /* Cancel, sequence mode */ {Enable, Opens::Nothing, {}, true},
+    {Conditions,
+     /* Save, sequence mode   */ {Disable, Opens::Rice, {Conditions}, {&C::RiceOpenButton}},
+     /* Save, free mode       */ {Enable, Opens::Nothing, {Conditions}, {}},
+     /* Cancel, sequence mode */ {Enable, Opens::Nothing, {}, {}, true},
      /* Cancel, free mode     */ {Enable}},
-    {GroupPanel::Rice,
-     /* Save, sequence mode   */ {Enable, Opens::Nothing, {"RiceQuitButton"}},
-     /* Save, free mode       */ {Enable, Opens::Nothing, {"RiceQuitButton"}},
-     /* Cancel, sequence mode */ {Enable, Opens::Nothing, {}, true},
+    {Rice,
+     /* Save, sequence mode   */ {Enable, Opens::Nothing, {Rice}, {}},
+     /* Save, free mode       */ {Enable, Opens::Nothing, {Rice}, {}},
+     /* Cancel, sequence mode */ {Enable, Opens::Nothing, {}, {}, true},
      /* Cancel, free mode     */ {Enable}},
 };
 
@@ -122,22 +125,18 @@ void Workflow::Apply(GroupPanel panel, const WorkflowStep& step) {
     } else {
         EnableGroupButtons();
     }
-    for (const char* name : step.enable) {
-        auto* button = c_.InpTab->findChild<QPushButton*>(name);
-        if (!button) throw std::logic_error(std::string("no button ") + name + " on the Input page");
-        button->setEnabled(true);
-    }
-    const int layers = LayerSlot(data_.NrLayers);
+    for (const GroupPanel cancel_of : step.enable_cancel) Frame(cancel_of).quit->setEnabled(true);
+    for (QPushButton* InputControls::*open : step.enable_open) (c_.*open)->setEnabled(true);
     QWidget* next = nullptr;
     switch (step.opens) {
         case Opens::Nothing: break;
-        case Opens::Hydrology: next = c_.HydrPanel; break;
-        case Opens::WaterTable: next = c_.DWTPanel; break;
-        case Opens::Soil: next = c_.SoilPanel[layers]; break;
-        case Opens::Salinity: next = c_.SaltPanel[layers]; break;
-        case Opens::Drainage: next = c_.DrainPanel; break;
-        case Opens::Conditions: next = c_.CondPanel; break;
-        case Opens::Rice: next = c_.RicePanel; break;
+        case Opens::Hydrology: next = Panel(GroupPanel::Hydrology); break;
+        case Opens::WaterTable: next = Panel(GroupPanel::WaterTable); break;
+        case Opens::Soil: next = Panel(SoilPanelFor(data_.NrLayers)); break;
+        case Opens::Salinity: next = Panel(SalinityPanelFor(data_.NrLayers)); break;
+        case Opens::Drainage: next = Panel(GroupPanel::Drainage); break;
+        case Opens::Conditions: next = Panel(GroupPanel::Conditions); break;
+        case Opens::Rice: next = Panel(GroupPanel::Rice); break;
     }
     if (next) {
         HideGroupPanels();
@@ -150,22 +149,19 @@ void Workflow::OpenGroup(QPushButton* open_button) {
     HideGroupPanels();
     const bool layer_flags[3] = {data_.Is1Layer, data_.Is2Layer, data_.Is3Layer};
     if (open_button == c_.SoilOpenButton || open_button == c_.SaltOpenButton) {
-        for (int slot = 0; slot < 3; ++slot) {
-            if (!layer_flags[slot]) continue;
-            (open_button == c_.SoilOpenButton ? c_.SoilPanel[slot] : c_.SaltPanel[slot])->show();
+        for (int layers = 1; layers <= 3; ++layers) {
+            if (!layer_flags[layers - 1]) continue;
+            Panel(open_button == c_.SoilOpenButton ? SoilPanelFor(layers) : SalinityPanelFor(layers))->show();
         }
-    } else if (open_button == c_.GenOpenButton) {
-        c_.GenPanel->show();
-    } else if (open_button == c_.HydrOpenButton) {
-        c_.HydrPanel->show();
-    } else if (open_button == c_.DWTopenButton) {
-        c_.DWTPanel->show();
-    } else if (open_button == c_.DrainOpenButton) {
-        c_.DrainPanel->show();
-    } else if (open_button == c_.CondOpenButton) {
-        c_.CondPanel->show();
-    } else if (open_button == c_.RiceOpenButton) {
-        c_.RicePanel->show();
+    } else {
+        const std::pair<QPushButton*, GroupPanel> single_panels[] = {
+            {c_.GenOpenButton, GroupPanel::General},     {c_.HydrOpenButton, GroupPanel::Hydrology},
+            {c_.DWTopenButton, GroupPanel::WaterTable},  {c_.DrainOpenButton, GroupPanel::Drainage},
+            {c_.CondOpenButton, GroupPanel::Conditions}, {c_.RiceOpenButton, GroupPanel::Rice},
+        };
+        for (const auto& [button, panel] : single_panels) {
+            if (open_button == button) Panel(panel)->show();
+        }
     }
     DisableGroupButtons();
 }
@@ -190,27 +186,24 @@ void Workflow::EnableGroupButtons() {
     }
 }
 
-QWidget* Workflow::Panel(GroupPanel panel) const {
-    switch (panel) {
-        case GroupPanel::General: return c_.GenPanel;
-        case GroupPanel::Hydrology: return c_.HydrPanel;
-        case GroupPanel::WaterTable: return c_.DWTPanel;
-        case GroupPanel::Soil1: return c_.SoilPanel[0];
-        case GroupPanel::Soil2: return c_.SoilPanel[1];
-        case GroupPanel::Soil3: return c_.SoilPanel[2];
-        case GroupPanel::Salinity1: return c_.SaltPanel[0];
-        case GroupPanel::Salinity2: return c_.SaltPanel[1];
-        case GroupPanel::Salinity3: return c_.SaltPanel[2];
-        case GroupPanel::Drainage: return c_.DrainPanel;
-        case GroupPanel::Conditions: return c_.CondPanel;
-        case GroupPanel::Rice: return c_.RicePanel;
-    }
-    return c_.GenPanel;
-}
+void Workflow::Register(GroupPanel panel, const PanelFrame& frame) { frames_[static_cast<size_t>(panel)] = frame; }
+
+const PanelFrame& Workflow::Frame(GroupPanel panel) const { return frames_[static_cast<size_t>(panel)]; }
 
 std::vector<QWidget*> Workflow::AllPanels() const {
-    return {c_.GenPanel,     c_.HydrPanel,    c_.DWTPanel,     c_.SaltPanel[0], c_.SaltPanel[1], c_.SaltPanel[2],
-            c_.SoilPanel[0], c_.SoilPanel[1], c_.SoilPanel[2], c_.DrainPanel,   c_.CondPanel,    c_.RicePanel};
+    std::vector<QWidget*> panels;
+    for (const PanelFrame& frame : frames_) panels.push_back(frame.panel);
+    return panels;
+}
+
+GroupPanel SoilPanelFor(int layers) {
+    static constexpr GroupPanel panels[] = {GroupPanel::Soil1, GroupPanel::Soil2, GroupPanel::Soil3};
+    return panels[LayerSlot(layers)];
+}
+
+GroupPanel SalinityPanelFor(int layers) {
+    static constexpr GroupPanel panels[] = {GroupPanel::Salinity1, GroupPanel::Salinity2, GroupPanel::Salinity3};
+    return panels[LayerSlot(layers)];
 }
 
 }  // namespace vantorel

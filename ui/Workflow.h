@@ -2,11 +2,14 @@
 // The order in which the input groups are visited. In sequence mode (not every group known to be
 // complete) each Save, and some Cancels, lead straight to the next group; in free mode every
 // group button is available whenever no panel is open. The transitions are a table in
-// Workflow.cpp, one row per group panel.
+// Workflow.cpp, one row per group panel, naming the panels and buttons it moves on to.
 
+#include <array>
+#include <iterator>
 #include <vector>
 
 #include "model/InputData.h"
+#include "ui/ControlFactory.h"
 #include "ui/InputControls.h"
 
 namespace vantorel {
@@ -26,6 +29,16 @@ enum class GroupPanel {
     Rice,
 };
 
+constexpr GroupPanel AllGroupPanels[] = {
+    GroupPanel::General,   GroupPanel::Hydrology, GroupPanel::WaterTable, GroupPanel::Soil1,
+    GroupPanel::Soil2,     GroupPanel::Soil3,     GroupPanel::Salinity1,  GroupPanel::Salinity2,
+    GroupPanel::Salinity3, GroupPanel::Drainage,  GroupPanel::Conditions, GroupPanel::Rice,
+};
+
+// The soil and salinity panels of a root zone of 1, 2 or 3 layers.
+GroupPanel SoilPanelFor(int layers);
+GroupPanel SalinityPanelFor(int layers);
+
 // One cell of the transition table.
 struct WorkflowStep;
 
@@ -33,6 +46,10 @@ class Workflow {
 public:
     Workflow(InputControls& controls, WindowFlags& flags, const InputData& data)
         : c_(controls), flags_(flags), data_(data) {}
+
+    // Each editor hands over its panel with Save and Cancel once built.
+    void Register(GroupPanel panel, const PanelFrame& frame);
+    const PanelFrame& Frame(GroupPanel panel) const;
 
     // The panel shown for a group button; the soil and salinity buttons show the panel of the
     // layer count.
@@ -45,7 +62,7 @@ public:
     void AfterSave(GroupPanel panel);
     void AfterCancel(GroupPanel panel);
 
-    QWidget* Panel(GroupPanel panel) const;
+    QWidget* Panel(GroupPanel panel) const { return Frame(panel).panel; }
     std::vector<QWidget*> AllPanels() const;
 
 private:
@@ -54,6 +71,7 @@ private:
     InputControls& c_;
     WindowFlags& flags_;
     const InputData& data_;
+    std::array<PanelFrame, std::size(AllGroupPanels)> frames_{};
 };
 
 }  // namespace vantorel

@@ -16,6 +16,7 @@
 #include "graphs/plots/ObjectiveMapPlot.h"
 #include "graphs/plots/PlotFiles.h"
 #include "model/TextFile.h"
+#include "ui/ControlFactory.h"
 
 namespace vantorel {
 
@@ -35,38 +36,28 @@ ObjectiveMapResult ComputeMap(const InputData& data) {
 
 DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
     : QDialog(parent), services_(services) {
-    setObjectName("DrainageMapWindow");
-    setWindowTitle("Drainage-factor map");
-    resize(900, 760);
-    objective_ = new QComboBox;
-    objective_->setObjectName("MapObjectiveCombo");
+    SetUpWindow(*this, "DrainageMapWindow", "Drainage-factor map", 900, 760);
+    objective_ = MakeNamed<QComboBox>("MapObjectiveCombo");
     for (const DrainageObjective objective : DrainageObjectives) {
         objective_->addItem(QString(ObjectiveLabel(objective)), static_cast<int>(objective));
     }
-    percent_ = new QDoubleSpinBox;
-    percent_->setObjectName("NearOptimalSpin");
+    percent_ = MakeNamed<QDoubleSpinBox>("NearOptimalSpin");
     percent_->setRange(0.1, 100);
     percent_->setDecimals(1);
     percent_->setValue(5);
     percent_->setSuffix(" %");
-    note_ = new QLabel;
-    note_->setObjectName("MapNoteLabel");
+    note_ = MakeNamed<QLabel>("MapNoteLabel");
     note_->setWordWrap(true);
-    busy_ = new QProgressBar;
-    busy_->setObjectName("MapBusyBar");
+    busy_ = MakeNamed<QProgressBar>("MapBusyBar");
     busy_->setRange(0, 0);
     busy_->setTextVisible(false);
     busy_->setMaximumWidth(160);
     busy_->hide();
-    plot_ = new QCustomPlot;
-    plot_->setObjectName("MapPlot");
+    plot_ = MakeNamed<QCustomPlot>("MapPlot");
     plot_->setMouseTracking(true);
-    point_ = new QLabel;
-    point_->setObjectName("MapPointLabel");
-    save_picture_ = new QPushButton("Save picture");
-    save_picture_->setObjectName("MapSavePictureButton");
-    save_table_ = new QPushButton("Save table");
-    save_table_->setObjectName("MapSaveTableButton");
+    point_ = MakeNamed<QLabel>("MapPointLabel");
+    save_picture_ = MakeButton("MapSavePictureButton", "Save picture");
+    save_table_ = MakeButton("MapSaveTableButton", "Save table");
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(new QLabel("Objective:"));

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "engine/CalibrationTables.h"
+#include "ui/ControlFactory.h"
 
 namespace vantorel {
 
@@ -35,21 +36,15 @@ QString Cell(const std::optional<double>& value) {
 
 FitStatisticsWindow::FitStatisticsWindow(QWidget* parent, WindowServices& services)
     : QDialog(parent), services_(services) {
-    setObjectName("FitStatisticsWindow");
-    setWindowTitle("Fit statistics");
-    resize(900, 420);
-    note_ = new QLabel;
-    note_->setObjectName("FitNoteLabel");
+    SetUpWindow(*this, "FitStatisticsWindow", "Fit statistics", 900, 420);
+    note_ = MakeNamed<QLabel>("FitNoteLabel");
     note_->setWordWrap(true);
-    table_ = new QTableWidget(0, static_cast<int>(Headings.size()));
-    table_->setObjectName("FitGrid");
+    table_ = MakeNamed<QTableWidget>("FitGrid", 0, static_cast<int>(Headings.size()));
     table_->setHorizontalHeaderLabels(Headings);
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    auto* explanation = new QLabel(Explanation);
-    explanation->setObjectName("FitExplanationLabel");
-    copy_ = new QPushButton("Copy to clipboard");
-    copy_->setObjectName("FitClipButton");
+    auto* explanation = MakeLabel("FitExplanationLabel", Explanation);
+    copy_ = MakeButton("FitClipButton", "Copy to clipboard");
     connect(copy_, &QPushButton::clicked, this, [this] {
         services_.clipboard.SetText(ClipboardText());
         services_.dialogs.ShowMessage("The data are on the clipboard to be pasted elsewhere.");

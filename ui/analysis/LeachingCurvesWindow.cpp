@@ -5,18 +5,15 @@
 #include <qcustomplot.h>
 
 #include "graphs/plots/LeachingCurvesPlot.h"
+#include "ui/ControlFactory.h"
 
 namespace vantorel {
 
 LeachingCurvesWindow::LeachingCurvesWindow(QWidget* parent) : QDialog(parent) {
-    setObjectName("LeachingCurvesWindow");
-    setWindowTitle("Leaching curves");
-    resize(860, 640);
-    note_ = new QLabel;
-    note_->setObjectName("CurvesNoteLabel");
+    SetUpWindow(*this, "LeachingCurvesWindow", "Leaching curves", 860, 640);
+    note_ = MakeNamed<QLabel>("CurvesNoteLabel");
     note_->setWordWrap(true);
-    plot_ = new QCustomPlot;
-    plot_->setObjectName("CurvesPlot");
+    plot_ = MakeNamed<QCustomPlot>("CurvesPlot");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(note_);
     layout->addWidget(plot_, 1);
