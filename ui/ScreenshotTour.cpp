@@ -158,9 +158,11 @@ int PhotographAnalysis(TMainForm& main, const QDir& folder, const std::string& i
 }
 
 // "Analysis" > "Scenario study..." on the input file of the last run, after a small study ran.
-bool PhotographScenarioStudy(TMainForm& main, const QDir& folder) {
+bool PhotographScenarioStudy(TMainForm& main, const QDir& folder, const QTemporaryDir& runs) {
     main.findChild<QAction*>("ScenarioStudyAction")->trigger();
     ScenarioStudyWindow* window = FindScenarioStudyWindow(main);
+    // The study's files go with the tour's other runs, never beside the input file given.
+    window->findChild<QLineEdit*>("FolderEdit")->setText(runs.filePath("study"));
     const char* const study =
         "name,Irrig,Si,Repeat\r\nbase,,,\r\nmore-irrigation,*1.2,,\r\nfresher-water,,*0.5,\r\n"
         "three-times,,,3\r\n";
@@ -229,7 +231,7 @@ int RunScreenshotTour(ProgramWindows& windows, const QString& folder_path, const
         failures += PhotographRun(main, *pages, folder, output_file);
     }
     if (!input_files.empty()) failures += PhotographAnalysis(main, folder, input_files.front(), runs);
-    if (!input_files.empty() && !PhotographScenarioStudy(main, folder)) ++failures;
+    if (!input_files.empty() && !PhotographScenarioStudy(main, folder, runs)) ++failures;
     return failures;
 }
 
