@@ -1,7 +1,7 @@
 #include "engine/CalibrationTables.h"
+#include "model/NumberText.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace vantorel {
 
@@ -21,7 +21,7 @@ const ObjectiveNames& Names(DrainageObjective objective) {
     return names[static_cast<int>(objective)];
 }
 
-std::string Optional(const std::optional<double>& value) { return value ? SignificantDigits(*value, 10) : ""; }
+std::string Optional(const std::optional<double>& value) { return value ? FormatSignificant(*value, 10) : ""; }
 
 }  // namespace
 
@@ -51,19 +51,11 @@ double ObjectiveDisplayValue(const DrainageTrialSums& sums, DrainageObjective ob
     return 0;
 }
 
-std::string SignificantDigits(double value, int digits) {
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
-    char text[40];
-    std::snprintf(text, sizeof text, "%.*g", digits, value);
-    return text;
-}
-
 std::vector<std::string> FitStatisticsCsvLines(const std::vector<FitStatistics>& rows) {
     std::vector<std::string> lines = {"series,n,observed_mean,simulated_mean,rmse,mae,pbias_percent,nse,kge,r_squared"};
     for (const FitStatistics& f : rows) {
-        lines.push_back(f.series + ',' + std::to_string(f.n) + ',' + SignificantDigits(f.observed_mean, 10) + ',' +
-                        SignificantDigits(f.simulated_mean, 10) + ',' + Optional(f.rmse) + ',' + Optional(f.mae) +
+        lines.push_back(f.series + ',' + std::to_string(f.n) + ',' + FormatSignificant(f.observed_mean, 10) + ',' +
+                        FormatSignificant(f.simulated_mean, 10) + ',' + Optional(f.rmse) + ',' + Optional(f.mae) +
                         ',' + Optional(f.pbias_percent) + ',' + Optional(f.nse) + ',' + Optional(f.kge) + ',' +
                         Optional(f.r_squared));
     }
@@ -74,10 +66,10 @@ std::vector<std::string> ObjectiveMapCsvLines(const ObjectiveMap& map) {
     std::vector<std::string> lines = {"qh1,qh2,balance,water_table,drain_discharge"};
     lines.reserve(DrainageTrials + 1);
     for (int index = 0; index < DrainageTrials; ++index) {
-        lines.push_back(SignificantDigits(TrialQH1(index), 17) + ',' + SignificantDigits(TrialQH2(index), 17) + ',' +
-                        SignificantDigits(map.sums.balance[index], 17) + ',' +
-                        SignificantDigits(map.sums.water_table[index], 17) + ',' +
-                        SignificantDigits(map.sums.discharge[index], 17));
+        lines.push_back(FormatSignificant(TrialQH1(index), 17) + ',' + FormatSignificant(TrialQH2(index), 17) + ',' +
+                        FormatSignificant(map.sums.balance[index], 17) + ',' +
+                        FormatSignificant(map.sums.water_table[index], 17) + ',' +
+                        FormatSignificant(map.sums.discharge[index], 17));
     }
     return lines;
 }
@@ -86,8 +78,8 @@ std::vector<std::string> LeachingCurvesCsvLines(const std::vector<LeachingCurve>
     std::vector<std::string> lines = {"zone,efficiency,sum_of_squares"};
     for (const LeachingCurve& curve : curves) {
         for (size_t k = 0; k < curve.efficiency.size(); ++k) {
-            lines.push_back(std::string(ZoneFileName(curve.zone)) + ',' + SignificantDigits(curve.efficiency[k], 10) +
-                            ',' + SignificantDigits(curve.sum_of_squares[k], 17));
+            lines.push_back(std::string(ZoneFileName(curve.zone)) + ',' + FormatSignificant(curve.efficiency[k], 10) +
+                            ',' + FormatSignificant(curve.sum_of_squares[k], 17));
         }
     }
     return lines;

@@ -26,9 +26,6 @@ std::string PairCount(int pairs);
 // water table (m) or the discharge (mm/day).
 double ObjectiveDisplayValue(const DrainageTrialSums& sums, DrainageObjective objective, int index);
 
-// A number with `digits` significant digits; "nan", "inf" or "-inf" where it is not finite.
-std::string SignificantDigits(double value, int digits);
-
 // Header "series,n,observed_mean,...", then one line per row; an undefined statistic is empty.
 std::vector<std::string> FitStatisticsCsvLines(const std::vector<FitStatistics>& rows);
 

@@ -1,7 +1,6 @@
 #include "engine/StudyRun.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <numeric>
 
@@ -10,6 +9,7 @@
 #include "model/OutputFileReader.h"
 #include "model/SilentDialogs.h"
 #include "model/TextFile.h"
+#include "model/NumberText.h"
 
 namespace vantorel {
 
@@ -47,12 +47,6 @@ bool ReadResults(ScenarioResult& result) {
     result.drain_discharge = StepSum(read.Series(DrainDischarge), n);
     result.surface_drainage = StepSum(read.Series(SurfaceDrainage), n);
     return true;
-}
-
-std::string Number(double value) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.10g", value);
-    return text;
 }
 
 }  // namespace
@@ -142,13 +136,13 @@ std::vector<std::string> StudySummaryRow(const ScenarioResult& r) {
     const double mean = std::accumulate(r.depth.begin(), r.depth.end(), 0.0) / static_cast<double>(r.depth.size());
     const double shallowest = *std::min_element(r.depth.begin(), r.depth.end());
     row.push_back(std::to_string(r.depth.size()));
-    row.push_back(r.drains ? Number(r.qh1) : "");
-    row.push_back(r.drains ? Number(r.qh2) : "");
+    row.push_back(r.drains ? FormatSignificant(r.qh1, 10) : "");
+    row.push_back(r.drains ? FormatSignificant(r.qh2, 10) : "");
     for (const double value : {mean, shallowest, r.percolation, r.capillary_rise, r.evapotranspiration,
                                r.drain_discharge, r.surface_drainage}) {
-        row.push_back(Number(value));
+        row.push_back(FormatSignificant(value, 10));
     }
-    for (const std::vector<double>& zone : r.salinity) row.push_back(zone.empty() ? "" : Number(zone.back()));
+    for (const std::vector<double>& zone : r.salinity) row.push_back(zone.empty() ? "" : FormatSignificant(zone.back(), 10));
     return row;
 }
 

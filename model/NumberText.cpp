@@ -114,6 +114,12 @@ std::string FormatGeneral(double value) {
     return std::string(buffer, result.ptr);
 }
 
+std::string FormatSignificant(double value, int digits) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+    return std::string(buffer, result.ptr);
+}
+
 std::string_view TrimBlanks(std::string_view text) {
     const auto is_blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);

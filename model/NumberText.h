@@ -37,6 +37,10 @@ std::string FormatInt(int64_t value, int width = 0);
 // The shortest general form with up to 15 significant digits.
 std::string FormatGeneral(double value);
 
+// A number with the given significant digits, as printf's %.*g would write it in the C locale (the
+// window's toolkit sets the process locale, which would otherwise decide the decimal separator).
+std::string FormatSignificant(double value, int digits);
+
 // Removes blanks and tabs at both ends.
 std::string_view TrimBlanks(std::string_view text);
 

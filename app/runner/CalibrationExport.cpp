@@ -70,9 +70,9 @@ void PrintRegion(const ObjectiveMap& map, DrainageObjective objective, double pe
         out << "no pair the search may pick has a finite value\n";
         return;
     }
-    out << "best " << SignificantDigits(ObjectiveDisplayValue(map.sums, objective, region.best.index), 6) << ' '
+    out << "best " << FormatSignificant(ObjectiveDisplayValue(map.sums, objective, region.best.index), 6) << ' '
         << ObjectiveUnit(objective) << " at QH1 " << Factor(region.best.qh1) << ", QH2 " << Factor(region.best.qh2)
-        << "; within " << SignificantDigits(percent, 6) << " %: QH1 " << Factor(region.qh1_min) << "-"
+        << "; within " << FormatSignificant(percent, 6) << " %: QH1 " << Factor(region.qh1_min) << "-"
         << Factor(region.qh1_max) << ", QH2 " << Factor(region.qh2_min) << "-" << Factor(region.qh2_max) << " ("
         << PairCount(region.trials) << ")\n";
     if (region.best_on_edge) {

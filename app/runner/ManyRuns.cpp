@@ -1,7 +1,6 @@
 #include "app/runner/ManyRuns.h"
 
 #include <charconv>
-#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -18,6 +17,7 @@
 #include "model/ProgramVersion.h"
 #include "model/Sha256.h"
 #include "model/TextFile.h"
+#include "model/NumberText.h"
 
 namespace vantorel {
 
@@ -73,12 +73,6 @@ bool OutputUpToDate(const std::string& input, const std::string& output) {
     return !error_in && !error_out && output_time >= input_time;
 }
 
-std::string Seconds(double seconds) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f", seconds);
-    return text;
-}
-
 std::string Digest(const std::string& path) {
     try {
         return Sha256Hex(ReadFileBytes(path));
@@ -110,7 +104,7 @@ const char* const ManifestHeading = "input,output,status,exit_code,seconds,messa
 
 std::string ManifestLine(const FileOutcome& o) {
     return CsvLine({o.run.input, o.run.output, RunStatusName(o.run.status), std::to_string(o.run.exit_code),
-                    Seconds(o.run.seconds), o.run.message, o.digest, ProgramVersion});
+                    FormatFixed(o.run.seconds, 0, 3), o.run.message, o.digest, ProgramVersion});
 }
 
 FileOutcome RunOneOfMany(const std::string& input, const FileRunOptions& options, bool skip_done) {

@@ -8,7 +8,7 @@ namespace vantorel {
 
 namespace {
 
-std::string Statistic(const std::optional<double>& value) { return value ? SignificantDigits(*value, 4) : "n.a."; }
+std::string Statistic(const std::optional<double>& value) { return value ? FormatSignificant(*value, 4) : "n.a."; }
 
 // One line per observed series of the run. It lives here rather than with the other calibration
 // results, whose pictures need Qt: the Python module runs files through the summary without Qt.

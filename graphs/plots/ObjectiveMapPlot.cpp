@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "engine/CalibrationTables.h"
+#include "model/NumberText.h"
 
 namespace vantorel {
 
@@ -56,7 +57,7 @@ void AddRegionOutline(QCustomPlot& plot, const NearOptimalRegion& region, const 
     outline->setData(t, x, y);
 }
 
-QString Number(double value) { return QString::fromStdString(SignificantDigits(value, 4)); }
+QString Number(double value) { return QString::fromStdString(FormatSignificant(value, 4)); }
 
 QString Pair(double qh1, double qh2) { return QString("QH1 %1, QH2 %2").arg(qh1, 0, 'f', 3).arg(qh2, 0, 'f', 3); }
 

@@ -100,6 +100,8 @@ TEST_F(NumberTextTest, CommaLocaleChangesNothing) {
 
     EXPECT_EQ(FormatFixed(1.5, 5, 2), " 1.50");
     EXPECT_EQ(FormatGeneral(2.25), "2.25");
+    EXPECT_EQ(FormatSignificant(1234.5678, 6), "1234.57");
+    EXPECT_EQ(FormatSignificant(1234567.0, 3), "1.23e+06");
     EXPECT_EQ(StringToFloat("3.75"), 3.75);
     EXPECT_THROW(StringToFloat("3,75"), ConversionError);
 

@@ -17,6 +17,7 @@
 #include "graphs/plots/PlotFiles.h"
 #include "model/TextFile.h"
 #include "ui/ControlFactory.h"
+#include "model/NumberText.h"
 
 namespace vantorel {
 
@@ -147,7 +148,7 @@ void DrainageMapWindow::Draw() {
     }
     const NearOptimalRegion region = FindNearOptimalRegion(*map_, objective, percent_->value());
     note_->setText(QString("Best %1 %2 at QH1 %3, QH2 %4; within %5 % of it: QH1 %6 to %7, QH2 %8 to %9 (%10).%11")
-                       .arg(QString::fromStdString(SignificantDigits(
+                       .arg(QString::fromStdString(FormatSignificant(
                                 ObjectiveDisplayValue(map_->sums, objective, region.best.index), 6)))
                        .arg(ObjectiveUnit(objective))
                        .arg(region.best.qh1, 0, 'f', 3)

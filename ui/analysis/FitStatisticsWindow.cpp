@@ -8,6 +8,7 @@
 
 #include "engine/CalibrationTables.h"
 #include "ui/ControlFactory.h"
+#include "model/NumberText.h"
 
 namespace vantorel {
 
@@ -29,7 +30,7 @@ constexpr const char* Explanation =
     "R\u00b2 = r\u00b2, the square of the Pearson correlation of S and O.";
 
 QString Cell(const std::optional<double>& value) {
-    return value ? QString::fromStdString(SignificantDigits(*value, 6)) : QString();
+    return value ? QString::fromStdString(FormatSignificant(*value, 6)) : QString();
 }
 
 }  // namespace
