@@ -64,15 +64,6 @@ TEST_F(GridPasteWindowTest, WithoutTheLastLineBreakTheLastRowIsKeptButNotCounted
     EXPECT_EQ(grid->Cell(2, 24), "240");
 }
 
-TEST_F(GridPasteWindowTest, CarriageReturnsAloneLoseTheFirstCharacterOfEachFollowingRow) {
-    Type("HydrGrid", 1, 1, Block(3, "\r"));
-    EXPECT_EQ(Data().NrTimeSteps, 3);
-    StringGrid* grid = Grid("HydrGrid");
-    EXPECT_EQ(grid->Cell(1, 1), "1");
-    EXPECT_EQ(grid->Cell(1, 2), "");  // "2" was taken for the line feed
-    EXPECT_EQ(grid->Cell(2, 2), "20");
-}
-
 TEST_F(GridPasteWindowTest, ABlockStartingBelowTheFirstRowCountsUpToItsLastRow) {
     Type("HydrGrid", 2, 5, Block(10));
     EXPECT_EQ(Data().NrTimeSteps, 14);
