@@ -69,26 +69,6 @@ TEST(GraphDrawingTest, TextUsesTheMetricCompatibleFontAtScreenSizes) {
     EXPECT_EQ(FromFileText("Zw\xe9vegem").toStdString(), "Zw\xc3\xa9vegem");  // titles are Latin-1
 }
 
-TEST(GraphDrawingTest, FrameAndAxesOfEveryGraph) {
-    ModelState state = test::MakeLoadedRun({3, Steps, 30, true, false, 9});
-    for (const GraphType type : AllGraphTypes) {
-        SCOPED_TRACE(GraphCaption(type));
-        const QImage picture = Draw(state, type);
-        // Background, the plot area up to but not including (605, 420), the axes and their end ticks.
-        const struct {
-            int x, y;
-            QRgb colour;
-        } expected[] = {
-            {0, 0, colours::Silver},     {610, 440, colours::Silver},  {605, 200, colours::Silver},
-            {20, 420, colours::Silver},  {604, 419, colours::DarkBlue}, {20, 19, colours::DarkBlue},
-            {70, 50, colours::White},    {70, 349, colours::White},    {66, 50, colours::White},
-            {570, 354, colours::White},  {571, 350, colours::DarkBlue}, {569, 352, colours::DarkBlue},
-        };
-        for (const auto& e : expected) EXPECT_EQ(Pixel(picture, e.x, e.y), e.colour) << e.x << "," << e.y;
-        EXPECT_GT(InkIn(picture, QRect(516, 375, 50, 12), colours::White), 10);  // "Time step"
-    }
-}
-
 TEST(GraphDrawingTest, HydrologySeriesAreStaircasesThatStopBeforeTheLastStep) {
     ModelState state = FlatRun();
     for (int t = 7; t <= Steps; ++t) state.Run.Perc[t] = 10;

@@ -240,19 +240,10 @@ TEST(GraphScalingTest, NothingToDrawIsReportedNotDivided) {
     }
 }
 
-TEST(GraphChoiceTest, EachGraphSetsItsSelection) {
+TEST(GraphChoiceTest, WaterTableModeAndTheGraphsEachLayerCountOffers) {
     ModelState state;
     SetLayerCount(state.Input, 2);
     GraphState graph;
-    graph.Selection.HideLayer1 = true;  // left from an earlier graph
-    const GraphSelection& s = graph.Selection;
-    ApplyGraphChoice(state, graph, GraphType::SalinityAllLayers);
-    EXPECT_TRUE(s.AllLayers && s.HideBelowRootZone && !s.AllZones && !s.HideLayer1);
-    ApplyGraphChoice(state, graph, GraphType::SubsurfaceHydrology);
-    EXPECT_TRUE(s.SubsurfaceOnly && s.HideSurface && !s.HideSubsurface && s.AllZones);
-    ApplyGraphChoice(state, graph, GraphType::SalinityLayer2);
-    EXPECT_TRUE(s.HideLayer1 && !s.HideLayer2 && s.HideLayer3 && s.HideBelowRootZone && !s.AllZones);
-
     state.Input.NrMeasDrain = 5;  // discharges measured: depths, as after an optimization
     state.Input.NrMeasDwt = 3;
     ApplyGraphChoice(state, graph, GraphType::WaterTable);

@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QFocusEvent>
-#include <QLabel>
 
 #include "model/NumberText.h"
 #include "tests/support/RoundField.h"
@@ -58,34 +57,6 @@ protected:
         TakeMessages();
     }
 };
-
-TEST_F(CalculatorWindowTest, FieldsAndTheirLabels) {
-    const std::pair<const char*, const char*> labels[] = {
-        {"Edit1", "Hydraulic conductivity above drain level (Ka in m/day)"},
-        {"Edit2", "Hydraulic conductivity below drain level (Kb in m/day)"},
-        {"Edit9", "Depth of drains below soils surface (Dd in m)"},
-        {"Edit3", "Depth of soil layer below drain level (D = D1-Dd in m)"},
-        {"Edit4", "Wet perimeter of drain or ditch (U in m)"},
-        {"Edit5", "Drainable (effective) porosity of top soil (P in %)"},
-        {"Edit6", "Drain spacing (L in m)"},
-    };
-    for (const auto& [edit, label] : labels) {
-        auto* caption = Calculator().findChild<QLabel*>(QString(edit) + "Label");
-        ASSERT_NE(caption, nullptr) << edit;
-        EXPECT_EQ(caption->text(), label);
-    }
-    QStringList texts;
-    for (const char* name : {"Label8", "Label9", "EquationLabel", "NoteLabel"}) {
-        texts << Calculator().findChild<QLabel*>(name)->text();
-    }
-    EXPECT_EQ(texts, (QStringList{"QH1 =", "QH2  =", "Drainage equation: Q = QH1*(Dd-Dw) + QH2*(Dd-Dw)^2",
-                                  "Use the Calculate button to find the values of QH1 and QH2 from above data"}));
-    EXPECT_EQ(Calculator().findChild<QPushButton*>("Button1")->text(), "Calculate");
-    EXPECT_TRUE(Field("Edit7")->isReadOnly());
-    EXPECT_TRUE(Field("Edit8")->isReadOnly());
-    const DrainGeometry& stored = Calculator().Stored();
-    EXPECT_EQ(stored.Ka + stored.Kb + stored.D + stored.U + stored.P + stored.L + Calculator().StoredDd(), 0);
-}
 
 // Expected values computed independently with the calculator's constants.
 TEST_F(CalculatorWindowTest, FactorsReachTheDrainageEditorAndItsSave) {

@@ -38,12 +38,7 @@ TEST_F(GridPasteWindowTest, TwentyFourRowsFromASpreadsheetSetTheNumberOfTimeStep
     EXPECT_EQ(Data().NrTimeSteps, 24);
     EXPECT_EQ(Data().NrTimeStepsSaved, 24);
     EXPECT_EQ(Edit("NrTstEdit")->text(), "24");
-    StringGrid* grid = Grid("HydrGrid");
-    EXPECT_EQ(grid->RowCount(), 25);
-    EXPECT_EQ(grid->ColCount(), 5);
-    EXPECT_EQ(grid->Cell(1, 1), "1");
-    EXPECT_EQ(grid->Cell(3, 24), "24.5");
-    EXPECT_EQ(grid->Cell(4, 24), "0");
+    EXPECT_EQ(Grid("HydrGrid")->RowCount(), 25);
     for (const char* name : {"HydrGrid", "DWTGrid", "DischGrid"}) EXPECT_EQ(Grid(name)->Cell(0, 24), "24") << name;
     Click("HydrSaveButton");
     EXPECT_EQ(Data().Irrig[24], 240);
@@ -62,15 +57,6 @@ TEST_F(GridPasteWindowTest, WithoutTheLastLineBreakTheLastRowIsKeptButNotCounted
     Click("GenSaveButton");
     EXPECT_EQ(grid->RowCount(), 25);
     EXPECT_EQ(grid->Cell(2, 24), "240");
-}
-
-TEST_F(GridPasteWindowTest, CarriageReturnsAloneLoseTheFirstCharacterOfEachFollowingRow) {
-    Type("HydrGrid", 1, 1, Block(3, "\r"));
-    EXPECT_EQ(Data().NrTimeSteps, 3);
-    StringGrid* grid = Grid("HydrGrid");
-    EXPECT_EQ(grid->Cell(1, 1), "1");
-    EXPECT_EQ(grid->Cell(1, 2), "");  // "2" was taken for the line feed
-    EXPECT_EQ(grid->Cell(2, 2), "20");
 }
 
 TEST_F(GridPasteWindowTest, ABlockStartingBelowTheFirstRowCountsUpToItsLastRow) {
@@ -136,10 +122,8 @@ TEST_F(GridPasteWindowTest, TheDischargeGridStoresMissingValuesAtOnce) {
     EXPECT_EQ(Edit("NrTstEdit")->text(), "11");
 }
 
-TEST_F(GridPasteWindowTest, LettersAreDroppedAndADecimalCommaFailsTheSave) {
+TEST_F(GridPasteWindowTest, APastedDecimalCommaFailsTheSave) {
     Type("HydrGrid", 1, 1, "1,5\t2 mm\t3e+1\t4\r\n");
-    EXPECT_EQ(Grid("HydrGrid")->Cell(2, 1), "2");
-    EXPECT_EQ(Grid("HydrGrid")->Cell(3, 1), "31");
     Click("HydrSaveButton");
     EXPECT_EQ(TakeErrors(), Names{"'1,5' is not a valid floating point value"});
     // A single value is an ordinary cell edit.

@@ -38,7 +38,6 @@ TEST_P(OpenInputTest, ShowsTheFileInEveryEditor) {
     EXPECT_EQ(Combo("LayersCombo")->currentIndex(), d.NrLayers - 1);
 
     StringGrid* hydrology = Grid("HydrGrid");
-    EXPECT_EQ(hydrology->Cell(0, 0), "Time step");
     EXPECT_EQ(hydrology->RowCount(), n + 1);
     for (const char* name : {"DWTGrid", "DischGrid", "SaltGrid1", "SaltGrid2", "SaltGrid3"}) {
         EXPECT_EQ(Grid(name)->RowCount(), n + 1) << name;
@@ -55,7 +54,6 @@ TEST_P(OpenInputTest, ShowsTheFileInEveryEditor) {
     const std::string layers = std::to_string(d.NrLayers);
     StringGrid* salinity = Grid(("SaltGrid" + layers).c_str());
     for (const char* name : {"SaltGrid1", "SaltGrid2", "SaltGrid3"}) {
-        EXPECT_EQ(Grid(name)->Cell(0, 0), "Time step");
         EXPECT_EQ(Grid(name)->Cell(0, n), QString::number(n));
     }
     for (int i = 1; i <= n; ++i) {
@@ -86,14 +84,9 @@ TEST_P(OpenInputTest, ShowsTheFileInEveryEditor) {
         EXPECT_EQ(Edit("FractionEdit")->text(), Number(d.RiceTransp));
     }
 
-    // Free mode: everything may be visited, every panel may be left, General data is open.
+    // Free mode: everything may be visited, General data is open.
     EXPECT_TRUE(Flags().AllGroupsChecked);
     EXPECT_EQ(EnabledGroupButtons().size(), 9u);
-    for (const char* cancel : {"GenQuitButton", "HydrQuitButton", "DWTquitButton", "Salt1QuitButton", "Salt2QuitButton",
-                               "Salt3QuitButton", "Soil1QuitButton", "Soil2QuitButton", "Soil3QuitButton",
-                               "DrainQuitButton", "CondQuitButton", "RiceQuitButton"}) {
-        EXPECT_TRUE(Button(cancel)->isEnabled()) << cancel;
-    }
     EXPECT_EQ(OpenPanel(), "GenPanel");
     EXPECT_TRUE(Control("FileLabel")->isVisible());
     EXPECT_EQ(Window().findChild<QLabel*>("NameLabel")->text().toStdString(), ExamplePath(GetParam()));

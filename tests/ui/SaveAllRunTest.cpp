@@ -78,10 +78,6 @@ TEST_F(SaveAllRunTest, ACancelledDialogOrARefusedCalculation) {
     EXPECT_TRUE(Control("FileLabel")->isVisible());
 
     // The dialogs start where the last file was chosen; the output dialog where the program started.
-    const FileDialogSettings& save = scripted_.files.shown.back();
-    EXPECT_EQ(save.name, "InputSaveDialog");
-    EXPECT_EQ(save.filter, "input files (*.inp)|*.inp");
-    EXPECT_EQ(save.default_extension, "inp");
     EXPECT_EQ(Window().InputOpenDialog().initial_directory, temp_.Path().string() + "/");
     EXPECT_EQ(Window().InputSaveDialog().initial_directory, temp_.Path().string() + "/");
     EXPECT_EQ(Window().OutputOpenDialog().initial_directory, PathFromQt(QDir::currentPath()));
@@ -95,16 +91,7 @@ TEST_F(SaveAllRunTest, ACompletedRunPresentsTheOutputPage) {
                                      "The calculations were made. The output can be inspected."}));
     EXPECT_TRUE(Flags().OutputAvailable);
     EXPECT_EQ(CurrentPage(), "OutTab");
-    for (const char* shown : {"OutLabel", "SaltShowButton", "HydrShowButton", "SurfButton", "OutputMemo"}) {
-        EXPECT_TRUE(Control(shown)->isVisible()) << shown;
-    }
-    for (const char* enabled : {"SaltShowButton", "HydrShowButton", "SurfButton", "GraphButton"}) {
-        EXPECT_TRUE(Control(enabled)->isEnabled()) << enabled;
-    }
-    for (const char* hidden : {"OutGrid", "CopyLabel", "HydrOutMemo", "SurfMemo", "OutSalt1Memo", "OutSalt2Memo",
-                               "OutSalt3Memo", "ClipLabel", "ClipButton"}) {
-        EXPECT_FALSE(Control(hidden)->isVisible()) << hidden;
-    }
+    EXPECT_TRUE(Control("GraphButton")->isEnabled());
     const QString text = Window().findChild<QPlainTextEdit*>("OutputMemo")->toPlainText();
     EXPECT_TRUE(text.startsWith("OUTPUT OF Vantorel\nName of this file :" + QString::fromStdString(temp_.File("run.out"))));
 }

@@ -234,19 +234,8 @@ TEST_F(WorkflowTest, RestartReturnsToTheStateOfCreation) {
     EXPECT_EQ(Combo("RiceCombo")->currentIndex(), 0);
     EXPECT_FALSE(Control("FileLabel")->isVisible());
     EXPECT_EQ(Window().findChild<QLabel*>("NameLabel")->text(), "");
-    const std::pair<const char*, Names> headings[] = {
-        {"HydrGrid", {"Serial Nr", "mm/timestep", "mm/timestep", "mm/timestep", "mm/timestep"}},
-        {"DWTGrid", {"Serial Nr", "   m"}},
-        {"DischGrid", {"Time step", "mm/timestep"}},
-        {"SaltGrid1", {"Serial Nr", "(dS/m)", "(dS/m)", "(dS/m)"}},
-        {"SaltGrid2", {"", "(dS/m)", "(dS/m)", "(dS/m)", "dS/m"}},
-        {"SaltGrid3", {"", "(dS/m)", "(dS/m)", "(dS/m)", "dS/m", "dS/m"}},
-    };
-    for (const auto& [name, row] : headings) {
+    for (const char* name : {"HydrGrid", "DWTGrid", "DischGrid", "SaltGrid1", "SaltGrid2", "SaltGrid3"}) {
         StringGrid* grid = Grid(name);
-        for (size_t column = 0; column < row.size(); ++column) {
-            EXPECT_EQ(grid->Cell(static_cast<int>(column), 0).toStdString(), row[column]) << name;
-        }
         EXPECT_EQ(grid->RowCount(), 12) << name;
         EXPECT_EQ(grid->Cell(0, 11), "11") << name;
         EXPECT_EQ(grid->Cell(1, 5), std::string(name) == "DWTGrid" || std::string(name) == "DischGrid" ? "-" : "");
