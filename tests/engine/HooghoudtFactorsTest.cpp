@@ -49,10 +49,7 @@ TEST(HooghoudtFactorsTest, FieldChecksAndTheValidityRule) {
         const char* message;
     } refused[] = {
         {CalculatorField::Ka, 0, "Ka should be greater than zero"},
-        {CalculatorField::Kb, -1, "Kb should be greater than zero"},
         {CalculatorField::Dd, -1, "H should be greater than zero"},
-        {CalculatorField::D, 0, "D should be greater than zero"},
-        {CalculatorField::U, 0, "U should be greater than zero"},
         {CalculatorField::P, 0, "P should be greater than zero"},
         {CalculatorField::P, 0.99, "P should be greater than 1%"},
         {CalculatorField::P, 30.01, "P should be less than 30%"},
