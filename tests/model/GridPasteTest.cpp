@@ -63,12 +63,6 @@ TEST(GridPasteTest, SpreadsheetBlockFillsOneRowPerLine) {
     EXPECT_EQ(table.at({1, 25}), "old");
 }
 
-TEST(GridPasteTest, BlockWithoutTheLastLineBreakCountsOneLineLess) {
-    const SpreadPaste paste = SpreadPastedText(1, 1, SpreadsheetBlock(24, false));
-    EXPECT_EQ(paste.lines, 23);
-    EXPECT_EQ(Apply({}, paste).at({4, 24}), "244.5");
-}
-
 TEST(GridPasteTest, CarriageReturnAloneLosesTheFirstCharacterOfTheNextRow) {
     const SpreadPaste paste = SpreadPastedText(2, 3, "12\t34\r56\t78\r90\t11\r");
     EXPECT_EQ(paste.lines, 3);

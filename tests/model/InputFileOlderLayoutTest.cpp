@@ -97,20 +97,6 @@ TEST_F(InputFileOlderLayoutTest, LayerFlagsFollowTheInitialDataAndTheIndexTheGen
     EXPECT_EQ(loaded.LayerIndex, 2);
 }
 
-TEST_F(InputFileOlderLayoutTest, UnusualStepLengthAndLfLineEndsAreAccepted) {
-    std::vector<std::string> lines = CurrentLines({3, 4, 30, true, true, 15});
-    lines[test::FindLine(lines, " Step length")] = " Step length (days)       : 10";
-    std::string text;
-    for (const std::string& line : lines) text += line + "\n";
-    test::WriteFile(dir_.File("unix.inp"), text);
-    InputData loaded;
-    loaded.FileName = dir_.File("unix.inp");
-    LoadInputFile(loaded, dialogs_);
-    EXPECT_EQ(loaded.Ts, 10);
-    EXPECT_EQ(loaded.SAmeas, original_.SAmeas);
-    EXPECT_EQ(loaded.InfCap, original_.InfCap);
-}
-
 TEST_F(InputFileOlderLayoutTest, SalinityTextsAreTheCleanedFields) {
     std::vector<std::string> lines = CurrentLines({2, 2, 30, false, false, 16});
     const size_t last = lines.size() - 1;
