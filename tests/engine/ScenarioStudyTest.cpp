@@ -154,8 +154,6 @@ TEST(ScenarioStudyTest, RefusesWhatTheEditorsOrTheRunRefuseWithoutClamping) {
     EXPECT_EQ(refusal("QH1,QH2", "0,0"),
               "Scenario x, QH1 = 0: The drainage recation factors QH1 and QH2 need to be given a value.");
     EXPECT_EQ(refusal("D1", "0"), "Scenario x: The thickness of the root zone must be greater than 0. Please adjust data.");
-    EXPECT_EQ(refusal("EffPort", "*0"),
-              "Scenario x: The effective porosity of the transition zone must be greater than 0. Please adjust data.");
     EXPECT_EQ(refusal("D3", "0.3"), "Scenario x: D3 is changed, but the root zone has only 1 layer");
     EXPECT_EQ(refusal("TP2", "40", 2), "");
     EXPECT_EQ(refusal("InfCap", "5"), "Scenario x: InfCap is changed, but no rice is grown (RicePresent no)");
