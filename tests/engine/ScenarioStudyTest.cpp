@@ -45,7 +45,6 @@ TEST(ScenarioStudyTest, CellsSetMultiplyAddOrKeep) {
     }
     EXPECT_TRUE(ParseStudyCell("yes", *FindStudyField("DrainPresent")));
     EXPECT_FALSE(ParseStudyCell("Yes", *FindStudyField("DrainPresent")));
-    EXPECT_FALSE(ParseStudyCell("1", *FindStudyField("RicePresent")));
     EXPECT_TRUE(ParseStudyCell("3", *FindStudyField("Repeat")));
     for (const char* bad : {"0", "1.5", "-1", "*2", "99999999999999999999"}) {
         EXPECT_FALSE(ParseStudyCell(bad, *FindStudyField("Repeat"))) << bad;

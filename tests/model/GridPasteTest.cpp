@@ -76,14 +76,6 @@ TEST(GridPasteTest, CarriageReturnAloneLosesTheFirstCharacterOfTheNextRow) {
     EXPECT_FALSE(table.count({2, 6}));
 }
 
-TEST(GridPasteTest, OnlyTheCharactersOfANumberAreKept) {
-    const Table table = Apply({}, SpreadPastedText(1, 1, " 1.5e+3\tabc\t-2,5 mm\n7"));
-    EXPECT_EQ(table.at({1, 1}), "1.53");
-    EXPECT_EQ(table.at({2, 1}), "");
-    // A line feed without a carriage return is no line break.
-    EXPECT_EQ(table.at({3, 1}), "-2,57");
-}
-
 TEST(GridPasteTest, TrailingSeparatorsEmptyOnlyCellsThatSomethingFollows) {
     const Table before = {{{1, 1}, "a"}, {{2, 1}, "b"}, {{3, 1}, "c"}, {{1, 2}, "d"}};
     // A TAB as the last character does not empty the cell it moves to.

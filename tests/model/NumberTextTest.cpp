@@ -47,14 +47,6 @@ TEST_F(NumberTextTest, CommaSeparatorSwitchesToThePointForGoodOnTheFirstFailure)
     EXPECT_EQ(DecimalSeparator(), '.');
 }
 
-TEST_F(NumberTextTest, StringToIntTakesWholeNumbersOnly) {
-    EXPECT_EQ(StringToInt(" 42 "), 42);
-    EXPECT_EQ(StringToInt("-7"), -7);
-    EXPECT_THROW(StringToInt("4.5"), std::runtime_error);
-    EXPECT_THROW(StringToInt(""), std::runtime_error);
-    EXPECT_THROW(StringToInt("99999999999"), std::runtime_error);
-}
-
 TEST_F(NumberTextTest, FixedFormatsRoundAlignAndWiden) {
     EXPECT_EQ(FormatFixed(1.5, 8, 1), "     1.5");
     EXPECT_EQ(FormatFixed(12.345, 10, 2), "     12.35");  // 12.345 is stored just above the half
