@@ -71,8 +71,6 @@ TEST_F(ManyRunsTest, ManifestRecordsEveryFileInOrderAndTheHighestStatusWins) {
 
     const std::vector<CsvRecord> rows = Manifest();
     ASSERT_EQ(rows.size(), 6u);
-    EXPECT_EQ(rows[0].fields, (std::vector<std::string>{"input", "output", "status", "exit_code", "seconds", "message",
-                                                        "input_sha256", "program_version"}));
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"completed", "0"}, {"refused", "1"}, {"stopped", "1"}, {"unreadable", "2"}, {"completed", "0"}};
     for (size_t i = 0; i < files.size(); ++i) {

@@ -65,23 +65,14 @@ TEST_F(RunnerRunTest, AnswersMustBeYesOrNo) {
     EXPECT_EQ(RunTool({"--leaching-opt=no", "--yes", input_}).status, ExitOk);
 }
 
-}  // namespace
-}  // namespace vantorel
-
-namespace vantorel {
-namespace {
-
 TEST_F(RunnerRunTest, GraphsOfTheRunOrOfAnExistingOutputFile) {
     Write(test::MakeDataSet({2, 12, 30, true, false, 52}));
     const std::string pictures = dir_.File("pictures");
     Result result = RunTool({"--graphs", pictures, input_});
     EXPECT_EQ(result.status, ExitOk) << result.err;
-    size_t count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(pictures)) {
-        EXPECT_EQ(entry.path().extension(), ".bmp");
-        ++count;
-    }
-    EXPECT_EQ(count, 8u);  // two layers: every graph but the third layer's
+    // The set of graphs per layer count is GraphExportTest's; here, the run's two layers reach it.
+    EXPECT_TRUE(std::filesystem::exists(pictures + "/salinity-layer-2.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(pictures + "/salinity-layer-3.bmp"));
 
     result = RunTool({"--no-run", "--graphs=" + dir_.File("png"), "--graph-format=png", input_});
     EXPECT_EQ(result.status, ExitOk) << result.err;

@@ -60,8 +60,6 @@ TEST_F(StudyCommandTest, EveryScenarioRunsFromItsOwnInputFile) {
     const std::vector<CsvRecord> rows = ParseCsv(test::ReadFile(In("summary.csv")), "summary.csv");
     ASSERT_EQ(rows.size(), 7u);
     EXPECT_EQ(rows[0].fields.size(), 18u);
-    EXPECT_EQ(rows[0].fields[0], "name");
-    EXPECT_EQ(rows[0].fields[17], "salinity_aquifer");
     for (size_t r = 1; r < rows.size(); ++r) EXPECT_EQ(rows[r].fields.size(), 18u);
     const std::vector<std::string>& base = rows[1].fields;
     EXPECT_EQ(base[1], "completed");

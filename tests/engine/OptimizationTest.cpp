@@ -160,11 +160,6 @@ TEST_F(OptimizationTest, FitQuestionProposesTheWaterTableOnEqualFits) {
               "discharge. The goodness of fit for the water table is 75.0 % and that for the drain discharge is 75.0 "
               "%. Vantorel selects the one with the highest goodness of fit, which is the water table. Do you agree "
               "?. (if not Vantorel goes for the drain discharge.)");
-    EXPECT_EQ(FitChoiceQuestion(0.5, 0.875),
-              "The drainage capacity factors can be optimized both for the depth of the water table and the drain "
-              "discharge. The goodness of fit for the drain discharge is 87.5 % and that for the water table is 50.0 "
-              "%. Vantorel selects the one with the highest goodness of fit, which is the drain discharge. Do you "
-              "agree ?. (if not Vantorel goes for the water table.)");
 }
 
 TEST_F(OptimizationTest, FitRunBelowTheAquiferMakesThatOptimumUnusableAndSilent) {

@@ -40,10 +40,6 @@ TEST(DerivedValuesTest, SpreadingStopsBeforeTheLastDayOfTheRun) {
     d = WithIrrigation({0, 90, 0}, 1);
     ComputeDerivedValues(d);
     EXPECT_EQ(Spread(d), (std::vector<double>{0, 90, 0}));
-
-    d = WithIrrigation({60, 0, 0, 0}, 1);
-    ComputeDerivedValues(d);
-    EXPECT_EQ(Spread(d), (std::vector<double>{20, 20, 20, 0}));
 }
 
 TEST(DerivedValuesTest, TraceOfIrrigationStartsASpreadOfItsOwn) {

@@ -63,12 +63,6 @@ TEST(GridPasteTest, SpreadsheetBlockFillsOneRowPerLine) {
     EXPECT_EQ(table.at({1, 25}), "old");
 }
 
-TEST(GridPasteTest, BlockWithoutTheLastLineBreakCountsOneLineLess) {
-    const SpreadPaste paste = SpreadPastedText(1, 1, SpreadsheetBlock(24, false));
-    EXPECT_EQ(paste.lines, 23);
-    EXPECT_EQ(Apply({}, paste).at({4, 24}), "244.5");
-}
-
 TEST(GridPasteTest, CarriageReturnAloneLosesTheFirstCharacterOfTheNextRow) {
     const SpreadPaste paste = SpreadPastedText(2, 3, "12\t34\r56\t78\r90\t11\r");
     EXPECT_EQ(paste.lines, 3);
@@ -80,14 +74,6 @@ TEST(GridPasteTest, CarriageReturnAloneLosesTheFirstCharacterOfTheNextRow) {
     EXPECT_EQ(table.at({2, 5}), "0");
     EXPECT_EQ(table.at({3, 5}), "11");
     EXPECT_FALSE(table.count({2, 6}));
-}
-
-TEST(GridPasteTest, OnlyTheCharactersOfANumberAreKept) {
-    const Table table = Apply({}, SpreadPastedText(1, 1, " 1.5e+3\tabc\t-2,5 mm\n7"));
-    EXPECT_EQ(table.at({1, 1}), "1.53");
-    EXPECT_EQ(table.at({2, 1}), "");
-    // A line feed without a carriage return is no line break.
-    EXPECT_EQ(table.at({3, 1}), "-2,57");
 }
 
 TEST(GridPasteTest, TrailingSeparatorsEmptyOnlyCellsThatSomethingFollows) {

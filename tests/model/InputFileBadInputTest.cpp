@@ -70,26 +70,6 @@ TEST_F(InputFileBadInputTest, TruncationInsideALineNeverCrashes) {
     }
 }
 
-TEST_F(InputFileBadInputTest, RubbishInAFieldNamesTheLineAndTheText) {
-    std::vector<std::string> lines = GoodLines({1, 5, 30, false, false, 23});
-    const size_t row = test::FindLine(lines, " Time Step") + 4;  // the row of step 3
-    lines[row].replace(20, 3, "1x2");
-    const std::string error = LoadError(lines);
-    EXPECT_NE(error.find("line " + std::to_string(row + 1) + ":"), std::string::npos) << error;
-    EXPECT_NE(error.find("is not a valid floating point value"), std::string::npos) << error;
-    EXPECT_NE(error.find("x2"), std::string::npos) << error;
-}
-
-TEST_F(InputFileBadInputTest, NonFiniteAndOverflowingNumbersAreRefused) {
-    const std::vector<std::string> lines = GoodLines({1, 3, 30, false, false, 24});
-    for (const char* value : {"nan", "inf", "-inf", "1e400", "0x1p3"}) {
-        EXPECT_NE(Replaced(lines, " Salt conc. irr.", std::string(" Salt conc. irr. water (dS/m)       : ") + value)
-                      .find("is not a valid floating point value"),
-                  std::string::npos)
-            << value;
-    }
-}
-
 TEST_F(InputFileBadInputTest, AbsurdCountsAreRefusedBeforeAnythingIsAllocated) {
     const std::vector<std::string> lines = GoodLines({1, 3, 30, false, false, 25});
     for (const char* steps : {"0", "-5", "2000000000", "99999999999", "abc", ""}) {
@@ -125,12 +105,6 @@ TEST_F(InputFileBadInputTest, WhatWasReadBeforeTheErrorStaysAndTheSeriesFitTheCo
     EXPECT_EQ(data.Rain, good.Rain);
     EXPECT_EQ(data.TP1, good.TP1);
     EXPECT_EQ(data.TP2, 0);
-
-    lines[test::FindLine(lines, " Salt conc. irr.")] = " Salt conc. irr. water (dS/m)       : ?";
-    data = InputData();
-    EXPECT_NE(LoadError(test::JoinCrLf(lines), data), "");
-    EXPECT_EQ(data.NrTimeSteps, 6);
-    EXPECT_EQ(data.Rain.size(), 7u);
 }
 
 TEST_F(InputFileBadInputTest, MissingFileBinaryRubbishAndEmptyFile) {
@@ -142,7 +116,6 @@ TEST_F(InputFileBadInputTest, MissingFileBinaryRubbishAndEmptyFile) {
     } catch (const FileError& error) {
         EXPECT_NE(std::string(error.what()).find(dir_.File("nowhere.inp")), std::string::npos);
     }
-    EXPECT_NE(LoadError("", data), "");
     std::string rubbish;
     for (int i = 0; i < 4000; ++i) rubbish += static_cast<char>((i * 7919) % 256);
     EXPECT_NE(LoadError(rubbish, data), "");

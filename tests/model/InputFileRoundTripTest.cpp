@@ -53,12 +53,9 @@ TEST_P(InputFileRoundTripTest, WriteReadWriteGivesTheSameDataAndBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLayouts, InputFileRoundTripTest,
-                         ::testing::Values(Shape{1, 30, false, false}, Shape{1, 30, true, false},
-                                           Shape{1, 1, false, true}, Shape{1, 7, true, true},
-                                           Shape{2, 7, false, false}, Shape{2, 30, true, false},
+                         ::testing::Values(Shape{1, 30, false, false}, Shape{1, 7, true, true},
                                            Shape{2, 1, false, true}, Shape{2, 360, true, true},
-                                           Shape{3, 30, false, false}, Shape{3, 7, true, false},
-                                           Shape{3, 30, false, true}, Shape{3, 1, true, true}),
+                                           Shape{3, 7, true, false}, Shape{3, 30, false, true}),
                          [](const ::testing::TestParamInfo<Shape>& info) {
                              const Shape& s = info.param;
                              return std::to_string(s.layers) + "Layers" + std::to_string(s.step_length) + "Days" +

@@ -38,10 +38,6 @@ TEST(ResultTablesTest, SalinityTablePerLayerCount) {
               "Time step|dS/m|dS/m|dS/m|dS/m|dS/m|dS/m/"
               "1|         4.57|            -|     3.20|     6.13|     3.20|     6.13/"
               "2|        12.30|         0.00|    -0.05|            -|    -0.05|            -");
-    EXPECT_EQ(Cells(BuildSalinityTable(ShortState(2)), ResultTableKind::Salinity2Layers),
-              "Time step|dS/m|dS/m|dS/m|dS/m|dS/m|dS/m|dS/m|dS/m/"
-              "1|         4.57|            -|         4.57|            -|     3.20|     6.13|     3.20|     6.13/"
-              "2|        12.30|         0.00|        12.30|       0.00|    -0.05|            -|    -0.05|            -");
     EXPECT_EQ(Cells(BuildSalinityTable(ShortState(3)), ResultTableKind::Salinity3Layers),
               "Time step|dS/m|dS/m|dS/m|dS/m|dS/m|dS/m|dS/m|dS/m|dS/m|dS/m/"
               "1|         4.57|            -|         4.57|            -|         4.57|            -|     3.20|     6.13|"
@@ -65,13 +61,6 @@ TEST(ResultTablesTest, HydrologyAndSurfaceTables) {
     const ResultTable surface = BuildSurfaceTable(state);
     EXPECT_EQ(Cells(surface, ResultTableKind::Surface),
               "Time step|mm|mm|mm/1|12.5|0.25|0.25/2|33.333333|200|200");
-}
-
-TEST(ResultTablesTest, ClipboardTextSeparatesCellsByTabAndRowsByCarriageReturn) {
-    ResultTable table(2, 3);
-    const char* const cells[] = {"a", "b", "c", "d", "e", "f"};
-    for (int32_t i = 0; i < 6; ++i) table.SetCell(i % 2, i / 2, cells[i]);
-    EXPECT_EQ(ClipboardText(table), "a\tb\rc\td\re\tf");
 }
 
 }  // namespace
