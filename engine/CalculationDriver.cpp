@@ -12,6 +12,7 @@ void Engine::RunCalculation() {
     InputData& d = state_.Input;
     RunValues& r = state_.Run;
     r.CalcStopped = false;
+    r.CalcInterrupted = false;
     r.LEOptimized = {};
     r.LeachingCurves.clear();
     // The flags of an earlier run or of an output file read since must not reach this header.
@@ -23,7 +24,20 @@ void Engine::RunCalculation() {
     }
     const std::string input_file = d.FileName;
     PrepareRun();
+    try {
+        CalculatePreparedRun(input_file);
+    } catch (const RunInterrupted&) {
+        output_.reset();
+        RestoreUnits();
+        d.FileName = input_file;
+        r.CalcStopped = true;
+        r.CalcInterrupted = true;
+    }
+}
 
+void Engine::CalculatePreparedRun(const std::string& input_file) {
+    InputData& d = state_.Input;
+    RunValues& r = state_.Run;
     DrainageStage();
     dialogs_.SetProgress(1);
     if (r.DrainOptWanted) {

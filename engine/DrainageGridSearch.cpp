@@ -234,7 +234,7 @@ void RunTrialRow(const StepInputs& s, const WaterTableZones& zones, int j, RowSt
 }  // namespace
 
 void RunDrainageGrid(const ModelState& state, const StepSeries& prepared_irrigation, DrainageTrialSums& sums,
-                     const std::function<void(int quarter)>& after_quarter) {
+                     const std::function<void(int quarter)>& after_quarter, const StopRequest* stop) {
     const StepInputs inputs = PrepareStepInputs(state, prepared_irrigation);
     const WaterTableZones zones(state.Input, state.Run.Dr);
     sums.balance.assign(DrainageTrials, 0.0);
@@ -245,6 +245,8 @@ void RunDrainageGrid(const ModelState& state, const StepSeries& prepared_irrigat
     constexpr int rows_per_quarter = DrainageGridSize / 4;
     for (int quarter = 0; quarter < 4; ++quarter) {
         ParallelFor(quarter * rows_per_quarter + 1, (quarter + 1) * rows_per_quarter + 1, [&](int j, unsigned worker) {
+            // The workers cannot throw: they skip the rows left, and the calling thread ends the search.
+            if (stop != nullptr && stop->Requested()) return;
             RowState& w = rows[worker];
             RunTrialRow(inputs, zones, j, w);
             const int base = DrainageTrialIndex(j, 1);
@@ -252,6 +254,7 @@ void RunDrainageGrid(const ModelState& state, const StepSeries& prepared_irrigat
             std::copy(w.water_table, w.water_table + DrainageGridSize, sums.water_table.begin() + base);
             std::copy(w.discharge, w.discharge + DrainageGridSize, sums.discharge.begin() + base);
         });
+        ThrowIfStopRequested(stop);
         if (quarter < 3) after_quarter(quarter + 1);
     }
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "engine/StopRequest.h"
 #include "model/ModelState.h"
 
 namespace vantorel {
@@ -34,8 +35,9 @@ inline double BalanceTerm(double perc, double cap, double drain, double inf, dou
 // trial model (TrialBalance: one day per step, no stop, the porosity of the step's starting depth)
 // with the trial factors gives. The data set must be prepared for the run and have drains;
 // prepared_irrigation is the applied irrigation the preparation left. after_quarter(q) is called
-// on the calling thread once the trials up to j = 25 q are done, for q = 1, 2, 3.
+// on the calling thread once the trials up to j = 25 q are done, for q = 1, 2, 3. A requested stop
+// ends the search between rows of trials with RunInterrupted.
 void RunDrainageGrid(const ModelState& state, const StepSeries& prepared_irrigation, DrainageTrialSums& sums,
-                     const std::function<void(int quarter)>& after_quarter);
+                     const std::function<void(int quarter)>& after_quarter, const StopRequest* stop = nullptr);
 
 }  // namespace vantorel

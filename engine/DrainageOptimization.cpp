@@ -46,7 +46,8 @@ void Engine::OptimizeDrainage() {
     r.QH2Given = d.QH2;
 
     DrainageTrialSums sums;
-    RunDrainageGrid(state_, prepared_irrigation_, sums, [this](int quarter) { dialogs_.SetProgress(quarter + 1); });
+    RunDrainageGrid(
+        state_, prepared_irrigation_, sums, [this](int quarter) { dialogs_.SetProgress(quarter + 1); }, stop_);
     const DrainageOptimum balance = FindDrainageOptimum(sums, DrainageObjective::Balance);
     const DrainageOptimum table = FindDrainageOptimum(sums, DrainageObjective::WaterTable);
     const DrainageOptimum discharge = FindDrainageOptimum(sums, DrainageObjective::DrainDischarge);

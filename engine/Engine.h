@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/StopRequest.h"
 #include "engine/WaterBalanceRules.h"
 #include "model/ModelState.h"
 #include "model/TextFile.h"
@@ -21,6 +22,8 @@ public:
     // searches, the water and salt balances, the output file, and the restored data set. A run that
     // does not complete (refused data, a water table below the aquifer, an invalid result, an
     // output file that cannot be written) shows one message, sets CalcStopped and writes nothing.
+    // A run ended by its stop request shows no message, sets CalcStopped and CalcInterrupted, and
+    // writes nothing either.
     void RunCalculation();
 
     // Shows the message of the first value that would make the run divide by zero, read past the
@@ -53,6 +56,9 @@ public:
 
     // Writes the output file to this path instead of next to the input file.
     void SetOutputPath(std::string path) { output_path_ = std::move(path); }
+    // The calculation ends early, between time steps or search trials, once `stop` is requested;
+    // the request must outlive the run.
+    void SetStopRequest(const StopRequest& stop) { stop_ = &stop; }
 
 private:
     // The step length, the layer count and the number of time steps that the series cover.
@@ -63,6 +69,8 @@ private:
     void MarkingStage();
     // A fit run of the drainage search: a water balance that shows no stop message.
     void RunFitWaterBalance();
+    // The stages from the preparation to the output file.
+    void CalculatePreparedRun(const std::string& input_file);
     void WriteOutputRows();
     // The name of the first existing zone whose leaching efficiency is still negative, or empty.
     std::string ZoneWithoutLeachingEfficiency() const;
@@ -77,6 +85,7 @@ private:
     std::optional<AtomicFileWriter> output_;
     std::string output_path_;
     bool quiet_stop_ = false;
+    const StopRequest* stop_ = nullptr;
 };
 
 }  // namespace vantorel

@@ -60,6 +60,7 @@ const char* RunStatusName(RunStatus status) {
         case RunStatus::Refused: return "refused";
         case RunStatus::Unreadable: return "unreadable";
         case RunStatus::Skipped: return "skipped";
+        case RunStatus::Interrupted: return "interrupted";
     }
     return "unreadable";
 }
@@ -69,7 +70,8 @@ int RunStatusExitCode(RunStatus status) {
         case RunStatus::Completed:
         case RunStatus::Skipped: return 0;
         case RunStatus::Stopped:
-        case RunStatus::Refused: return 1;
+        case RunStatus::Refused:
+        case RunStatus::Interrupted: return 1;
         case RunStatus::Unreadable: return 2;
     }
     return 2;
@@ -107,7 +109,9 @@ FileRunResult RunFileOrDataSet(ModelState& state, const std::string& input, cons
     state.Run.OptAccepted = true;
     Engine engine(state, dialogs);
     if (!options.output.empty()) engine.SetOutputPath(options.output);
+    if (options.stop != nullptr) engine.SetStopRequest(*options.stop);
     engine.RunCalculation();
+    if (state.Run.CalcInterrupted) return finish(RunStatus::Interrupted, RunInterrupted().what());
     if (state.Run.CalcStopped) {
         return finish(dialogs.Calculating() ? RunStatus::Stopped : RunStatus::Refused, dialogs.LastMessage());
     }

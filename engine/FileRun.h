@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/StopRequest.h"
 #include "model/ModelState.h"
 
 namespace vantorel {
@@ -25,9 +26,10 @@ enum class RunStatus {
     Refused,     // the run's checks refused the data set before calculating
     Unreadable,  // the input file could not be read
     Skipped,     // not run: its output file is up to date
+    Interrupted, // ended by a stop request (Cancel, a signal) before its output file was written
 };
 
-// "completed", "stopped", "refused", "unreadable", "skipped".
+// "completed", "stopped", "refused", "unreadable", "skipped", "interrupted".
 const char* RunStatusName(RunStatus status);
 // The exit status of a single-file vantorel-run call that ends so: 0, 1 or 2.
 int RunStatusExitCode(RunStatus status);
@@ -45,6 +47,7 @@ struct FileRunResult {
 struct FileRunOptions {
     RunAnswers answers;
     std::string output;  // the output file; empty: next to the input file
+    const StopRequest* stop = nullptr;  // ends the calculation early once requested
 };
 
 // Loads the input file, computes what a save derives (the file itself is not rewritten), runs

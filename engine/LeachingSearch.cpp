@@ -189,6 +189,7 @@ void Engine::SearchLeachingEfficiency(int32_t layers, Zone zone) {
     if (row->aquifer_seepage_leached) {
         // Each improving candidate becomes the working efficiency the next trials read: in order.
         for (int k = 1; k <= row->trials; ++k) {
+            ThrowIfStopRequested(stop_);
             double efficiency[ZoneCount];
             working_efficiencies(efficiency);
             const double sum = trial.SumOfSquares(candidates[k], efficiency);
@@ -203,7 +204,10 @@ void Engine::SearchLeachingEfficiency(int32_t layers, Zone zone) {
         double efficiency[ZoneCount];
         working_efficiencies(efficiency);
         std::vector<double> sums(static_cast<size_t>(row->trials) + 1);
-        ParallelFor(1, row->trials + 1, [&](int k, unsigned) { sums[k] = trial.SumOfSquares(candidates[k], efficiency); });
+        ParallelFor(1, row->trials + 1, [&](int k, unsigned) {
+            if (stop_ == nullptr || !stop_->Requested()) sums[k] = trial.SumOfSquares(candidates[k], efficiency);
+        });
+        ThrowIfStopRequested(stop_);
         std::copy(sums.begin() + 1, sums.end(), curve.sum_of_squares.begin());
         for (int k = 1; k <= row->trials; ++k) {
             if (sums[k] < best) {

@@ -38,6 +38,7 @@ void Engine::RunWaterBalance(const WaterBalanceModel& model, const std::function
     const int32_t days = model.every_day ? d.Ts : 1;
 
     for (int32_t i = 1; i <= n; ++i) {
+        ThrowIfStopRequested(stop_);
         double drain_sum = 0, evap_sum = 0, perc_sum = 0, cap_sum = 0;
 
         if (!d.RicePresent && r.Dwt[i - 1] >= 0) DrainSurfaceFromIrrigation(d.Rain[i], d.IrrSpread[i], d.Sdr[i]);

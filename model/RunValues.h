@@ -46,6 +46,7 @@ struct LeachingCurve {
 
 struct RunValues {
     bool CalcStopped = false;
+    bool CalcInterrupted = false;  // stopped by a request from outside, not by the model
     bool DrainOptWanted = false;
     bool OptAccepted = false;  // answer to the most recent Yes/No question
 

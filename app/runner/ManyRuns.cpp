@@ -200,7 +200,7 @@ int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, std::o
     }
     out << inputs.size() << (inputs.size() == 1 ? " file" : " files");
     for (const RunStatus s : {RunStatus::Completed, RunStatus::Skipped, RunStatus::Stopped, RunStatus::Refused,
-                              RunStatus::Unreadable}) {
+                              RunStatus::Unreadable, RunStatus::Interrupted}) {
         if (counts[s] > 0) out << ", " << counts[s] << ' ' << RunStatusName(s);
     }
     out << '\n';

@@ -108,6 +108,59 @@ TEST_F(CalculationTest, StopBelowTheAquiferWritesNothingAndRestoresTheData) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), std::filesystem::directory_iterator()), 2);
 }
 
+// Asks the calculation to stop once it reaches a progress position, as a Cancel button would.
+class StoppingDialogs : public test::ScriptedDialogs {
+public:
+    StoppingDialogs(StopRequest& stop, int position) : stop_(stop), position_(position) {}
+    void SetProgress(int position) override {
+        ScriptedDialogs::SetProgress(position);
+        if (position == position_) {
+            stop_.Request();
+            messages_before_stop = messages.size();
+        }
+    }
+    size_t messages_before_stop = 0;
+
+private:
+    StopRequest& stop_;
+    int position_;
+};
+
+TEST_F(CalculationTest, StopRequestEndsTheRunWithoutMessageOrOutputAndRestoresTheData) {
+    InputData d = test::MakeDataSet({2, 40, 30, true, false, 41});
+    d.FileName = input_path_;
+    SaveInputFile(d);
+    const std::string saved = test::ReadFile(input_path_);
+    // Before the water balance, inside the drainage search, inside a leaching search.
+    for (const int position : {0, 2, 6}) {
+        test::WriteFile(output_path_, "previous output\r\n");
+        state_ = ModelState();
+        state_.Input = d;
+        StopRequest stop;
+        if (position == 0) stop.Request();
+        StoppingDialogs dialogs(stop, position);
+        dialogs.answers = {true, true, true, true};
+        Engine engine(state_, dialogs);
+        engine.SetStopRequest(stop);
+        engine.RunCalculation();
+        EXPECT_TRUE(state_.Run.CalcStopped) << position;
+        EXPECT_TRUE(state_.Run.CalcInterrupted) << position;
+        EXPECT_EQ(dialogs.messages.size(), dialogs.messages_before_stop) << position;
+        EXPECT_EQ(test::ReadFile(output_path_), "previous output\r\n");
+        EXPECT_EQ(state_.Input.FileName, input_path_);
+        SaveInputFile(state_.Input);
+        EXPECT_EQ(test::ReadFile(input_path_), saved) << position;
+    }
+    // The same run without a stop completes.
+    state_ = ModelState();
+    state_.Input = d;
+    test::ScriptedDialogs dialogs;
+    dialogs.answers = {true, true, true, true};
+    Engine(state_, dialogs).RunCalculation();
+    EXPECT_FALSE(state_.Run.CalcInterrupted);
+    EXPECT_NE(test::ReadFile(output_path_), "previous output\r\n");
+}
+
 TEST_F(CalculationTest, DataThatWouldDivideByZeroIsRefusedBeforeAnythingChanges) {
     struct Case {
         void (*spoil)(InputData&);
