@@ -67,7 +67,12 @@ class CMakeBuild(build_ext):
         target = Path(self.get_ext_fullpath(ext.name))
         target.parent.mkdir(parents=True, exist_ok=True)
         shutil.copyfile(built[0], target)
+        # Beside the module for editors; as a stub-only package for type checkers, which look for the
+        # stubs of a module that is no package there.
+        stubs = target.parent / "vantorel-stubs"
+        stubs.mkdir(exist_ok=True)
         shutil.copyfile(ROOT / "python" / "vantorel.pyi", target.parent / "vantorel.pyi")
+        shutil.copyfile(ROOT / "python" / "vantorel.pyi", stubs / "__init__.pyi")
 
 
 # Setuptools' own work files go into the build tree, never into the sources.

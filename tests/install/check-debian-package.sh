@@ -70,7 +70,9 @@ if [ -n "$with_module" ]; then
   dpkg-deb -x "$module_deb" "$module_root"
   module=$(find "$module_root/usr/lib/python3/dist-packages" -name 'vantorel*.so' 2>/dev/null)
   [ -n "$module" ] || fail "python3-vantorel lacks the Python module in /usr/lib/python3/dist-packages"
-  [ -f "$(dirname "$module")/vantorel.pyi" ] || fail "python3-vantorel lacks the type stubs beside the module"
+  for stubs in vantorel.pyi vantorel-stubs/__init__.pyi; do
+    [ -f "$(dirname "$module")/$stubs" ] || fail "python3-vantorel lacks the type stubs $stubs beside the module"
+  done
   depends=$(dpkg-deb -f "$module_deb" Depends)
   for package in python3-numpy python3-pandas; do
     [[ $depends == *$package* ]] || fail "python3-vantorel does not depend on $package: Depends: $depends"
