@@ -1,9 +1,7 @@
 // One calculation from Python: the data set or input file runs as the batch runner runs it, and
 // the output file is read back into a table.
 
-#include <pybind11/numpy.h>
-#include <pybind11/stl.h>
-
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -42,7 +40,10 @@ class TemporaryFolder {
 public:
     TemporaryFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "vantorel-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw FileError("No temporary folder could be made as " + pattern);
+        if (!mkdtemp(pattern.data())) {
+            throw FileError("No temporary folder could be made as " + pattern + ": " +
+                            std::generic_category().message(errno) + ".");
+        }
         path_ = pattern;
     }
     TemporaryFolder(const TemporaryFolder&) = delete;
@@ -78,12 +79,11 @@ py::object Leaching(const ModelState& state) {
     const InputData& d = state.Input;
     const RunValues& r = state.Run;
     const double fits[ZoneCount] = {r.SaltFit1, r.SaltFit2, r.SaltFit3, r.SaltFitT, r.SaltFitA};
-    const char* const names[ZoneCount] = {"layer_1", "layer_2", "layer_3", "transition_zone", "aquifer"};
     const bool exists[ZoneCount] = {true, !d.Is1Layer, d.Is3Layer, true, true};
     py::list zones, efficiency, optimized, fit;
     for (int zone = 0; zone < ZoneCount; ++zone) {
         if (!exists[zone]) continue;
-        zones.append(names[zone]);
+        zones.append(ZoneNames[zone]);
         efficiency.append(r.LEUsed[zone]);
         optimized.append(r.LEOptimized[zone]);
         fit.append(r.SaltFitNA[zone] ? py::object(py::float_(std::nan(""))) : py::object(py::float_(fits[zone])));

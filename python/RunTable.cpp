@@ -18,8 +18,6 @@ namespace vantorel::python {
 
 namespace {
 
-constexpr const char* ZoneNames[ZoneCount] = {"layer_1", "layer_2", "layer_3", "transition_zone", "aquifer"};
-
 // A series of steps 1..steps; a step the series does not reach, or whose value counts as not
 // measured, is NaN.
 template <typename Measured>

@@ -12,6 +12,9 @@
 
 namespace vantorel::python {
 
+// The zones as the tables name them: salinity_layer_1, ..., the leaching index layer_1, ...
+inline constexpr const char* ZoneNames[ZoneCount] = {"layer_1", "layer_2", "layer_3", "transition_zone", "aquifer"};
+
 // Reads an output file back with the program's reader; throws FileError with its message.
 OutputFileResults ReadBackOutput(const std::string& path);
 
