@@ -8,10 +8,12 @@ JOBS           ?= $(shell nproc)
 CMAKE_GENERATOR = $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 EXAMPLE        ?= examples/monthly-drained-field.inp
 PREFIX         ?= /usr/local
+# The Python the module is built for (the build tree's, see python/CMakeLists.txt).
+PYTHON         ?= /usr/bin/python3
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: deps configure build python test run gui screenshots install package sanitize fuzz-build fuzz fuzz-replay bench clean
+.PHONY: deps configure build python wheel test run gui screenshots install package sanitize fuzz-build fuzz fuzz-replay bench clean
 
 deps:
 	@scripts/install-deps
@@ -25,6 +27,14 @@ build: configure
 # The Python module vantorel, into $(BUILD_DIR)/python (also part of build).
 python: configure
 	@cmake --build $(BUILD_DIR) --target vantorel_python -j $(JOBS)
+
+# The module as a wheel for PYTHON, $(BUILD_DIR)/dist/vantorel-<version>-<tags>.whl, made by pip from
+# pyproject.toml with the module of the build tree; nothing is downloaded.
+wheel: python
+	@rm -f $(BUILD_DIR)/dist/vantorel-*.whl
+	@VANTOREL_BUILD_DIR=$(abspath $(BUILD_DIR)) $(PYTHON) -m pip wheel --no-build-isolation --no-deps --no-index \
+	  --quiet --wheel-dir $(BUILD_DIR)/dist .
+	@ls $(BUILD_DIR)/dist/vantorel-*.whl
 
 test: build
 	@cd $(BUILD_DIR) && ctest -j $(JOBS) --output-on-failure --timeout 600
@@ -46,12 +56,13 @@ gui: build
 screenshots:
 	@scripts/screenshot $(BUILD_DIR)/screenshots
 
-# Installs the programs, desktop entry, icon, file types, man pages and examples under PREFIX
-# (DESTDIR is honoured for staging).
+# Installs the programs, desktop entry, icon, file types, AppStream data, man pages, examples and
+# the Python module under PREFIX (DESTDIR is honoured for staging).
 install: build
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-# The Debian package $(BUILD_DIR)/vantorel_<version>_<arch>.deb.
+# The Debian packages $(BUILD_DIR)/vantorel_<version>_<arch>.deb (the programs) and
+# $(BUILD_DIR)/python3-vantorel_<version>_<arch>.deb (the Python module).
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
 

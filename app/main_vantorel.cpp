@@ -4,7 +4,7 @@
 //   vantorel --screenshots FOLDER [FILE.inp...]   saves a picture of every page, group panel and
 //                                                 small window into FOLDER, and of the output and
 //                                                 graphs of each file's run, then ends
-//   vantorel --help | --version                answered without a display
+//   vantorel -h | --help | -V | --version      answered without a display, as are wrong arguments
 
 #include <QApplication>
 
@@ -23,8 +23,10 @@
 int main(int argc, char** argv) {
     // A write beyond the file-size limit must fail as an error, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
-    // Answered before the window system is touched, so that they need no display.
-    const vantorel::WindowCommand asked = vantorel::ParseWindowCommand({argv + 1, argv + argc});
+    // Answered before the window system is touched, so that they need no display: without one,
+    // the toolkit would end the program.
+    const vantorel::WindowCommand asked =
+        vantorel::ParseWindowCommand(vantorel::WithoutToolkitOptions({argv + 1, argv + argc}));
     if (asked.action == vantorel::WindowCommand::Action::Help) {
         std::cout << vantorel::WindowHelpText;
         return 0;
@@ -32,6 +34,10 @@ int main(int argc, char** argv) {
     if (asked.action == vantorel::WindowCommand::Action::Version) {
         std::cout << vantorel::ProgramVersionLine << '\n';
         return 0;
+    }
+    if (asked.action == vantorel::WindowCommand::Action::Wrong) {
+        std::cerr << "vantorel: " << asked.problem << '\n' << vantorel::WindowUsageText;
+        return 2;
     }
     QApplication application(argc, argv);
     // Only a name: a display name would be appended to every window's caption.
@@ -51,7 +57,7 @@ int main(int argc, char** argv) {
         return vantorel::RunScreenshotTour(windows, vantorel::PathToQt(command.folder), command.inputs) == 0 ? 0 : 1;
     }
     if (command.action != vantorel::WindowCommand::Action::Window) {
-        std::cerr << vantorel::WindowUsageText;
+        std::cerr << "vantorel: " << command.problem << '\n' << vantorel::WindowUsageText;
         return 2;
     }
     // The desktop finds the window's menu entry by the first, the window frame shows the second.

@@ -26,8 +26,8 @@ py::dict FactorsOf(const DrainGeometry& geometry) {
     py::dict row;
     row["spacing"] = geometry.L;
     row["equivalent_depth"] = factors.EquivalentDepth;
-    row["QH1"] = factors.QH1;
-    row["QH2"] = factors.QH2;
+    row["qh1"] = factors.QH1;
+    row["qh2"] = factors.QH2;
     return row;
 }
 
@@ -62,8 +62,8 @@ py::dict DrainSpacing(double ka, double kb, double depth_below, double perimeter
     result["discharge"] = solution.Discharge;
     if (porosity) {
         const DrainageFactors factors = ComputeDrainageFactors({ka, kb, depth_below, perimeter, *porosity, solution.L});
-        result["QH1"] = factors.QH1;
-        result["QH2"] = factors.QH2;
+        result["qh1"] = factors.QH1;
+        result["qh2"] = factors.QH2;
     }
     return result;
 }
@@ -80,7 +80,7 @@ soil layer below drain level (m); perimeter: wet perimeter of the drain or ditch
 drainable porosity of the top soil (per cent, greater than 1 and less than 30); spacing: the
 drain spacing (m), or a sequence of spacings.
 
-For one spacing returns a dict with spacing, equivalent_depth (m), QH1 (m/day/m) and QH2
+For one spacing returns a dict with spacing, equivalent_depth (m), qh1 (m/day/m) and qh2
 (m/day/m^2), the factors divided by the drainable porosity as the input data take them; for a
 sequence a pandas DataFrame of those, indexed by spacing. A value the calculator refuses raises
 ValueError with its message.)");
@@ -90,11 +90,11 @@ ValueError with its message.)");
 
 ka, kb, depth_below, perimeter as for drain_factors; discharge: the design discharge (mm/day);
 head: the head allowed midway between the drains (m); porosity (optional, per cent): adds the
-factors QH1 and QH2 of the spacing found.
+factors qh1 and qh2 of the spacing found.
 
 Returns a dict with spacing (the largest spacing in whole centimetres that carries the
 discharge, m), equivalent_depth (m), discharge (what it carries, mm/day) and, with porosity,
-QH1 and QH2. A refused value, or a design no spacing meets, raises ValueError with the message.)");
+qh1 and qh2. A refused value, or a design no spacing meets, raises ValueError with the message.)");
 }
 
 }  // namespace vantorel::python

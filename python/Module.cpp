@@ -34,7 +34,8 @@ Functions: load_input, run, read_output, run_many, objective_map, drain_factors,
 drain_spacing.
 A file that cannot be read or written raises vantorel.FileError (an OSError) with the
 program's message, naming the file and the line; a value the program refuses raises
-ValueError with the program's message.)";
+ValueError with the program's message. Data sets, runs and the functions themselves can be
+pickled, so they go to a concurrent.futures.ProcessPoolExecutor or a dask cluster.)";
     m.attr("__version__") = vantorel::ProgramVersion;
 
     py::register_exception<vantorel::FileError>(m, "FileError", PyExc_OSError).doc() = "A file that cannot be read or written, or whose text is malformed; the message names the file and the line.";
@@ -55,4 +56,5 @@ ValueError with the program's message.)";
     vantorel::python::BindDrainDesign(m);
     vantorel::python::BindRunMany(m);
     vantorel::python::BindObjectiveMap(m);
+    vantorel::python::BindPickling(m);
 }

@@ -1,21 +1,19 @@
 // One calculation from Python: the data set or input file runs as the batch runner runs it, and
 // the output file is read back into a table.
 
-#include <pybind11/numpy.h>
-#include <pybind11/stl.h>
-
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <unistd.h>
+#include <optional>
+#include <system_error>
 
-#include "engine/CalibrationTables.h"
 #include "engine/FileRun.h"
-#include "engine/FitStatistics.h"
 #include "model/FileNames.h"
-#include "model/OutputFileReader.h"
+#include "model/InputFile.h"
 #include "model/SilentDialogs.h"
 #include "python/Bindings.h"
 #include "python/DataSet.h"
+#include "python/RunTable.h"
 
 namespace py = pybind11;
 
@@ -29,63 +27,49 @@ struct RunResult {
     py::object stopped_message = py::none();
     py::list dialog;
     py::object output = py::none();
-    py::object table = py::none();  // read back on first use
+    py::object table = py::none();
+    py::object table_error = py::none();  // the reader's message when it refused the output file
     py::dict factors;
     py::object leaching = py::none();
     py::object statistics = py::none();
 };
 
-// A data set never saved runs into an output file of its own in the temporary folder.
-std::string TemporaryOutputPath() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantorel-XXXXXX.out").string();
-    const int descriptor = mkstemps(pattern.data(), 4);
-    if (descriptor < 0) throw FileError("No temporary output file could be made in " + pattern);
-    close(descriptor);
-    return pattern;
-}
+// A data set never saved runs into a folder of its own in the temporary folder, removed with
+// everything in it once the run's results are taken, however the run ends.
+class TemporaryFolder {
+public:
+    TemporaryFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "vantorel-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) {
+            throw FileError("No temporary folder could be made as " + pattern + ": " +
+                            std::generic_category().message(errno) + ".");
+        }
+        path_ = pattern;
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    ~TemporaryFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::filesystem::path& Path() const { return path_; }
 
-py::array_t<double> Steps(const StepSeries& series, int32_t steps) {
-    return py::array_t<double>(static_cast<py::ssize_t>(steps), series.data() + 1);
-}
-
-// The output file's rows as read back, one column per printed quantity.
-py::object OutputTable(const std::string& path) {
-    SilentDialogs dialogs;
-    const OutputFileResults read = ReadOutputFile(ReplaceExtension(path, ".out"), dialogs);
-    if (read.Invalid) throw FileError(dialogs.last_message);
-    const int32_t n = read.NrTimeSteps;
-    const auto steps = [&](const OutputQuantity& quantity) { return Steps(read.Series(quantity), n); };
-    py::dict columns;
-    columns["percolation"] = steps(Percolation);
-    columns["capillary_rise"] = steps(CapillaryRise);
-    columns["evapotranspiration"] = steps(ActualEvapotranspiration);
-    columns["drain_discharge"] = steps(DrainDischarge);
-    columns["depth"] = steps(WaterTableDepth);
-    columns["salinity_layer_1"] = steps(ZoneSalinities[Layer1]);
-    if (read.NrLayers >= 2) columns["salinity_layer_2"] = steps(ZoneSalinities[Layer2]);
-    if (read.NrLayers == 3) columns["salinity_layer_3"] = steps(ZoneSalinities[Layer3]);
-    columns["salinity_transition_zone"] = steps(ZoneSalinities[TransitionZone]);
-    columns["salinity_aquifer"] = steps(ZoneSalinities[Aquifer]);
-    if (read.StorageColumn) columns["storage"] = steps(StorageChange);
-    columns["surface_drainage"] = steps(SurfaceDrainage);
-    columns["ponding"] = steps(PondedWater);
-    py::module_ pandas = py::module_::import("pandas");
-    py::object index = pandas.attr("RangeIndex")(1, n + 1, py::arg("name") = "step");
-    return pandas.attr("DataFrame")(columns, py::arg("index") = index);
-}
+private:
+    std::filesystem::path path_;
+};
 
 py::dict Factors(const ModelState& state) {
     const RunValues& r = state.Run;
     py::dict factors;
     if (!state.Input.DrainPresent) {
-        factors["QH1"] = py::none();
-        factors["QH2"] = py::none();
+        factors["qh1"] = py::none();
+        factors["qh2"] = py::none();
         factors["chosen"] = "no drainage system";
         factors["fit"] = py::none();
         return factors;
     }
-    factors["QH1"] = r.QH1Used;
-    factors["QH2"] = r.QH2Used;
+    factors["qh1"] = r.QH1Used;
+    factors["qh2"] = r.QH2Used;
     factors["chosen"] = r.QHOptBalance ? "water balance" : r.QHOptDwt ? "water table" : r.QHOptDrain ? "drain discharge" : "given";
     factors["fit"] = r.QHOptDwt ? py::object(py::float_(r.FitDwt)) : r.QHOptDrain ? py::object(py::float_(r.FitDrain)) : py::none();
     return factors;
@@ -95,13 +79,11 @@ py::object Leaching(const ModelState& state) {
     const InputData& d = state.Input;
     const RunValues& r = state.Run;
     const double fits[ZoneCount] = {r.SaltFit1, r.SaltFit2, r.SaltFit3, r.SaltFitT, r.SaltFitA};
-    const char* const names[ZoneCount] = {d.Is1Layer ? "root zone" : "layer 1", "layer 2", "layer 3", "transition zone",
-                                          "aquifer"};
     const bool exists[ZoneCount] = {true, !d.Is1Layer, d.Is3Layer, true, true};
     py::list zones, efficiency, optimized, fit;
     for (int zone = 0; zone < ZoneCount; ++zone) {
         if (!exists[zone]) continue;
-        zones.append(names[zone]);
+        zones.append(ZoneNames[zone]);
         efficiency.append(r.LEUsed[zone]);
         optimized.append(r.LEOptimized[zone]);
         fit.append(r.SaltFitNA[zone] ? py::object(py::float_(std::nan(""))) : py::object(py::float_(fits[zone])));
@@ -120,18 +102,30 @@ std::string CheckedOutputPath(const std::string& path) {
     return path;
 }
 
+// The output file read back at once: a temporary one is gone afterwards, and a pickled run carries
+// its table. A file the reader refuses leaves its message for whoever asks for the table.
+void TakeTable(RunResult& result, const ModelState& state, const std::string& output) {
+    try {
+        result.table = RunTable(ReadBackOutput(output), &state.Input);
+    } catch (const FileError& refused) {
+        result.table_error = py::str(refused.what());
+    }
+}
+
 RunResult RunAny(const py::object& item, const RunAnswers& answers, const py::object& output) {
     FileRunOptions options;
     options.answers = answers;
     options.output = output.is_none() ? std::string() : CheckedOutputPath(PathText(output));
     ModelState state;
     FileRunResult run;
-    bool temporary = false;
+    std::optional<TemporaryFolder> temporary;
     if (py::isinstance<DataSet>(item)) {
         state.Input = item.cast<const DataSet&>().Data();
-        if (options.output.empty()) {
-            temporary = state.Input.FileName.empty();
-            options.output = temporary ? TemporaryOutputPath() : ReplaceExtension(state.Input.FileName, ".out");
+        if (options.output.empty() && state.Input.FileName.empty()) {
+            temporary.emplace();
+            options.output = (temporary->Path() / "run.out").string();
+        } else if (options.output.empty()) {
+            options.output = ReplaceExtension(state.Input.FileName, ".out");
         }
         py::gil_scoped_release released;
         run = RunDataSet(state, options);
@@ -141,7 +135,6 @@ RunResult RunAny(const py::object& item, const RunAnswers& answers, const py::ob
         run = RunInputFile(state, input, options);
     }
     if (run.status == RunStatus::Unreadable) throw FileError(run.message);
-    if (temporary && run.status != RunStatus::Completed) std::filesystem::remove(options.output);
 
     RunResult result;
     result.completed = run.status == RunStatus::Completed;
@@ -151,17 +144,54 @@ RunResult RunAny(const py::object& item, const RunAnswers& answers, const py::ob
         result.stopped_message = py::str(run.message);
         return result;
     }
-    result.output = py::str(run.output);
+    if (!temporary) result.output = py::str(run.output);
+    TakeTable(result, state, run.output);
     result.factors = Factors(state);
     result.leaching = Leaching(state);
-    result.statistics = CsvTable(FitStatisticsCsvLines(RunFitStatistics(state)));
+    result.statistics = StatisticsTable(state);
     return result;
+}
+
+py::tuple RunState(const RunResult& r) {
+    return py::make_tuple(r.completed, r.status, r.stopped_message, r.dialog, r.output, r.table, r.table_error,
+                          r.factors, r.leaching, r.statistics);
+}
+
+RunResult RunFromState(const py::tuple& state) {
+    if (state.size() != 10) throw py::value_error("not the state of a pickled vantorel.Run");
+    RunResult r;
+    r.completed = state[0].cast<bool>();
+    r.status = state[1].cast<std::string>();
+    r.stopped_message = state[2];
+    r.dialog = state[3].cast<py::list>();
+    r.output = state[4];
+    r.table = state[5];
+    r.table_error = state[6];
+    r.factors = state[7].cast<py::dict>();
+    r.leaching = state[8];
+    r.statistics = state[9];
+    return r;
+}
+
+// The output file with the input file of the same name, when there is one.
+py::object ReadOutput(const py::object& path) {
+    const std::string output = PathText(path);
+    const OutputFileResults read = ReadBackOutput(output);
+    InputData given;
+    given.FileName = ReplaceExtension(output, ".inp");
+    if (!std::filesystem::is_regular_file(given.FileName)) return RunTable(read, nullptr);
+    SilentDialogs dialogs;
+    LoadInputFile(given, dialogs);
+    return RunTable(read, &given);
 }
 
 }  // namespace
 
 void BindRun(py::module_& m) {
-    py::class_<RunResult>(m, "Run", "The result of vantorel.run: one calculation and its output file read back.")
+    py::class_<RunResult>(m, "Run", R"(The result of vantorel.run: one calculation and its output file read back.
+
+A Run can be pickled (it carries its tables), so it travels back from a process pool or a
+dask worker.)")
         .def_readonly("completed", &RunResult::completed, "Whether the run completed and wrote its output file.")
         .def_readonly("status", &RunResult::status,
                       "How the run ended: 'completed', 'stopped' (by the calculation) or 'refused' (by its checks).")
@@ -170,43 +200,55 @@ void BindRun(py::module_& m) {
         .def_readonly("dialog", &RunResult::dialog,
                       "The questions with their answers and the messages, in order, as the batch runner prints\n"
                       "them: '? TEXT -> yes', '? TEXT -> no', '! TEXT'.")
-        .def_readonly("output", &RunResult::output, "Path of the output file written; None when the run did not complete.")
+        .def_readonly("output", &RunResult::output,
+                      "Path of the output file written; None when the run did not complete, or when a data set\n"
+                      "never saved ran into a temporary folder that is gone.")
         .def_property_readonly(
             "table",
-            [](RunResult& r) {
-                if (r.completed && r.table.is_none()) r.table = OutputTable(PathText(r.output));
+            [](const RunResult& r) {
+                if (!r.table_error.is_none()) throw FileError(r.table_error.cast<std::string>());
                 return r.table;
             },
-            "The output file's rows as read back (on first use), a pandas DataFrame indexed by step\n"
-            "(1..NrTimeSteps): percolation, capillary_rise, evapotranspiration, drain_discharge (mm per\n"
-            "step), depth (water-table depth at the start of the step, m), salinity_layer_1 ..\n"
-            "salinity_layer_3 (those of the layer count), salinity_transition_zone, salinity_aquifer\n"
-            "(dS/m), storage (when the file has it), surface_drainage and ponding (mm). None when the run\n"
-            "did not complete; a file the program's reader refuses raises vantorel.FileError.")
+            "The run step by step, a pandas DataFrame indexed by step (1..NrTimeSteps): the output\n"
+            "file's rows as read back, with the forcing and the measurements of the data set beside\n"
+            "them, as vantorel-run --tables writes them. Columns: rainfall, irrigation,\n"
+            "potential_evapotranspiration (mm per step, given), percolation, capillary_rise,\n"
+            "evapotranspiration, drain_discharge, drain_discharge_measured (mm per step),\n"
+            "water_table_depth (m, at the start of the step, as the output file has it),\n"
+            "water_table_depth_measured (m; the fit compares it with the depth at the end of the\n"
+            "step, the next row's water_table_depth), salinity_layer_1 .. salinity_layer_3 (those of\n"
+            "the layer count), salinity_transition_zone, salinity_aquifer (dS/m), each followed by its\n"
+            "_measured column, storage (when the file has it), surface_drainage_given,\n"
+            "surface_drainage and ponding (mm). Not measured is NaN. None when the run did not\n"
+            "complete; an output file the program's reader refuses raises vantorel.FileError.")
         .def_readonly("factors", &RunResult::factors,
-                      "The drainage factors the run used: a dict with QH1, QH2, chosen ('given', 'water balance',\n"
+                      "The drainage factors the run used: a dict with qh1, qh2, chosen ('given', 'water balance',\n"
                       "'water table', 'drain discharge' or 'no drainage system') and fit (the fraction of the\n"
                       "water-table or discharge fit, else None).")
         .def_readonly("leaching", &RunResult::leaching,
-                      "Per zone (index 'root zone' or 'layer 1' .. 'layer 3', 'transition zone', 'aquifer'): the\n"
-                      "leaching efficiency used (a fraction), whether it was optimized, and the fit of the\n"
-                      "calculated to the measured salinities (a fraction; NaN when not available).")
+                      "Per zone (index 'layer_1' .. 'layer_3', 'transition_zone', 'aquifer'; with one layer,\n"
+                      "'layer_1' is the root zone): the leaching efficiency used (a fraction), whether it was\n"
+                      "optimized, and the fit of the calculated to the measured salinities (a fraction; NaN\n"
+                      "when not available).")
         .def_readonly("statistics", &RunResult::statistics,
                       "The goodness of fit of every observed series of the run, as vantorel-run --statistics\n"
-                      "writes it: one row per series (water-table, drain-discharge, salinity-layer-1, ...)\n"
-                      "with n, the means, rmse, mae, pbias_percent, nse, kge and r_squared; NaN where a\n"
-                      "statistic is undefined. None when the run did not complete.")
+                      "writes it, indexed by the series' column name in table (water_table_depth,\n"
+                      "drain_discharge, salinity_layer_1, ...): n, the means, rmse, mae, pbias_percent, nse,\n"
+                      "kge and r_squared; NaN where a statistic is undefined. None when the run did not complete.")
+        .def(py::pickle(&RunState, &RunFromState))
         .def("__repr__", [](const RunResult& r) {
-            return r.completed ? "<vantorel.Run completed, output " + std::string(py::repr(r.output)) + ">"
-                               : "<vantorel.Run stopped: " + std::string(py::repr(r.stopped_message)) + ">";
+            if (!r.completed) return "<vantorel.Run " + r.status + ": " + std::string(py::repr(r.stopped_message)) + ">";
+            return r.output.is_none() ? std::string("<vantorel.Run completed>")
+                                      : "<vantorel.Run completed, output " + std::string(py::repr(r.output)) + ">";
         });
 
-    m.def(
-        "read_output", [](const py::object& path) { return OutputTable(PathText(path)); }, py::arg("path"),
-        R"(Reads an output file (".out") back into the DataFrame of Run.table, with the program's reader.
+    m.def("read_output", &ReadOutput, py::arg("path"),
+          R"(Reads an output file (".out") back into the DataFrame of Run.table, with the program's reader.
 
-The extension of the path is replaced by ".out", as the reader does. Useful for the outputs of
-run_many. A file the reader refuses raises vantorel.FileError with its message.)");
+The extension of the path is replaced by ".out", as the reader does; the input file of the same
+name (".inp"), when there is one, gives the forcing and the measurements (without it, those
+columns are left out). Useful for the outputs of run_many. A file the reader refuses raises
+vantorel.FileError with its message.)");
 
     m.def(
         "run",
@@ -223,9 +265,9 @@ leaching efficiencies). A data set runs with the values a save derives, as "Save
 does; it is not changed and its file is not rewritten.
 
 The output file is written to output (a name ending in ".out"), by default next to the input
-file (FILE.out), or, for a data set never saved, to a new file in the temporary folder.
-The calculation releases the GIL. Returns a Run; an input file that cannot be read raises
-vantorel.FileError with the program's message.)");
+file (FILE.out). A data set never saved runs into a temporary folder that is removed once its
+tables are read; give output to keep the file. The calculation releases the GIL. Returns a Run;
+an input file that cannot be read raises vantorel.FileError with the program's message.)");
 }
 
 }  // namespace vantorel::python

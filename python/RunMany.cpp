@@ -31,6 +31,10 @@ struct FileTask {
     }
 };
 
+// Absolute, so that a worker that starts elsewhere (a cluster's, another machine's with the same
+// shared folder) finds the file.
+std::string AbsolutePath(const py::handle path) { return std::filesystem::absolute(PathText(path)).string(); }
+
 // The input files of the items: a data set is saved into the folder under a name from its position
 // (a copy: the data set keeps its own file name).
 std::vector<std::string> InputFiles(const py::iterable& items, const py::object& folder) {
@@ -40,11 +44,11 @@ std::vector<std::string> InputFiles(const py::iterable& items, const py::object&
     std::vector<std::string> inputs;
     for (size_t i = 0; i < all.size(); ++i) {
         if (!py::isinstance<DataSet>(all[i])) {
-            inputs.push_back(PathText(all[i]));
+            inputs.push_back(AbsolutePath(all[i]));
             continue;
         }
         if (folder.is_none()) throw py::value_error("run_many needs a folder to save the data sets into");
-        const std::filesystem::path place(PathText(folder));
+        const std::filesystem::path place(AbsolutePath(folder));
         std::filesystem::create_directories(place);
         std::string number = std::to_string(i + 1);
         number.insert(0, digits - number.size(), '0');
@@ -112,7 +116,8 @@ void BindRunMany(py::module_& m) {
           R"(Runs many input files, as vantorel-run with several files and --manifest does.
 
 items: input-file paths or DataSets. Each run writes its output next to its input file; a DataSet
-is first saved (a copy) into folder, as run-0001.inp, run-0002.inp, ... by its position.
+is first saved (a copy) into folder, as run-0001.inp, run-0002.inp, ... by its position. The
+paths are made absolute first, as the manifest records them.
 Without a client the runs share this machine's cores (jobs side by side, by default one per
 core). Given a dask.distributed.Client, each file is one task on that cluster: the files must
 be reachable by the workers under the same paths (a shared folder), and the workers must import

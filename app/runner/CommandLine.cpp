@@ -21,7 +21,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const std::ve
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (options_ended || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
-            if (!options_ended && arg.size() > 1 && arg[0] == '-') throw UsageError("unknown option '" + arg + "'");
+            if (!options_ended && arg.size() > 1 && arg[0] == '-') {
+                const auto option = std::find_if(definitions.begin(), definitions.end(), [&](const OptionDefinition& s) {
+                    return s.short_name != 0 && !s.takes_value && arg.size() == 2 && arg[1] == s.short_name;
+                });
+                if (option == definitions.end()) throw UsageError("unknown option '" + arg + "'");
+                result.values[option->name];
+                continue;
+            }
             result.arguments.push_back(arg);
             continue;
         }

@@ -1,5 +1,6 @@
 #pragma once
-// GNU-style long options: "--name", "--name=value" and "--name value"; "--" ends the options.
+// GNU-style long options: "--name", "--name=value" and "--name value"; "--" ends the options. An
+// option without a value may also have a one-letter name, given alone: "-h".
 
 #include <map>
 #include <stdexcept>
@@ -12,6 +13,7 @@ struct OptionDefinition {
     std::string name;
     bool takes_value = false;
     bool repeatable = false;
+    char short_name = 0;
 };
 
 struct CommandLine {

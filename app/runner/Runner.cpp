@@ -27,7 +27,7 @@ namespace vantorel {
 
 const std::vector<OptionDefinition>& RunnerOptions() {
     static const std::vector<OptionDefinition> options = {
-        {"help", false, false},          {"check", false, false},        {"resave", true, false},
+        {"help", false, false, 'h'},     {"check", false, false},        {"resave", true, false},
         {"output", true, false},         {"drainage-opt", true, false},  {"fit-choice", true, false},
         {"leaching-opt", true, false},   {"yes", false, false},          {"tables", true, false},
         {"no-run", false, false},        {"graphs", true, false},        {"graph-format", true, false},
@@ -36,7 +36,7 @@ const std::vector<OptionDefinition>& RunnerOptions() {
         {"perimeter", true, false},      {"porosity", true, false},      {"spacing", true, true},
         {"discharge", true, false},      {"head", true, false},
         {"statistics", true, false},     {"objective-map", true, false}, {"near-optimal", true, false},
-        {"version", false, false},
+        {"version", false, false, 'V'},
     };
     static const std::vector<OptionDefinition> all = [] {
         std::vector<OptionDefinition> joined = options;
@@ -83,8 +83,8 @@ Options (a valued option is written --name=value or --name value):
                        measurements, and the leaching searches' curves when they ran
   --near-optimal P     the near-optimal region of --objective-map: the pairs within P per cent of
                        the best value (0 < P <= 100, default 5)
-  --help               show this text
-  --version            print the program's version
+  -h, --help           show this text
+  -V, --version        print the program's version
 
 Many files in one call: vantorel-run [answers] [--jobs N] [--manifest FILE.csv] [--skip-done]
                         [--shard K/N] A.inp B.inp ...

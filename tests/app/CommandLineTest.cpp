@@ -5,7 +5,8 @@
 namespace vantorel {
 namespace {
 
-const std::vector<OptionDefinition> Definitions = {{"check", false, false}, {"output", true, false}, {"spacing", true, true}};
+const std::vector<OptionDefinition> Definitions = {
+    {"check", false, false, 'c'}, {"output", true, false}, {"spacing", true, true}};
 
 TEST(CommandLineTest, ValuedOptionsTakeEitherForm) {
     const CommandLine line = ParseCommandLine({"--output=a.out", "file.inp", "--spacing", "20", "--spacing=30"}, Definitions);
@@ -21,6 +22,12 @@ TEST(CommandLineTest, ValuesMayLookLikeNumbersOrBeEmpty) {
     EXPECT_EQ(line.Values("spacing"), (std::vector<std::string>{"-5"}));
     EXPECT_EQ(line.Value("output", "fallback"), "");
     EXPECT_EQ(line.arguments, (std::vector<std::string>{"--check"}));
+}
+
+TEST(CommandLineTest, AOneLetterNameStandsAlone) {
+    EXPECT_TRUE(ParseCommandLine({"file.inp", "-c"}, Definitions).Has("check"));
+    EXPECT_EQ(ParseCommandLine({"--", "-c"}, Definitions).arguments, (std::vector<std::string>{"-c"}));
+    for (const char* wrong : {"-cc", "-c=yes", "-o"}) EXPECT_THROW(ParseCommandLine({wrong}, Definitions), UsageError) << wrong;
 }
 
 TEST(CommandLineTest, MistakesAreUsageErrors) {

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# check-desktop-entry.sh PACKAGING RUNNER EXAMPLE: the desktop entry validates, offers the program
-# for exactly the file types the shared-mime-info package declares, and the desktop's own type
-# detection (gio) knows the example and its output by their extensions and by their first lines.
+# check-desktop-entry.sh PACKAGING RUNNER EXAMPLE METAINFO: the desktop entry validates, offers the
+# program for exactly the file types the shared-mime-info package declares, the desktop's own type
+# detection (gio) knows the example and its output by their first lines whatever their names, and
+# leaves other programs' .inp and .out files plain text; the AppStream data validates and names the
+# entry and the types.
 set -euo pipefail
 packaging=$1
 runner=$2
 example=$3
+metainfo=$4
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 status=0
@@ -30,6 +33,8 @@ cp "$example" "$scratch/files/field.inp"
 "$runner" "$scratch/files/field.inp" >/dev/null
 cp "$scratch/files/field.inp" "$scratch/files/field-input"
 cp "$scratch/files/field.out" "$scratch/files/field-output"
+printf '[TITLE]\r\nA network of pipes\r\n' >"$scratch/files/foreign.inp"
+printf 'Results of another program\n' >"$scratch/files/foreign.out"
 while read -r file expected; do
   found=$(XDG_DATA_HOME="$scratch/share" XDG_DATA_DIRS="$scratch/share:/usr/share" \
             gio info -a standard::content-type "$scratch/files/$file" | sed -n 's/.*content-type: //p')
@@ -42,5 +47,17 @@ field.inp application/x-vantorel-input
 field.out application/x-vantorel-output
 field-input application/x-vantorel-input
 field-output application/x-vantorel-output
+foreign.inp text/plain
+foreign.out text/plain
 LIST
+
+if ! appstreamcli validate --no-net "$metainfo" >"$scratch/appstream" 2>&1; then
+  echo "appstreamcli complains about $(basename "$metainfo"):"
+  cat "$scratch/appstream"
+  status=1
+fi
+grep -q '<launchable type="desktop-id">vantorel.desktop</launchable>' "$metainfo" ||
+  { echo "$(basename "$metainfo") does not launch vantorel.desktop"; status=1; }
+provided=$(grep -oE '<mediatype>[^<]+' "$metainfo" | cut -d'>' -f2 | sort | tr '\n' ';')
+[ "$provided" = "$declared" ] || { echo "the AppStream data provides '$provided', vantorel.xml declares '$declared'"; status=1; }
 exit $status

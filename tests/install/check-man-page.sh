@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # check-man-page.sh PROGRAM PAGE: every option that PROGRAM --help names is explained in its man
 # page, the page renders with man -l without a warning, has the usual sections and carries the
-# version that PROGRAM --version prints. --help and --version must work without a display.
+# version that PROGRAM --version prints. --help (-h), --version (-V) and a wrong option must be
+# answered without a display: the usage or the version and status 0, or a message and status 2.
 set -euo pipefail
 program=$1
 page=$2
@@ -35,4 +36,16 @@ if [[ ! $version =~ ^Vantorel\ [0-9]+\.[0-9]+\.[0-9]+$ ]]; then
   status=1
 fi
 grep -qF "$version" "$scratch/rendered" || { echo "$name does not name '$version'"; status=1; }
+
+"${headless[@]}" "$program" -h | cmp -s - "$scratch/help" || { echo "$(basename "$program") -h is not its --help"; status=1; }
+[ "$("${headless[@]}" "$program" -V)" = "$version" ] || { echo "$(basename "$program") -V is not its --version"; status=1; }
+set +e
+"${headless[@]}" "$program" --no-such-option >"$scratch/out" 2>"$scratch/err"
+wrong=$?
+set -e
+if [ $wrong -ne 2 ] || [ -s "$scratch/out" ] || ! grep -q -- "--no-such-option" "$scratch/err"; then
+  echo "$(basename "$program") --no-such-option ends with status $wrong, saying:"
+  cat "$scratch/out" "$scratch/err"
+  status=1
+fi
 exit $status

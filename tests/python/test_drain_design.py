@@ -13,9 +13,9 @@ def test_factors_are_those_the_runner_prints():
     table = vantorel.drain_factors(**SOIL, porosity=6, spacing=[30, 45])
     _, out, _ = runner("--drain-factors", *SOIL_OPTIONS, "--porosity=6", "--spacing=30", "--spacing=45")
     printed = [line.split() for line in out.splitlines()[2:4]]
-    assert [[f"{spacing:.2f}", f"{row.equivalent_depth:.3f}", f"{row.QH1:.4f}", f"{row.QH2:.4f}"]
+    assert [[f"{spacing:.2f}", f"{row.equivalent_depth:.3f}", f"{row.qh1:.4f}", f"{row.qh2:.4f}"]
             for spacing, row in table.iterrows()] == printed
-    assert vantorel.drain_factors(**SOIL, porosity=6, spacing=45)["QH1"] == table.loc[45.0, "QH1"]
+    assert vantorel.drain_factors(**SOIL, porosity=6, spacing=45)["qh1"] == table.loc[45.0, "qh1"]
 
 
 def test_spacing_is_the_one_the_runner_prints():
@@ -23,7 +23,7 @@ def test_spacing_is_the_one_the_runner_prints():
     _, out, _ = runner("--drain-spacing", *SOIL_OPTIONS, "--discharge=5", "--head=0.6", "--porosity=6")
     printed = [line.split(":")[1].strip() for line in out.splitlines()[2:]]
     assert printed == [f"{design['spacing']:.2f}", f"{design['equivalent_depth']:.3f}", f"{design['discharge']:.4f}",
-                       f"{design['QH1']:.4f}", f"{design['QH2']:.4f}"]
+                       f"{design['qh1']:.4f}", f"{design['qh2']:.4f}"]
 
 
 @pytest.mark.parametrize("call, options", [

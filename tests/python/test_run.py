@@ -4,6 +4,7 @@ import threading
 from pathlib import Path
 
 import numpy as np
+import pandas as pd
 import pytest
 
 import vantorel
@@ -31,19 +32,37 @@ def file_rows(path):
     return np.array([row + [0.0] * (width - len(row)) for row in rows])
 
 
-@pytest.mark.parametrize("example, columns", [
-    ("monthly-drained-field", ["salinity_layer_1", "salinity_transition_zone", "salinity_aquifer", "storage"]),
-    ("daily-rice-field", ["salinity_layer_1", "salinity_layer_2", "salinity_layer_3",
-                          "salinity_transition_zone", "salinity_aquifer", "storage"]),
+GIVEN = ["rainfall", "irrigation", "potential_evapotranspiration"]
+
+
+@pytest.mark.parametrize("example, zones", [
+    ("monthly-drained-field", ["layer_1", "transition_zone", "aquifer"]),
+    ("daily-rice-field", ["layer_1", "layer_2", "layer_3", "transition_zone", "aquifer"]),
 ])
-def test_table_is_the_output_file(example, columns, copy_input):
-    run = vantorel.run(copy_input(EXAMPLES / f"{example}.inp"), drainage_opt=True, leaching_opt=True)
+def test_table_is_the_output_file_beside_the_data_set(example, zones, copy_input):
+    path = copy_input(EXAMPLES / f"{example}.inp")
+    run = vantorel.run(path, drainage_opt=True, leaching_opt=True)
     table = run.table
-    assert list(table.columns) == (["percolation", "capillary_rise", "evapotranspiration", "drain_discharge",
-                                    "depth"] + columns + ["surface_drainage", "ponding"])
+    salinities = [f"salinity_{zone}{end}" for zone in zones for end in ("", "_measured")]
+    assert list(table.columns) == GIVEN + [
+        "percolation", "capillary_rise", "evapotranspiration", "drain_discharge", "drain_discharge_measured",
+        "water_table_depth", "water_table_depth_measured"] + salinities + [
+        "storage", "surface_drainage_given", "surface_drainage", "ponding"]
     assert table.index.name == "step" and table.index[0] == 1
-    np.testing.assert_array_equal(table.reset_index().to_numpy(), file_rows(Path(run.output)))
-    assert vantorel.read_output(run.output).equals(table)
+    printed = [name for name in table.columns
+               if not name.endswith(("_measured", "_given")) and name not in GIVEN]
+    np.testing.assert_array_equal(table[printed].reset_index().to_numpy(), file_rows(Path(run.output)))
+
+    ds = vantorel.load_input(path)
+    for column, series in [("rainfall", ds.Rain), ("potential_evapotranspiration", ds.ETp),
+                           ("surface_drainage_given", ds.Sdr)]:
+        np.testing.assert_array_equal(table[column], series)
+    # Not measured is NaN in the table; the data set keeps the file's markers.
+    for column, series, measured in [("water_table_depth_measured", ds.DwtMeas, ds.DwtMeas > -1000),
+                                     ("drain_discharge_measured", ds.DrainMeas, ds.DrainMeas > -1000),
+                                     ("salinity_layer_1_measured", ds.S1meas, ds.S1meas > 0)]:
+        np.testing.assert_array_equal(table[column], np.where(measured, series, np.nan))
+    pd.testing.assert_frame_equal(vantorel.read_output(run.output), table)
 
 
 def test_table_the_reader_refuses_raises_its_message(copy_input):
@@ -57,8 +76,9 @@ def test_table_the_reader_refuses_raises_its_message(copy_input):
 def test_factors_and_leaching_are_those_of_the_run(copy_input):
     run = vantorel.run(copy_input(EXAMPLES / "monthly-drained-field.inp"), drainage_opt=True, leaching_opt=True)
     assert run.factors["chosen"] == "drain discharge" and 0 < run.factors["fit"] <= 1
-    assert list(run.leaching.index) == ["root zone", "transition zone", "aquifer"]
-    assert run.leaching.loc["root zone", "optimized"]
+    assert 0 < run.factors["qh1"] and 0 < run.factors["qh2"]
+    assert list(run.leaching.index) == ["layer_1", "transition_zone", "aquifer"]
+    assert run.leaching.loc["layer_1", "optimized"]
     assert np.isnan(run.leaching.loc["aquifer", "fit"])
 
 
@@ -73,12 +93,33 @@ def test_data_set_runs_in_memory_like_its_saved_file(tmp_path, copy_input):
     assert output_lines(in_memory.output) == output_lines(from_file.output)
 
 
-def test_new_data_set_runs_into_a_temporary_file_and_refused_runs_say_why():
+def never_saved(source):
+    """A data set with the values of source that was never saved."""
     ds = vantorel.DataSet()
-    refused = vantorel.run(ds)
+    ds.NrTimeSteps, ds.NrLayers = source.NrTimeSteps, source.NrLayers
+    for name in dir(source):
+        if not name.startswith("_") and not callable(getattr(source, name)) and \
+                getattr(vantorel.DataSet, name).fset is not None:
+            setattr(ds, name, getattr(source, name))
+    return ds
+
+
+def test_a_data_set_never_saved_runs_in_a_temporary_folder_that_goes(tmp_path, monkeypatch):
+    monkeypatch.setenv("TMPDIR", str(tmp_path))
+    ds = never_saved(vantorel.load_input(EXAMPLES / "weekly-leaching-trial.inp"))
+    assert ds.FileName == ""
+    run = vantorel.run(ds, drainage_opt=True)
+    assert run.completed and run.output is None and len(run.table) == ds.NrTimeSteps
+    kept = vantorel.run(ds, drainage_opt=True, output=tmp_path / "kept.out")
+    # Without an input file beside it, an output file gives what it prints.
+    printed = [name for name in run.table.columns if not name.endswith(("_measured", "_given")) and name not in GIVEN]
+    pd.testing.assert_frame_equal(vantorel.read_output(kept.output), run.table[printed])
+
+    refused = vantorel.run(vantorel.DataSet())
     assert not refused.completed and refused.status == "refused" and refused.output is None
     assert refused.stopped_message == "The thickness of the root zone must be greater than 0. Please adjust data."
     assert refused.dialog == ["! " + refused.stopped_message]
+    assert sorted(path.name for path in tmp_path.iterdir()) == ["kept.out"]
 
 
 def test_bad_file_and_bad_output_name_raise(copy_input, tmp_path):

@@ -64,3 +64,14 @@ def test_data_sets_are_saved_by_position_and_failures_recorded(tmp_path):
         vantorel.run_many([ds])
     with pytest.raises(ValueError, match="would both write"):
         vantorel.run_many([tmp_path / "a.inp", tmp_path / "a.inp"])
+
+
+def test_paths_are_recorded_absolute_for_workers_elsewhere(tmp_path, monkeypatch):
+    copies(tmp_path / "given")
+    monkeypatch.chdir(tmp_path)
+    ds = vantorel.load_input("given/monthly-drained-field.inp")
+    manifest = vantorel.run_many(["given/weekly-leaching-trial.inp", ds], folder="sets")
+    expected = [tmp_path / "given" / "weekly-leaching-trial.inp", tmp_path / "sets" / "run-0002.inp"]
+    assert list(manifest.input) == [str(path) for path in expected]
+    assert list(manifest.output) == [str(path.with_suffix(".out")) for path in expected]
+    assert list(manifest.status) == ["completed", "completed"]

@@ -37,11 +37,23 @@ TEST(WindowCommandTest, OneFileOrTheScreenshotsOrAQuestion) {
         EXPECT_EQ(ParseWindowCommand(args).action, Action::Version) << args.front();
     }
     EXPECT_EQ(ParseWindowCommand({"--help", "--version"}).action, Action::Help);
+    EXPECT_EQ(ParseWindowCommand({"field.inp", "-h"}).action, Action::Help);
+    EXPECT_EQ(ParseWindowCommand({"-V"}).action, Action::Version);
     EXPECT_EQ(ParseWindowCommand({"--", "--version"}).file, "--version");
 
     for (const Args& args : {Args{"a.inp", "b.inp"}, Args{"--screenshots"}, Args{"--output", "a.inp"}, Args{"-x"}}) {
         EXPECT_EQ(ParseWindowCommand(args).action, Action::Wrong) << args.front();
+        EXPECT_FALSE(ParseWindowCommand(args).problem.empty()) << args.front();
     }
+}
+
+TEST(WindowCommandTest, TheToolkitsOptionsAreLeftToIt) {
+    EXPECT_EQ(WithoutToolkitOptions({"-platform", "offscreen", "--style=Fusion", "-reverse", "field.inp", "--stylesheet",
+                                     "a.qss", "--", "-reverse"}),
+              (Args{"field.inp", "--", "-reverse"}));
+    // What the toolkit does not take stays, to be refused before a display is needed.
+    EXPECT_EQ(WithoutToolkitOptions({"--bogus", "-platform=offscreen", "-style"}),
+              (Args{"--bogus", "-platform=offscreen", "-style"}));
 }
 
 class StartFileTest : public ResultPagesFixture {
