@@ -13,6 +13,7 @@
 #include "engine/ParallelFor.h"
 #include "engine/RunPool.h"
 #include "model/CsvFile.h"
+#include "model/FileIdentity.h"
 #include "model/FileNames.h"
 #include "model/ProgramVersion.h"
 #include "model/Sha256.h"
@@ -56,10 +57,18 @@ Shard ShardOption(const CommandLine& line) {
 std::optional<std::string> SharedOutput(const std::vector<std::string>& inputs) {
     std::map<std::string, std::string> outputs;
     for (const std::string& input : inputs) {
-        std::error_code error;
-        fs::path output = fs::absolute(ReplaceExtension(input, ".out"), error).lexically_normal();
-        const auto [place, added] = outputs.emplace(output.string(), input);
-        if (!added) return "'" + place->second + "' and '" + input + "' would both write " + output.string() + ".";
+        const std::string output = ResolvedPath(ReplaceExtension(input, ".out"));
+        const auto [place, added] = outputs.emplace(output, input);
+        if (!added) return "'" + place->second + "' and '" + input + "' would both write " + output + ".";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ManifestOverwrites(const std::string& manifest, const std::vector<std::string>& inputs) {
+    for (const std::string& input : inputs) {
+        for (const std::string& file : {ReplaceExtension(input, ".inp"), ReplaceExtension(input, ".out")}) {
+            if (SameFile(manifest, file)) return "the manifest " + manifest + " would overwrite " + file + ".";
+        }
     }
     return std::nullopt;
 }
@@ -103,7 +112,7 @@ void WriteManifest(const std::string& path, const std::vector<FileOutcome>& outc
 const char* const ManifestHeading = "input,output,status,exit_code,seconds,message,input_sha256,program_version";
 
 std::string ManifestLine(const FileOutcome& o) {
-    return CsvLine({o.run.input, o.run.output, RunStatusName(o.run.status), std::to_string(o.run.exit_code),
+    return CsvLine({o.run.input, OutputWritten(o.run.status) ? o.run.output : "", RunStatusName(o.run.status), std::to_string(o.run.exit_code),
                     FormatFixed(o.run.seconds, 0, 3), o.run.message, o.digest, ProgramVersion});
 }
 
@@ -168,6 +177,9 @@ int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, std::o
         return usage(error.what());
     }
     if (const auto shared = SharedOutput(line.arguments)) return usage(*shared);
+    if (line.Has("manifest")) {
+        if (const auto overwrite = ManifestOverwrites(line.Value("manifest"), line.arguments)) return usage(*overwrite);
+    }
 
     std::vector<std::string> inputs;
     for (size_t p = 0; p < line.arguments.size(); ++p) {
@@ -200,7 +212,7 @@ int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, std::o
     }
     out << inputs.size() << (inputs.size() == 1 ? " file" : " files");
     for (const RunStatus s : {RunStatus::Completed, RunStatus::Skipped, RunStatus::Stopped, RunStatus::Refused,
-                              RunStatus::Unreadable, RunStatus::Interrupted}) {
+                              RunStatus::Unwritable, RunStatus::Unreadable, RunStatus::Interrupted}) {
         if (counts[s] > 0) out << ", " << counts[s] << ' ' << RunStatusName(s);
     }
     out << '\n';

@@ -40,6 +40,8 @@ std::string ManifestLine(const FileOutcome& outcome);
 
 // The message refusing inputs of which two would write one output file, or nothing.
 std::optional<std::string> SharedOutput(const std::vector<std::string>& inputs);
+// The message refusing a manifest that would replace an input file or an output file, or nothing.
+std::optional<std::string> ManifestOverwrites(const std::string& manifest, const std::vector<std::string>& inputs);
 
 int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, std::ostream& out, std::ostream& err);
 

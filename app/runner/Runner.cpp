@@ -16,6 +16,7 @@
 #include "app/runner/TableExport.h"
 #include "engine/FileRun.h"
 #include "model/DerivedValues.h"
+#include "model/FileIdentity.h"
 #include "model/FileNames.h"
 #include "model/InputFile.h"
 #include "model/ModelState.h"
@@ -229,6 +230,10 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
     // The results are read from the output file by the name an output file has.
     if ((tables || graphs) && ReplaceExtension(output, ".out") != output) {
         return UsageFailure("with --tables or --graphs the output file name must end in .out.", err);
+    }
+
+    if (!line.Has("no-run") && SameFile(output, ReplaceExtension(input, ".inp"))) {
+        return UsageFailure("the output file " + output + " would overwrite the input file.", err);
     }
 
     ModelState state;

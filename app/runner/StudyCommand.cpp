@@ -80,7 +80,8 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, std
         return ExitBadInput;
     }
 
-    if (const auto overwrite = StudyWouldOverwriteBase(study, ReplaceExtension(line.arguments.front(), ".inp"), folder)) {
+    if (const auto overwrite = StudyWouldOverwriteInput(study, ReplaceExtension(line.arguments.front(), ".inp"),
+                                                        line.Value("scenarios"), folder)) {
         err << "vantorel-run: " << *overwrite << '\n';
         return ExitBadInput;
     }
