@@ -16,6 +16,7 @@
 #include "model/SilentDialogs.h"
 #include "python/Bindings.h"
 #include "python/DataSet.h"
+#include "python/Interruptible.h"
 
 namespace py = pybind11;
 
@@ -127,21 +128,24 @@ RunResult RunAny(const py::object& item, const RunAnswers& answers, const py::ob
     ModelState state;
     FileRunResult run;
     bool temporary = false;
-    if (py::isinstance<DataSet>(item)) {
+    const bool data_set = py::isinstance<DataSet>(item);
+    std::string input;
+    if (data_set) {
         state.Input = item.cast<const DataSet&>().Data();
         if (options.output.empty()) {
             temporary = state.Input.FileName.empty();
             options.output = temporary ? TemporaryOutputPath() : ReplaceExtension(state.Input.FileName, ".out");
         }
-        py::gil_scoped_release released;
-        run = RunDataSet(state, options);
     } else {
-        const std::string input = PathText(item);
-        py::gil_scoped_release released;
-        run = RunInputFile(state, input, options);
+        input = PathText(item);
     }
-    if (run.status == RunStatus::Unreadable) throw FileError(run.message);
+    const bool interrupted = CallInterruptibly([&](const StopRequest& stop) {
+        options.stop = &stop;
+        run = data_set ? RunDataSet(state, options) : RunInputFile(state, input, options);
+    });
     if (temporary && run.status != RunStatus::Completed) std::filesystem::remove(options.output);
+    if (interrupted) throw py::error_already_set();
+    if (run.status == RunStatus::Unreadable) throw FileError(run.message);
 
     RunResult result;
     result.completed = run.status == RunStatus::Completed;
@@ -164,7 +168,8 @@ void BindRun(py::module_& m) {
     py::class_<RunResult>(m, "Run", "The result of vantorel.run: one calculation and its output file read back.")
         .def_readonly("completed", &RunResult::completed, "Whether the run completed and wrote its output file.")
         .def_readonly("status", &RunResult::status,
-                      "How the run ended: 'completed', 'stopped' (by the calculation) or 'refused' (by its checks).")
+                      "How the run ended: 'completed', 'stopped' (by the calculation), 'refused' (by its checks)\n"
+                      "or 'unwritable' (the output file could not be written).")
         .def_readonly("stopped_message", &RunResult::stopped_message,
                       "The message that stopped or refused the run; None for a completed run.")
         .def_readonly("dialog", &RunResult::dialog,
@@ -224,8 +229,9 @@ does; it is not changed and its file is not rewritten.
 
 The output file is written to output (a name ending in ".out"), by default next to the input
 file (FILE.out), or, for a data set never saved, to a new file in the temporary folder.
-The calculation releases the GIL. Returns a Run; an input file that cannot be read raises
-vantorel.FileError with the program's message.)");
+The calculation releases the GIL; Ctrl+C (KeyboardInterrupt) ends it within its next step,
+writing nothing. Returns a Run; an input file that cannot be read raises vantorel.FileError
+with the program's message.)");
 }
 
 }  // namespace vantorel::python

@@ -12,6 +12,7 @@
 #include "app/runner/ManyRuns.h"
 #include "app/runner/QuestionAnswers.h"
 #include "app/runner/RunSummary.h"
+#include "app/runner/StopSignals.h"
 #include "app/runner/StudyCommand.h"
 #include "app/runner/TableExport.h"
 #include "engine/FileRun.h"
@@ -190,9 +191,7 @@ int WriteGraphs(const ModelState& state, const std::string& input, const std::st
     return ExitOk;
 }
 
-}  // namespace
-
-int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCommand(const std::vector<std::string>& args, const StopRequest& stop, std::ostream& out, std::ostream& err) {
     CommandLine line;
     QuestionAnswers answers;
     CalibrationOptions calibration;
@@ -212,8 +211,8 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         return ExitOk;
     }
     if (WantsDrainDesign(line)) return RunDrainDesign(line, out, err);
-    if (WantsStudy(line)) return RunStudyCommand(line, answers, out, err);
-    if (WantsManyRuns(line)) return RunManyFiles(line, answers, out, err);
+    if (WantsStudy(line)) return RunStudyCommand(line, answers, stop, out, err);
+    if (WantsManyRuns(line)) return RunManyFiles(line, answers, stop, out, err);
     if (line.arguments.size() != 1) return UsageFailure("name one input file.", err);
     const bool tables = line.Has("tables"), graphs = line.Has("graphs");
     if (line.Has("no-run") && !tables && !graphs) return UsageFailure("--no-run needs --tables or --graphs.", err);
@@ -273,13 +272,20 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
     FileRunOptions options;
     options.answers = answers;
     options.output = line.Value("output");
+    options.stop = &stop;
     const FileRunResult run = RunDataSet(state, options);
     for (const std::string& printed : run.dialog) out << printed << '\n';
+    if (run.status == RunStatus::Interrupted) {
+        err << "vantorel-run: interrupted; no output file was written.\n";
+        return ExitRunFailed;
+    }
     if (run.status != RunStatus::Completed) {
         err << "vantorel-run: the calculation was not completed; no output file was written.\n";
         return ExitRunFailed;
     }
     PrintRunSummary(state, out);
+    // The output file is complete; what would be made of it is left undone.
+    if (stop.Requested()) return ExitRunFailed;
     const std::vector<FitStatistics> statistics = RunFitStatistics(state);
     if (const auto error = ExportCalibration(calibration, loaded, state, statistics, out)) {
         err << "vantorel-run: " << *error << '\n';
@@ -293,6 +299,13 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         return ExitRunFailed;
     }
     return status;
+}
+
+}  // namespace
+
+int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const int status = RunCommand(args, SignalStopRequest(), out, err);
+    return StopSignal() != 0 ? SignalExitStatus(StopSignal()) : status;
 }
 
 }  // namespace vantorel
