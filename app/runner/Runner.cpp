@@ -94,7 +94,8 @@ Many files in one call: vantorel-run [answers] [--jobs N] [--manifest FILE.csv] 
   of each run are printed as one block headed by its file name, in the order the files were given
   --jobs N             run N files at once (default: the number of cores); results do not depend on N
   --manifest FILE.csv  write one row per file: input, output, status, exit code, seconds, message,
-                       SHA-256 of the input file and program version
+                       SHA-256 of the input file and program version; a row is added as each
+                       file finishes
   --skip-done          do not run a file whose output exists and is not older than the input file
   --shard K/N          only the files at positions K, K+N, K+2N, ... (for N machines or array jobs)
 
@@ -121,6 +122,8 @@ or the output file cannot be read or the options are wrong. With many files the 
 the files; a study exits with 1 when a scenario stopped or was refused, with 2 when the study or the
 base file cannot be read.
 A drain design exits with 2 for a refused value and with 1 when no spacing meets the design.
+SIGINT and SIGTERM end the running calculations without output files and start nothing new; the
+manifest and a study's summary list the rest as interrupted; the shell then reports 130 or 143.
 )";
 
 // Loads the file and computes what a save derives, as the window has it right after a save.
