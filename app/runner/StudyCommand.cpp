@@ -76,16 +76,15 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, con
     }
     ComputeDerivedValues(base);
     const std::string folder = line.Value("study-dir");
+    if (const auto overwrite = StudyWouldOverwriteInput(study, ReplaceExtension(line.arguments.front(), ".inp"),
+                                                        line.Value("scenarios"), folder)) {
+        err << "vantorel-run: " << *overwrite << '\n';
+        return ExitBadInput;
+    }
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error) {
         err << "vantorel-run: the folder " << folder << " could not be created: " << error.message() << ".\n";
-        return ExitBadInput;
-    }
-
-    if (const auto overwrite = StudyWouldOverwriteInput(study, ReplaceExtension(line.arguments.front(), ".inp"),
-                                                        line.Value("scenarios"), folder)) {
-        err << "vantorel-run: " << *overwrite << '\n';
         return ExitBadInput;
     }
     const std::string summary = (std::filesystem::path(folder) / "summary.csv").string();
