@@ -13,6 +13,7 @@ void Engine::RunCalculation() {
     RunValues& r = state_.Run;
     r.CalcStopped = false;
     r.CalcInterrupted = false;
+    r.OutputUnwritable = false;
     r.LEOptimized = {};
     r.LeachingCurves.clear();
     // The flags of an earlier run or of an output file read since must not reach this header.
@@ -133,6 +134,7 @@ void Engine::WriteOutputRows() {
         output_->Commit();
     } catch (const FileError& error) {
         output_.reset();
+        r.OutputUnwritable = true;
         StopRun(error.what());
         return;
     }

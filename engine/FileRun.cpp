@@ -61,6 +61,7 @@ const char* RunStatusName(RunStatus status) {
         case RunStatus::Unreadable: return "unreadable";
         case RunStatus::Skipped: return "skipped";
         case RunStatus::Interrupted: return "interrupted";
+        case RunStatus::Unwritable: return "unwritable";
     }
     return "unreadable";
 }
@@ -71,11 +72,14 @@ int RunStatusExitCode(RunStatus status) {
         case RunStatus::Skipped: return 0;
         case RunStatus::Stopped:
         case RunStatus::Refused:
-        case RunStatus::Interrupted: return 1;
+        case RunStatus::Interrupted:
+        case RunStatus::Unwritable: return 1;
         case RunStatus::Unreadable: return 2;
     }
     return 2;
 }
+
+bool OutputWritten(RunStatus status) { return status == RunStatus::Completed || status == RunStatus::Skipped; }
 
 namespace {
 
@@ -112,6 +116,7 @@ FileRunResult RunFileOrDataSet(ModelState& state, const std::string& input, cons
     if (options.stop != nullptr) engine.SetStopRequest(*options.stop);
     engine.RunCalculation();
     if (state.Run.CalcInterrupted) return finish(RunStatus::Interrupted, RunInterrupted().what());
+    if (state.Run.OutputUnwritable) return finish(RunStatus::Unwritable, dialogs.LastMessage());
     if (state.Run.CalcStopped) {
         return finish(dialogs.Calculating() ? RunStatus::Stopped : RunStatus::Refused, dialogs.LastMessage());
     }

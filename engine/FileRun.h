@@ -27,16 +27,19 @@ enum class RunStatus {
     Unreadable,  // the input file could not be read
     Skipped,     // not run: its output file is up to date
     Interrupted, // ended by a stop request (Cancel, a signal) before its output file was written
+    Unwritable,  // a file of the run (its output file, a scenario's input file) could not be written
 };
 
-// "completed", "stopped", "refused", "unreadable", "skipped", "interrupted".
+// "completed", "stopped", "refused", "unreadable", "skipped", "interrupted", "unwritable".
 const char* RunStatusName(RunStatus status);
 // The exit status of a single-file vantorel-run call that ends so: 0, 1 or 2.
 int RunStatusExitCode(RunStatus status);
+// Whether a run that ends so leaves its output file: written, or up to date and kept.
+bool OutputWritten(RunStatus status);
 
 struct FileRunResult {
     std::string input;
-    std::string output;  // the output file's path, written or not
+    std::string output;  // the output file's path, written or not (see OutputWritten)
     RunStatus status = RunStatus::Unreadable;
     int exit_code = 2;
     std::string message;              // why the run did not complete; empty when it did

@@ -8,6 +8,7 @@
 #include "engine/Engine.h"
 #include "model/CsvFile.h"
 #include "model/NumberText.h"
+#include "model/PrintableText.h"
 #include "model/SilentDialogs.h"
 #include "model/TextFile.h"
 
@@ -36,7 +37,7 @@ bool ValidScenarioName(std::string_view name) {
 }
 
 const StudyField& ColumnField(const std::string& path, size_t column, const std::string& name) {
-    const std::string where = "column " + std::to_string(column) + " '" + name + "'";
+    const std::string where = "column " + std::to_string(column) + " '" + PrintableText(name) + "'";
     if (IsFixedField(name)) Fail(path, 1, where + ": counts, measured series and titles cannot be changed");
     const StudyField* field = FindStudyField(name);
     if (field == nullptr) Fail(path, 1, where + " is not a field a scenario can change");
@@ -213,11 +214,11 @@ Study ParseStudy(std::string_view text, const std::string& path) {
     std::vector<CsvRecord> records = ParseCsv(text, path);
     if (records.empty()) Fail(path, 1, "the study is empty; it needs the header name and change columns");
     const std::vector<std::string>& header = records.front().fields;
-    if (header.front() != "name") Fail(path, 1, "the first column must be 'name', not '" + header.front() + "'");
+    if (header.front() != "name") Fail(path, 1, "the first column must be 'name', not '" + PrintableText(header.front()) + "'");
     Study study;
     std::set<std::string> seen;
     for (size_t c = 1; c < header.size(); ++c) {
-        if (!seen.insert(header[c]).second) Fail(path, 1, "column " + std::to_string(c + 1) + " '" + header[c] + "' is given twice");
+        if (!seen.insert(header[c]).second) Fail(path, 1, "column " + std::to_string(c + 1) + " '" + PrintableText(header[c]) + "' is given twice");
         study.columns.push_back(&ColumnField(path, c + 1, header[c]));
     }
     std::set<std::string> names;
@@ -232,7 +233,7 @@ Study ParseStudy(std::string_view text, const std::string& path) {
         scenario.name = record.fields.front();
         scenario.line = record.line;
         if (!ValidScenarioName(scenario.name)) {
-            Fail(path, record.line, "the scenario name '" + scenario.name +
+            Fail(path, record.line, "the scenario name '" + PrintableText(scenario.name) +
                                         "' is not a file name of letters, digits, '-', '_' and '.' that does not "
                                         "start with '.'");
         }
@@ -242,7 +243,7 @@ Study ParseStudy(std::string_view text, const std::string& path) {
             const auto change = ParseStudyCell(cell, *study.columns[c]);
             if (!change) {
                 Fail(path, record.line, "column '" + std::string(study.columns[c]->name) + "', scenario " +
-                                            scenario.name + ": the cell '" + cell + "' is not understood");
+                                            scenario.name + ": the cell '" + PrintableText(cell) + "' is not understood");
             }
             scenario.changes.push_back(*change);
         }

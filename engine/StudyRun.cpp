@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "model/CsvFile.h"
+#include "model/FileIdentity.h"
 #include "model/InputFile.h"
 #include "model/OutputFileReader.h"
 #include "model/SilentDialogs.h"
@@ -52,13 +53,18 @@ bool ReadResults(ScenarioResult& result) {
 }  // namespace
 
 ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const InputData& base,
-                           const std::string& folder, const RunAnswers& answers) {
+                           const std::string& folder, const RunAnswers& answers, const StopRequest* stop) {
     ScenarioResult result;
     result.name = scenario.name;
     result.base = IsBaseScenario(scenario);
     result.input = (std::filesystem::path(folder) / (scenario.name + ".inp")).string();
     result.output = (std::filesystem::path(folder) / (scenario.name + ".out")).string();
 
+    if (stop != nullptr && stop->Requested()) {
+        result.status = RunStatus::Interrupted;
+        result.message = "Scenario " + scenario.name + ": not run, the study was interrupted";
+        return result;
+    }
     InputData variant = base;
     if (auto refusal = ApplyScenario(study, scenario, variant)) {
         result.message = *refusal;
@@ -68,17 +74,25 @@ ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const I
     try {
         SaveInputFile(variant);
     } catch (const FileError& error) {
+        if (dynamic_cast<const FileWriteError*>(&error) != nullptr) result.status = RunStatus::Unwritable;
         result.message = "Scenario " + scenario.name + ": " + error.what();
         return result;
     }
     FileRunOptions options;
     options.answers = answers;
+    options.stop = stop;
     ModelState state;
     FileRunResult run = RunInputFile(state, result.input, options);
     result.dialog = std::move(run.dialog);
+    // Read back, the file may hold what the writer could not keep: the scenario is then refused.
     result.status = run.status == RunStatus::Unreadable ? RunStatus::Refused : run.status;
     if (run.status != RunStatus::Completed) {
         result.message = "Scenario " + scenario.name + ": " + run.message;
+        // A stopped scenario keeps its input file, which shows the stop again.
+        if (result.status == RunStatus::Refused || result.status == RunStatus::Interrupted) {
+            std::error_code ignored;
+            std::filesystem::remove(result.input, ignored);
+        }
         return result;
     }
     // The header of the output file rounds the factors; the run knows them as it used them.
@@ -89,18 +103,27 @@ ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const I
     return result;
 }
 
-std::optional<std::string> StudyWouldOverwriteBase(const Study& study, const std::string& base_file,
-                                                   const std::string& folder) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::path base = fs::weakly_canonical(fs::absolute(base_file, error), error);
+std::vector<std::string> StudyFiles(const Study& study, const std::string& folder) {
+    const std::filesystem::path place(folder);
+    std::vector<std::string> files;
     for (const Scenario& scenario : study.scenarios) {
-        for (const char* extension : {".inp", ".out"}) {
-            const fs::path file = fs::weakly_canonical(fs::absolute(fs::path(folder) / (scenario.name + extension), error), error);
-            if (file == base) {
-                return "Scenario " + scenario.name + " would overwrite the base input file " + base_file +
-                       "; choose another study folder or name.";
-            }
+        for (const char* extension : {".inp", ".out"}) files.push_back((place / (scenario.name + extension)).string());
+    }
+    files.push_back((place / "summary.csv").string());
+    for (const char* stem : StudyPictureStems) files.push_back((place / (std::string(stem) + ".png")).string());
+    return files;
+}
+
+std::optional<std::string> StudyWouldOverwriteInput(const Study& study, const std::string& base_file,
+                                                    const std::string& study_file, const std::string& folder) {
+    for (const std::string& file : StudyFiles(study, folder)) {
+        if (SameFile(file, base_file)) {
+            return "The study would overwrite the base input file " + base_file + " with " + file +
+                   "; choose another study folder or name.";
+        }
+        if (!study_file.empty() && SameFile(file, study_file)) {
+            return "The study would overwrite the study file " + study_file + " with " + file +
+                   "; choose another study folder or name.";
         }
     }
     return std::nullopt;

@@ -30,14 +30,25 @@ struct ScenarioResult {
 };
 
 // Makes the scenario's data set from the base, writes it to FOLDER/NAME.inp with the program's
-// writer, reads it back from that file and runs it from there. A refused scenario writes nothing.
+// writer, reads it back from that file and runs it from there. A refused or interrupted scenario
+// leaves no file; once `stop` is requested the run ends early, or does not start.
 ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const InputData& base,
-                           const std::string& folder, const RunAnswers& answers);
+                           const std::string& folder, const RunAnswers& answers, const StopRequest* stop = nullptr);
 
-// Why the study may not run into the folder: a scenario whose input or output file would be the
-// base input file itself. Nothing when it may.
-std::optional<std::string> StudyWouldOverwriteBase(const Study& study, const std::string& base_file,
-                                                   const std::string& folder);
+// The overlay pictures a study writes into its folder, by name without extension: the water
+// table, then the salinity of each zone.
+inline constexpr std::array<const char*, 1 + ZoneCount> StudyPictureStems = {
+    "water-table",      "salinity-layer-1",         "salinity-layer-2",
+    "salinity-layer-3", "salinity-transition-zone", "salinity-aquifer"};
+
+// Every file a study may write into the folder: each scenario's NAME.inp and NAME.out,
+// summary.csv and the pictures.
+std::vector<std::string> StudyFiles(const Study& study, const std::string& folder);
+
+// Why the study may not run into the folder: a file it would write is the base input file or the
+// study file (empty when the study has none), by whatever path. Nothing when it may.
+std::optional<std::string> StudyWouldOverwriteInput(const Study& study, const std::string& base_file,
+                                                    const std::string& study_file, const std::string& folder);
 
 // The header of summary.csv, and one scenario's row.
 std::vector<std::string> StudySummaryHeader();

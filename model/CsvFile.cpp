@@ -4,6 +4,19 @@
 
 namespace vantorel {
 
+namespace {
+
+// The length of the line end at i: 2 for CR LF, 1 for LF or a lone CR (as old spreadsheets of
+// some desktops write), 0 for none.
+size_t LineEndAt(std::string_view text, size_t i) {
+    if (i >= text.size()) return 0;
+    if (text[i] == '\n') return 1;
+    if (text[i] != '\r') return 0;
+    return i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
+}
+
+}  // namespace
+
 std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& path) {
     std::vector<CsvRecord> records;
     size_t line = 1;
@@ -32,15 +45,18 @@ std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& path) 
                         ++i;
                         break;
                     }
-                    if (text[i] == '\n') ++line;
+                    if (const size_t end = LineEndAt(text, i); end > 0) {
+                        ++line;
+                        field.append(text.substr(i, end));
+                        i += end - 1;
+                        continue;
+                    }
                     field += text[i];
                 }
-                const bool ends = i >= text.size() || text[i] == ',' || text[i] == '\n' ||
-                                  (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n');
+                const bool ends = i >= text.size() || text[i] == ',' || LineEndAt(text, i) > 0;
                 if (!ends) fail("text follows a closing quote");
             } else {
-                while (i < text.size() && text[i] != ',' && text[i] != '\n' &&
-                       !(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+                while (i < text.size() && text[i] != ',' && LineEndAt(text, i) == 0) {
                     if (text[i] == '"') fail("a quote inside a field that does not start with one");
                     field += text[i++];
                 }
@@ -51,7 +67,7 @@ std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& path) 
                 continue;
             }
             if (i < text.size()) {
-                i += text[i] == '\r' ? 2 : 1;
+                i += LineEndAt(text, i);
                 ++line;
             }
             break;

@@ -1,6 +1,6 @@
 #pragma once
 // Comma-separated text as RFC 4180 has it: fields in double quotes may hold commas, line breaks
-// and doubled quotes; lines end in CR LF or LF.
+// and doubled quotes; lines end in CR LF, LF or a lone CR.
 
 #include <string>
 #include <string_view>

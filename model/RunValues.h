@@ -47,6 +47,7 @@ struct LeachingCurve {
 struct RunValues {
     bool CalcStopped = false;
     bool CalcInterrupted = false;  // stopped by a request from outside, not by the model
+    bool OutputUnwritable = false;  // stopped because the output file could not be written
     bool DrainOptWanted = false;
     bool OptAccepted = false;  // answer to the most recent Yes/No question
 

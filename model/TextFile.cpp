@@ -17,6 +17,19 @@ std::string SystemReason() { return std::strerror(errno); }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// The pattern of a temporary file beside the target for mkstemp: the target's name and six
+// characters more, the name cut so that the whole stays within the 255 bytes a file system
+// allows a name, and cut between characters of UTF-8, so that a legal name stays writable.
+std::string TemporaryPattern(const std::string& path) {
+    constexpr size_t LongestName = 255;
+    constexpr std::string_view Suffix = ".XXXXXX";
+    const size_t slash = path.find_last_of('/');
+    const size_t name_start = slash == std::string::npos ? 0 : slash + 1;
+    size_t kept = std::min(path.size() - name_start, LongestName - Suffix.size());
+    while (kept > 0 && (static_cast<unsigned char>(path[name_start + kept]) & 0xC0) == 0x80) --kept;
+    return path.substr(0, name_start + kept).append(Suffix);
+}
+
 }  // namespace
 
 std::string ReadFileBytes(const std::string& path) {
@@ -137,7 +150,7 @@ void AtomicFileWriter::Line(std::string_view text) {
 
 void AtomicFileWriter::Commit() const {
     const auto fail = [this](const std::string& reason) {
-        throw FileError("The file " + path_ + " could not be written: " + reason + ".");
+        throw FileWriteError("The file " + path_ + " could not be written: " + reason + ".");
     };
     // A rename would put the file in place of a folder, a pipe or a device such as /dev/null.
     struct stat status {};
@@ -145,7 +158,7 @@ void AtomicFileWriter::Commit() const {
         fail(S_ISDIR(status.st_mode) ? "it is a folder" : "it is not a regular file");
     }
 
-    std::string temporary = path_ + ".XXXXXX";
+    std::string temporary = TemporaryPattern(path_);
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) fail(SystemReason());
     const auto abandon = [&](const std::string& reason) {

@@ -18,6 +18,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A file the system would not let the program write: a read-only folder, a full disk, a name too
+// long. The message names the file and the system's reason.
+class FileWriteError : public FileError {
+public:
+    using FileError::FileError;
+};
+
 // The bytes of a regular file. Throws FileError when the file cannot be read.
 std::string ReadFileBytes(const std::string& path);
 
@@ -70,7 +77,7 @@ public:
     explicit AtomicFileWriter(std::string path) : path_(std::move(path)) {}
     // Appends the text and a CR LF.
     void Line(std::string_view text);
-    // Writes the file. Throws FileError naming the file.
+    // Writes the file. Throws FileWriteError naming the file.
     void Commit() const;
 
 private:

@@ -14,6 +14,7 @@
 #include "python/Bindings.h"
 #include "python/DataSet.h"
 #include "python/RunTable.h"
+#include "python/Interruptible.h"
 
 namespace py = pybind11;
 
@@ -119,7 +120,9 @@ RunResult RunAny(const py::object& item, const RunAnswers& answers, const py::ob
     ModelState state;
     FileRunResult run;
     std::optional<TemporaryFolder> temporary;
-    if (py::isinstance<DataSet>(item)) {
+    const bool data_set = py::isinstance<DataSet>(item);
+    std::string input;
+    if (data_set) {
         state.Input = item.cast<const DataSet&>().Data();
         if (options.output.empty() && state.Input.FileName.empty()) {
             temporary.emplace();
@@ -127,13 +130,14 @@ RunResult RunAny(const py::object& item, const RunAnswers& answers, const py::ob
         } else if (options.output.empty()) {
             options.output = ReplaceExtension(state.Input.FileName, ".out");
         }
-        py::gil_scoped_release released;
-        run = RunDataSet(state, options);
     } else {
-        const std::string input = PathText(item);
-        py::gil_scoped_release released;
-        run = RunInputFile(state, input, options);
+        input = PathText(item);
     }
+    const bool interrupted = CallInterruptibly([&](const StopRequest& stop) {
+        options.stop = &stop;
+        run = data_set ? RunDataSet(state, options) : RunInputFile(state, input, options);
+    });
+    if (interrupted) throw py::error_already_set();
     if (run.status == RunStatus::Unreadable) throw FileError(run.message);
 
     RunResult result;
@@ -194,7 +198,8 @@ A Run can be pickled (it carries its tables), so it travels back from a process 
 dask worker.)")
         .def_readonly("completed", &RunResult::completed, "Whether the run completed and wrote its output file.")
         .def_readonly("status", &RunResult::status,
-                      "How the run ended: 'completed', 'stopped' (by the calculation) or 'refused' (by its checks).")
+                      "How the run ended: 'completed', 'stopped' (by the calculation), 'refused' (by its checks)\n"
+                      "or 'unwritable' (the output file could not be written).")
         .def_readonly("stopped_message", &RunResult::stopped_message,
                       "The message that stopped or refused the run; None for a completed run.")
         .def_readonly("dialog", &RunResult::dialog,
@@ -266,8 +271,9 @@ does; it is not changed and its file is not rewritten.
 
 The output file is written to output (a name ending in ".out"), by default next to the input
 file (FILE.out). A data set never saved runs into a temporary folder that is removed once its
-tables are read; give output to keep the file. The calculation releases the GIL. Returns a Run;
-an input file that cannot be read raises vantorel.FileError with the program's message.)");
+tables are read; give output to keep the file. The calculation releases the GIL; Ctrl+C
+(KeyboardInterrupt) ends it within its next step, writing nothing. Returns a Run; an input file
+that cannot be read raises vantorel.FileError with the program's message.)");
 }
 
 }  // namespace vantorel::python

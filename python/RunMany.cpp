@@ -11,6 +11,7 @@
 #include "model/InputFile.h"
 #include "python/Bindings.h"
 #include "python/DataSet.h"
+#include "python/Interruptible.h"
 
 namespace py = pybind11;
 
@@ -87,11 +88,12 @@ py::object RunMany(const py::iterable& items, const py::object& jobs, const py::
     if (threads < 1) throw py::value_error("jobs must be at least 1");
     FileRunOptions options;
     options.answers = task.answers;
-    {
-        py::gil_scoped_release released;
+    const bool interrupted = CallInterruptibly([&](const StopRequest& stop) {
+        options.stop = &stop;
         RunSideBySide(inputs.size(), static_cast<unsigned>(std::min<long>(threads, 4096)),
                       [&](size_t i) { lines[i] = ManifestLine(RunOneOfMany(inputs[i], options, false)); }, nullptr);
-    }
+    });
+    if (interrupted) throw py::error_already_set();
     return Manifest(lines);
 }
 
@@ -123,8 +125,12 @@ core). Given a dask.distributed.Client, each file is one task on that cluster: t
 be reachable by the workers under the same paths (a shared folder), and the workers must import
 vantorel. The answers are those of run().
 
-Returns the manifest as a pandas DataFrame, one row per item in order: input, output, status
-('completed', 'stopped', 'refused' or 'unreadable'), exit_code (as vantorel-run's), seconds,
+Ctrl+C (KeyboardInterrupt) ends the running calculations within their next step and starts
+no more; the files finished keep their outputs.
+
+Returns the manifest as a pandas DataFrame, one row per item in order: input, output (empty
+where none was written), status ('completed', 'stopped', 'refused', 'unwritable' or
+'unreadable'), exit_code (as vantorel-run's), seconds,
 message, input_sha256, program_version. Two items that would write one output file raise
 ValueError.)");
 }

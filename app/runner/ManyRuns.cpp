@@ -6,6 +6,7 @@
 #include <optional>
 #include <sstream>
 
+#include "app/runner/CsvJournal.h"
 #include "app/runner/OrderedBlocks.h"
 #include "app/runner/RunSummary.h"
 #include "app/runner/Runner.h"
@@ -13,6 +14,7 @@
 #include "engine/ParallelFor.h"
 #include "engine/RunPool.h"
 #include "model/CsvFile.h"
+#include "model/FileIdentity.h"
 #include "model/FileNames.h"
 #include "model/ProgramVersion.h"
 #include "model/Sha256.h"
@@ -56,10 +58,18 @@ Shard ShardOption(const CommandLine& line) {
 std::optional<std::string> SharedOutput(const std::vector<std::string>& inputs) {
     std::map<std::string, std::string> outputs;
     for (const std::string& input : inputs) {
-        std::error_code error;
-        fs::path output = fs::absolute(ReplaceExtension(input, ".out"), error).lexically_normal();
-        const auto [place, added] = outputs.emplace(output.string(), input);
-        if (!added) return "'" + place->second + "' and '" + input + "' would both write " + output.string() + ".";
+        const std::string output = ResolvedPath(ReplaceExtension(input, ".out"));
+        const auto [place, added] = outputs.emplace(output, input);
+        if (!added) return "'" + place->second + "' and '" + input + "' would both write " + output + ".";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ManifestOverwrites(const std::string& manifest, const std::vector<std::string>& inputs) {
+    for (const std::string& input : inputs) {
+        for (const std::string& file : {ReplaceExtension(input, ".inp"), ReplaceExtension(input, ".out")}) {
+            if (SameFile(manifest, file)) return "the manifest " + manifest + " would overwrite " + file + ".";
+        }
     }
     return std::nullopt;
 }
@@ -91,19 +101,12 @@ std::string Block(const FileRunResult& run, const std::string& summary) {
     return block.str();
 }
 
-void WriteManifest(const std::string& path, const std::vector<FileOutcome>& outcomes) {
-    AtomicFileWriter writer(path);
-    writer.Line(ManifestHeading);
-    for (const FileOutcome& outcome : outcomes) writer.Line(ManifestLine(outcome));
-    writer.Commit();
-}
-
 }  // namespace
 
 const char* const ManifestHeading = "input,output,status,exit_code,seconds,message,input_sha256,program_version";
 
 std::string ManifestLine(const FileOutcome& o) {
-    return CsvLine({o.run.input, o.run.output, RunStatusName(o.run.status), std::to_string(o.run.exit_code),
+    return CsvLine({o.run.input, OutputWritten(o.run.status) ? o.run.output : "", RunStatusName(o.run.status), std::to_string(o.run.exit_code),
                     FormatFixed(o.run.seconds, 0, 3), o.run.message, o.digest, ProgramVersion});
 }
 
@@ -111,6 +114,13 @@ FileOutcome RunOneOfMany(const std::string& input, const FileRunOptions& options
     FileOutcome outcome;
     FileRunResult& run = outcome.run;
     const std::string output = options.output.empty() ? ReplaceExtension(input, ".out") : options.output;
+    if (options.stop != nullptr && options.stop->Requested()) {
+        run.input = input;
+        run.status = RunStatus::Interrupted;
+        run.exit_code = RunStatusExitCode(run.status);
+        run.message = "Not run: the runs were interrupted before it started.";
+        return outcome;
+    }
     outcome.digest = Digest(ReplaceExtension(input, ".inp"));
     if (skip_done && OutputUpToDate(ReplaceExtension(input, ".inp"), output)) {
         run.input = input;
@@ -146,7 +156,8 @@ unsigned JobsOption(const CommandLine& line) {
     return static_cast<unsigned>(*jobs);
 }
 
-int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, std::ostream& out, std::ostream& err) {
+int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, const StopRequest& stop, std::ostream& out,
+                 std::ostream& err) {
     const auto usage = [&](const std::string& what) {
         err << "vantorel-run: " << what << "\nTry 'vantorel-run --help'.\n";
         return ExitBadInput;
@@ -168,22 +179,35 @@ int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, std::o
         return usage(error.what());
     }
     if (const auto shared = SharedOutput(line.arguments)) return usage(*shared);
+    if (line.Has("manifest")) {
+        if (const auto overwrite = ManifestOverwrites(line.Value("manifest"), line.arguments)) return usage(*overwrite);
+    }
 
     std::vector<std::string> inputs;
     for (size_t p = 0; p < line.arguments.size(); ++p) {
         if (static_cast<long>(p) % shard.n == shard.k - 1) inputs.push_back(line.arguments[p]);
+    }
+    // An earlier manifest at the path would be stale from the start.
+    std::optional<CsvJournal> manifest;
+    try {
+        if (line.Has("manifest")) manifest.emplace(line.Value("manifest"), ManifestHeading);
+    } catch (const FileError& error) {
+        err << "vantorel-run: " << error.what() << '\n';
+        return ExitRunFailed;
     }
     std::vector<FileOutcome> outcomes(inputs.size());
     OrderedBlocks blocks(inputs.size(), out, ProgressStream(err));
     FileRunOptions options;
     options.answers = answers;
     options.output = line.Value("output");
+    options.stop = &stop;
     const bool skip_done = line.Has("skip-done");
     RunSideBySide(
         inputs.size(), jobs,
         [&](size_t i) { outcomes[i] = RunOneOfMany(inputs[i], options, skip_done); },
         [&](size_t i) {
             blocks.Finish(i, Block(outcomes[i].run, outcomes[i].summary), outcomes[i].run.exit_code != 0);
+            if (manifest) manifest->Append(ManifestLine(outcomes[i]));
         });
     blocks.Close();
 
@@ -192,21 +216,28 @@ int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, std::o
     for (const FileOutcome& outcome : outcomes) {
         status = std::max(status, outcome.run.exit_code);
         ++counts[outcome.run.status];
-        // Scripts watch standard error: every file that failed has its line there too.
-        if (outcome.run.exit_code != 0) {
+        // Scripts watch standard error: every file that failed has its line there too; the
+        // interrupted ones are counted below.
+        if (outcome.run.exit_code != 0 && outcome.run.status != RunStatus::Interrupted) {
             err << "vantorel-run: " << outcome.run.input << ": " << RunStatusName(outcome.run.status) << ": "
                 << outcome.run.message << '\n';
         }
     }
     out << inputs.size() << (inputs.size() == 1 ? " file" : " files");
     for (const RunStatus s : {RunStatus::Completed, RunStatus::Skipped, RunStatus::Stopped, RunStatus::Refused,
-                              RunStatus::Unreadable, RunStatus::Interrupted}) {
+                              RunStatus::Unwritable, RunStatus::Unreadable, RunStatus::Interrupted}) {
         if (counts[s] > 0) out << ", " << counts[s] << ' ' << RunStatusName(s);
     }
     out << '\n';
-    if (line.Has("manifest")) {
+    if (counts[RunStatus::Interrupted] > 0) {
+        err << "vantorel-run: interrupted: " << counts[RunStatus::Interrupted] << " of " << inputs.size()
+            << " files were not run to their end.\n";
+    }
+    if (manifest) {
+        std::vector<std::string> rows;
+        for (const FileOutcome& outcome : outcomes) rows.push_back(ManifestLine(outcome));
         try {
-            WriteManifest(line.Value("manifest"), outcomes);
+            manifest->Finish(rows);
         } catch (const FileError& error) {
             err << "vantorel-run: " << error.what() << '\n';
             status = std::max(status, ExitRunFailed);

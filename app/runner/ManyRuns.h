@@ -31,7 +31,8 @@ struct FileOutcome {
     std::string summary;  // the summary lines of a completed run
 };
 
-// Runs one file of many: skipped, with skip_done, when its output file is not older than it.
+// Runs one file of many: skipped, with skip_done, when its output file is not older than it;
+// interrupted, without starting, once the options' stop is requested.
 FileOutcome RunOneOfMany(const std::string& input, const FileRunOptions& options, bool skip_done);
 
 // The manifest's first line, and a file's line (without its line end).
@@ -40,7 +41,12 @@ std::string ManifestLine(const FileOutcome& outcome);
 
 // The message refusing inputs of which two would write one output file, or nothing.
 std::optional<std::string> SharedOutput(const std::vector<std::string>& inputs);
+// The message refusing a manifest that would replace an input file or an output file, or nothing.
+std::optional<std::string> ManifestOverwrites(const std::string& manifest, const std::vector<std::string>& inputs);
 
-int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, std::ostream& out, std::ostream& err);
+// Runs the files of the command line; once `stop` is requested the running ones end early, no
+// other starts, and the manifest lists them as interrupted.
+int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, const StopRequest& stop, std::ostream& out,
+                 std::ostream& err);
 
 }  // namespace vantorel

@@ -12,10 +12,12 @@
 #include "app/runner/ManyRuns.h"
 #include "app/runner/QuestionAnswers.h"
 #include "app/runner/RunSummary.h"
+#include "app/runner/StopSignals.h"
 #include "app/runner/StudyCommand.h"
 #include "app/runner/TableExport.h"
 #include "engine/FileRun.h"
 #include "model/DerivedValues.h"
+#include "model/FileIdentity.h"
 #include "model/FileNames.h"
 #include "model/InputFile.h"
 #include "model/ModelState.h"
@@ -92,7 +94,8 @@ Many files in one call: vantorel-run [answers] [--jobs N] [--manifest FILE.csv] 
   of each run are printed as one block headed by its file name, in the order the files were given
   --jobs N             run N files at once (default: the number of cores); results do not depend on N
   --manifest FILE.csv  write one row per file: input, output, status, exit code, seconds, message,
-                       SHA-256 of the input file and program version
+                       SHA-256 of the input file and program version; a row is added as each
+                       file finishes
   --skip-done          do not run a file whose output exists and is not older than the input file
   --shard K/N          only the files at positions K, K+N, K+2N, ... (for N machines or array jobs)
 
@@ -119,6 +122,8 @@ or the output file cannot be read or the options are wrong. With many files the 
 the files; a study exits with 1 when a scenario stopped or was refused, with 2 when the study or the
 base file cannot be read.
 A drain design exits with 2 for a refused value and with 1 when no spacing meets the design.
+SIGINT and SIGTERM end the running calculations without output files and start nothing new; the
+manifest and a study's summary list the rest as interrupted; the shell then reports 130 or 143.
 )";
 
 // Loads the file and computes what a save derives, as the window has it right after a save.
@@ -189,9 +194,7 @@ int WriteGraphs(const ModelState& state, const std::string& input, const std::st
     return ExitOk;
 }
 
-}  // namespace
-
-int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCommand(const std::vector<std::string>& args, const StopRequest& stop, std::ostream& out, std::ostream& err) {
     CommandLine line;
     QuestionAnswers answers;
     CalibrationOptions calibration;
@@ -211,8 +214,8 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         return ExitOk;
     }
     if (WantsDrainDesign(line)) return RunDrainDesign(line, out, err);
-    if (WantsStudy(line)) return RunStudyCommand(line, answers, out, err);
-    if (WantsManyRuns(line)) return RunManyFiles(line, answers, out, err);
+    if (WantsStudy(line)) return RunStudyCommand(line, answers, stop, out, err);
+    if (WantsManyRuns(line)) return RunManyFiles(line, answers, stop, out, err);
     if (line.arguments.size() != 1) return UsageFailure("name one input file.", err);
     const bool tables = line.Has("tables"), graphs = line.Has("graphs");
     if (line.Has("no-run") && !tables && !graphs) return UsageFailure("--no-run needs --tables or --graphs.", err);
@@ -229,6 +232,10 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
     // The results are read from the output file by the name an output file has.
     if ((tables || graphs) && ReplaceExtension(output, ".out") != output) {
         return UsageFailure("with --tables or --graphs the output file name must end in .out.", err);
+    }
+
+    if (!line.Has("no-run") && SameFile(output, ReplaceExtension(input, ".inp"))) {
+        return UsageFailure("the output file " + output + " would overwrite the input file.", err);
     }
 
     ModelState state;
@@ -268,13 +275,20 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
     FileRunOptions options;
     options.answers = answers;
     options.output = line.Value("output");
+    options.stop = &stop;
     const FileRunResult run = RunDataSet(state, options);
     for (const std::string& printed : run.dialog) out << printed << '\n';
+    if (run.status == RunStatus::Interrupted) {
+        err << "vantorel-run: interrupted; no output file was written.\n";
+        return ExitRunFailed;
+    }
     if (run.status != RunStatus::Completed) {
         err << "vantorel-run: the calculation was not completed; no output file was written.\n";
         return ExitRunFailed;
     }
     PrintRunSummary(state, out);
+    // The output file is complete; what would be made of it is left undone.
+    if (stop.Requested()) return ExitRunFailed;
     const std::vector<FitStatistics> statistics = RunFitStatistics(state);
     if (const auto error = ExportCalibration(calibration, loaded, state, statistics, out)) {
         err << "vantorel-run: " << *error << '\n';
@@ -288,6 +302,13 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         return ExitRunFailed;
     }
     return status;
+}
+
+}  // namespace
+
+int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const int status = RunCommand(args, SignalStopRequest(), out, err);
+    return StopSignal() != 0 ? SignalExitStatus(StopSignal()) : status;
 }
 
 }  // namespace vantorel

@@ -6,6 +6,7 @@
 
 #include "app/runner/CommandLine.h"
 #include "app/runner/QuestionAnswers.h"
+#include "engine/StopRequest.h"
 
 namespace vantorel {
 
@@ -14,6 +15,9 @@ extern const std::vector<OptionDefinition> StudyOptions;
 
 bool WantsStudy(const CommandLine& line);
 
-int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, std::ostream& out, std::ostream& err);
+// Runs the study of the command line; once `stop` is requested the running scenarios end early,
+// no other starts, and the summary lists them as interrupted.
+int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, const StopRequest& stop, std::ostream& out,
+                    std::ostream& err);
 
 }  // namespace vantorel

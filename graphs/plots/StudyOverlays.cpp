@@ -9,12 +9,12 @@ std::vector<StudyChart> StudyCharts(const std::vector<ScenarioResult>& results) 
         int zone;  // -1: the water-table depth
     };
     static constexpr Quantity quantities[] = {
-        {"water-table", "Depth of the water table", -1},
-        {"salinity-layer-1", "Salinity of root-zone layer 1", Layer1},
-        {"salinity-layer-2", "Salinity of root-zone layer 2", Layer2},
-        {"salinity-layer-3", "Salinity of root-zone layer 3", Layer3},
-        {"salinity-transition-zone", "Salinity of the transition zone", TransitionZone},
-        {"salinity-aquifer", "Salinity of the aquifer", Aquifer},
+        {StudyPictureStems[0], "Depth of the water table", -1},
+        {StudyPictureStems[1], "Salinity of root-zone layer 1", Layer1},
+        {StudyPictureStems[2], "Salinity of root-zone layer 2", Layer2},
+        {StudyPictureStems[3], "Salinity of root-zone layer 3", Layer3},
+        {StudyPictureStems[4], "Salinity of the transition zone", TransitionZone},
+        {StudyPictureStems[5], "Salinity of the aquifer", Aquifer},
     };
     std::vector<StudyChart> charts;
     for (const Quantity& q : quantities) {

@@ -77,7 +77,8 @@ TEST_F(ManyRunsTest, ManifestRecordsEveryFileInOrderAndTheHighestStatusWins) {
         const std::vector<std::string>& row = rows[i + 1].fields;
         ASSERT_EQ(row.size(), 8u);
         EXPECT_EQ(row[0], files[i]);
-        EXPECT_EQ(row[1], fs::path(files[i]).replace_extension(".out").string());
+        // Only a completed run wrote its output file.
+        EXPECT_EQ(row[1], expected[i].first == "completed" ? fs::path(files[i]).replace_extension(".out").string() : "");
         EXPECT_EQ(std::make_pair(row[2], row[3]), expected[i]) << files[i];
         EXPECT_EQ(row[7], "1.0.0");
         EXPECT_GE(std::stod(row[4]), 0.0);
@@ -142,13 +143,37 @@ TEST_F(ManyRunsTest, RefusesBadValuesBeforeRunningAnything) {
         {"--jobs", "0", a},         {"--jobs", "two", a},        {"--shard", "0/3", a},      {"--shard", "4/3", a},
         {"--shard", "1", a},        {"--shard", "1/x", a},       {"--jobs", "2"},            {a, dir_.File("./a.inp")},
         {a, dir_.File("a")},        {"--output", "x.out", a, b}, {"--tables", "t", a, b},    {"--graphs", "g", "--jobs", "1", a},
+        {a, dir_.File("alias/a.inp")}, {"--manifest", dir_.File("alias/b.inp"), a, b},
     };
+    fs::create_directory_symlink(dir_.Path(), dir_.File("alias"));
     for (const std::vector<std::string>& args : refused) {
         const test::ToolResult result = RunTool(args);
         EXPECT_EQ(result.status, ExitBadInput) << args.front() << ' ' << args.back();
         EXPECT_NE(result.err.find("vantorel-run: "), std::string::npos);
     }
     EXPECT_FALSE(fs::exists(dir_.File("a.out")));
+    EXPECT_EQ(test::ReadFile(b).substr(0, 8), " PROGRAM");
+}
+
+TEST_F(ManyRunsTest, AFileThatCannotBeWrittenIsUnwritableAndALongNameIsWritten) {
+    // The longest name of a file system: the temporary file beside it must not be longer.
+    const std::string long_name = Write(std::string(251, 'n') + ".inp", test::MakeDataSet({1, 12, 30, false, false, 1}));
+    const std::string blocked = Write("blocked.inp", test::MakeDataSet({1, 12, 30, false, false, 2}));
+    fs::create_directory(dir_.File("blocked.out"));
+    const test::ToolResult result = RunTool({"--manifest", dir_.File("manifest.csv"), long_name, blocked});
+    EXPECT_EQ(result.status, ExitRunFailed);
+    const std::vector<CsvRecord> rows = Manifest();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1].fields[2], "completed") << rows[1].fields[5];
+    EXPECT_TRUE(fs::is_regular_file(rows[1].fields[1]));
+    EXPECT_EQ(rows[2].fields[1], "");
+    EXPECT_EQ(rows[2].fields[2], "unwritable");
+    EXPECT_EQ(rows[2].fields[3], "1");
+    EXPECT_EQ(rows[2].fields[5], "The file " + dir_.File("blocked.out") + " could not be written: it is a folder.");
+    EXPECT_NE(result.out.find("2 files, 1 completed, 1 unwritable"), std::string::npos) << result.out;
+    size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_.Path())) ++files;
+    EXPECT_EQ(files, 5u);  // the two inputs, their outputs and the manifest: no temporary file
 }
 
 TEST_F(ManyRunsTest, ShardsTakeEveryNthFileAndTogetherRunEachOnce) {

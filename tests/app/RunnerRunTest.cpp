@@ -42,6 +42,13 @@ TEST_F(RunnerRunTest, WritesTheOutputNextToTheInputOrWhereAsked) {
     std::string next_to = test::ReadFile(dir_.File("field.out"));
     EXPECT_NE(elsewhere.find("Name of this file :" + dir_.File("elsewhere.out")), std::string::npos);
     EXPECT_EQ(elsewhere.substr(elsewhere.find("\r\n\r\n")), next_to.substr(next_to.find("\r\n\r\n")));
+
+    // Never over the input file, by whatever path.
+    const std::string before = test::ReadFile(input_);
+    result = RunTool({"--output", dir_.Path().string() + "/./field.inp", input_});
+    EXPECT_EQ(result.status, ExitBadInput);
+    EXPECT_NE(result.err.find("would overwrite the input file"), std::string::npos) << result.err;
+    EXPECT_EQ(test::ReadFile(input_), before);
 }
 
 TEST_F(RunnerRunTest, StoppedRunsPrintTheMessageAndExitWithOne) {

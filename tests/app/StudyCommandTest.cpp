@@ -104,14 +104,42 @@ TEST_F(StudyCommandTest, AStudyThatCannotBeReadRunsNothing) {
     const test::ToolResult overwrite =
         RunTool({"--scenarios", dir_.File("study.csv"), "--study-dir", dir_.Path().string() + "/.", base});
     EXPECT_EQ(overwrite.status, ExitBadInput);
-    EXPECT_NE(overwrite.err.find("Scenario field would overwrite the base input file"), std::string::npos);
+    EXPECT_NE(overwrite.err.find("would overwrite the base input file " + base), std::string::npos);
     EXPECT_EQ(test::ReadFile(base), before);
+    // The same through a linked folder.
+    fs::create_directory_symlink(dir_.Path(), dir_.File("alias"));
+    EXPECT_EQ(RunTool({"--scenarios", dir_.File("study.csv"), "--study-dir", dir_.File("alias"), base}).status,
+              ExitBadInput);
+    EXPECT_EQ(test::ReadFile(base), before);
+    // The summary would replace the study file.
+    fs::create_directories(folder_);
+    test::WriteFile(In("summary.csv"), "name,Irrig\nwet,*2\n");
+    const test::ToolResult summary = RunTool({"--scenarios", dir_.File("results/./study/summary.csv"), "--study-dir",
+                                              folder_, test::ExamplePath("monthly-drained-field.inp")});
+    EXPECT_EQ(summary.status, ExitBadInput);
+    EXPECT_NE(summary.err.find("would overwrite the study file"), std::string::npos) << summary.err;
+    EXPECT_EQ(test::ReadFile(In("summary.csv")), "name,Irrig\nwet,*2\n");
+    EXPECT_FALSE(fs::exists(In("wet.inp")));
     EXPECT_EQ(RunTool({"--scenarios", dir_.File("none.csv"), "--study-dir", folder_,
                        test::ExamplePath("monthly-drained-field.inp")})
                   .status,
               ExitBadInput);
     EXPECT_EQ(RunTool({"--scenarios", dir_.File("study.csv"), test::ExamplePath("monthly-drained-field.inp")}).status,
               ExitBadInput);
+}
+
+TEST_F(StudyCommandTest, ScenariosThatCannotRunLeaveNoFileAndSayWhy) {
+    // NAME.inp cannot be written where a folder stands.
+    fs::create_directories(In("blocked.inp"));
+    const test::ToolResult result = RunStudy("name,Rain\nhuge,*1e10\nblocked,\n");
+    EXPECT_EQ(result.status, ExitRunFailed);
+    const std::vector<CsvRecord> rows = ParseCsv(test::ReadFile(In("summary.csv")), "summary.csv");
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1].fields[1], "refused");
+    EXPECT_FALSE(fs::exists(In("huge.inp")));
+    EXPECT_FALSE(fs::exists(In("huge.out")));
+    EXPECT_EQ(rows[2].fields[1], "unwritable");
+    EXPECT_EQ(rows[2].fields[2], "Scenario blocked: The file " + In("blocked.inp") + " could not be written: it is a folder.");
 }
 
 }  // namespace

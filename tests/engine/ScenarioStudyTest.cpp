@@ -69,8 +69,16 @@ TEST(ScenarioStudyTest, RefusesAStudyItCannotReadNamingTheColumnOrCell) {
     }
     EXPECT_NE(StudyError("name,Rain\n").find("no scenario"), std::string::npos);
     EXPECT_NE(StudyError("").find("empty"), std::string::npos);
-    // A spreadsheet's byte-order mark, CR LF and a blank line are fine.
+    // A spreadsheet's byte-order mark, CR LF, CR alone and a blank line are fine.
     EXPECT_EQ(StudyError("\xEF\xBB\xBFname,Rain\r\n\r\nbase,\r\nwet,*2\r\n"), "");
+    EXPECT_EQ(StudyError("name,Rain\rbase,\r\rwet,*2\r"), "");
+    EXPECT_EQ(StudyError("name,Rain\rwet,*x\r"),
+              "The file study.csv could not be read, line 2: column 'Rain', scenario wet: the cell '*x' is not understood.");
+    // A control character of a cell would break the message's line or steer the terminal.
+    EXPECT_EQ(StudyError("name,Rain\nwet,\"*2\n\x1b[2J\"\n"),
+              "The file study.csv could not be read, line 2: column 'Rain', scenario wet: the cell '*2\\n\\x1B[2J' is "
+              "not understood.");
+    EXPECT_NE(StudyError("name,\"Rain\tfall\"\na,1\n").find("column 2 'Rain\\tfall' is not"), std::string::npos);
 }
 
 TEST(ScenarioStudyTest, ChangesEverySeriesStepAndEachField) {

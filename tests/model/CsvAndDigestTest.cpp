@@ -22,13 +22,19 @@ TEST(Sha256Test, GivesTheStandardDigests) {
     EXPECT_EQ(Sha256Hex(std::string(64, 'a')), "ffe054fe7ae0cb6dc65c3af9b61d5209f439851db43d0ba5997337df154668eb");
 }
 
-TEST(CsvTest, ReadsQuotedFieldsAndBothLineEnds) {
+TEST(CsvTest, ReadsQuotedFieldsAndEveryLineEnd) {
     const auto records = ParseCsv("name,Rain\r\n\"a,b\",\"say \"\"x\"\"\"\nc,\"two\nlines\"\n,\n", "s.csv");
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[1].fields, (std::vector<std::string>{"a,b", "say \"x\""}));
     EXPECT_EQ(records[2].fields, (std::vector<std::string>{"c", "two\nlines"}));
     EXPECT_EQ(records[3].line, 5u);
     EXPECT_EQ(records[3].fields, (std::vector<std::string>{"", ""}));
+
+    const auto lone_cr = ParseCsv("name,Rain\ra,\"two\rlines\"\rb,1", "s.csv");
+    ASSERT_EQ(lone_cr.size(), 3u);
+    EXPECT_EQ(lone_cr[1].fields, (std::vector<std::string>{"a", "two\rlines"}));
+    EXPECT_EQ(lone_cr[2].line, 4u);
+    EXPECT_EQ(lone_cr[2].fields, (std::vector<std::string>{"b", "1"}));
 }
 
 TEST(CsvTest, RefusesBrokenQuotesNamingTheLine) {

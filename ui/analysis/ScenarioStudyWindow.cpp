@@ -292,7 +292,7 @@ void ScenarioStudyWindow::RunClick() {
         services_.dialogs.ShowMessage("The folder " + folder + " could not be created: " + error.message() + ".");
         return;
     }
-    if (const auto overwrite = StudyWouldOverwriteBase(*study, base_file_, folder)) {
+    if (const auto overwrite = StudyWouldOverwriteInput(*study, base_file_, "", folder)) {
         services_.dialogs.ShowMessage(*overwrite);
         return;
     }

@@ -1,0 +1,44 @@
+"""Ctrl+C during run and run_many interrupts the calculation within a second and leaves no file."""
+
+import _thread
+import threading
+import time
+
+import pytest
+
+import vantorel
+from conftest import EXAMPLES
+
+
+def century():
+    """A drained field of 40000 monthly steps: the drainage search alone takes half a minute."""
+    ds = vantorel.load_input(EXAMPLES / "monthly-drained-field.inp")
+    ds.NrTimeSteps = 40000
+    return ds
+
+
+def interrupted_after(seconds, call):
+    """Calls call() with Ctrl+C pressed after the given seconds; returns the seconds it took to end."""
+    pressed = []
+    timer = threading.Timer(seconds, lambda: (pressed.append(time.monotonic()), _thread.interrupt_main()))
+    timer.start()
+    with pytest.raises(KeyboardInterrupt):
+        call()
+    ended = time.monotonic()
+    timer.join()
+    return ended - pressed[0]
+
+
+def test_run_stops_and_leaves_no_temporary_output(tmp_path, monkeypatch):
+    monkeypatch.setenv("TMPDIR", str(tmp_path))
+    ds = century()
+    assert interrupted_after(0.5, lambda: vantorel.run(ds, drainage_opt=True)) < 1.5
+    assert list(tmp_path.iterdir()) == []
+
+
+def test_run_many_stops_and_writes_no_output(tmp_path):
+    ds = century()
+    folder = tmp_path / "runs"
+    assert interrupted_after(1.0, lambda: vantorel.run_many([ds, ds, ds], jobs=2, folder=folder,
+                                                           drainage_opt=True)) < 1.5
+    assert sorted(path.name for path in folder.iterdir()) == ["run-0001.inp", "run-0002.inp", "run-0003.inp"]
