@@ -90,7 +90,8 @@ Many files in one call: vantorel-run [answers] [--jobs N] [--manifest FILE.csv] 
                         [--shard K/N] A.inp B.inp ...
   each file runs as a single-file call would and writes its own .out; the questions and messages
   of each run are printed as one block headed by its file name, in the order the files were given
-  --jobs N             run N files at once (default: the number of cores); results do not depend on N
+  --jobs N             run N files at once (default: the CPUs this process may use, at most
+                       VANTOREL_THREADS); results do not depend on N
   --manifest FILE.csv  write one row per file: input, output, status, exit code, seconds, message,
                        SHA-256 of the input file and program version
   --skip-done          do not run a file whose output exists and is not older than the input file
