@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "app/runner/ManyRuns.h"
+#include "engine/ManyRuns.h"
 #include "engine/ParallelFor.h"
 #include "engine/RunPool.h"
 #include "model/InputFile.h"
