@@ -3,6 +3,7 @@
 BUILD_DIR      ?= build
 SANITIZE_DIR   ?= build-sanitize
 FUZZ_DIR       ?= build-fuzz
+HEADLESS_DIR   ?= build-headless
 FUZZ_SECONDS   ?= 180
 JOBS           ?= $(shell nproc)
 CMAKE_GENERATOR = $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
@@ -11,7 +12,8 @@ PREFIX         ?= /usr/local
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: deps configure build python test run gui screenshots install package sanitize fuzz-build fuzz fuzz-replay bench clean
+.PHONY: deps configure build python test run gui screenshots install package sanitize fuzz-build fuzz fuzz-replay bench \
+        headless headless-test clean
 
 deps:
 	@scripts/install-deps
@@ -31,7 +33,9 @@ test: build
 
 EXAMPLE_OUT     = $(BUILD_DIR)/examples/$(notdir $(EXAMPLE:.inp=.out))
 
-run: build
+# Builds only what the example needs: the runner, not the window, the tests or the benchmarks.
+run: configure
+	@cmake --build $(BUILD_DIR) --target vantorel-run -j $(JOBS)
 	@mkdir -p $(BUILD_DIR)/examples
 	@$(BUILD_DIR)/app/vantorel-run --check $(EXAMPLE)
 	@echo
@@ -76,8 +80,18 @@ fuzz: fuzz-build
 fuzz-replay: fuzz-build
 	@scripts/run-fuzzers $(FUZZ_DIR) 60
 
+# The core, the runner and the Python module without Qt (no window, no pictures), in a tree of
+# their own; headless-test runs its tests and compares its files with those of the full build.
+headless: deps
+	@cmake -S . -B $(HEADLESS_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Release -DVANTOREL_GUI=OFF >/dev/null
+	@cmake --build $(HEADLESS_DIR) -j $(JOBS)
+
+headless-test: headless build
+	@cd $(HEADLESS_DIR) && ctest -j $(JOBS) --output-on-failure --timeout 600
+	@scripts/compare-runners --no-pictures "$(BUILD_DIR)/app/vantorel-run" "$(HEADLESS_DIR)/app/vantorel-run"
+
 bench: build
 	@$(BUILD_DIR)/bench/vantorel_bench
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(HEADLESS_DIR)

@@ -10,6 +10,7 @@
 #include "app/runner/DrainDesign.h"
 #include "app/runner/GraphExport.h"
 #include "app/runner/ManyRuns.h"
+#include "app/runner/Pictures.h"
 #include "app/runner/QuestionAnswers.h"
 #include "app/runner/StudyCommand.h"
 #include "app/runner/TableExport.h"
@@ -210,6 +211,10 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
     if (line.Has("version")) {
         out << ProgramVersionLine << '\n';
         return ExitOk;
+    }
+    if (const auto refusal = PictureOptionRefusal(line)) {
+        err << "vantorel-run: " << *refusal << '\n';
+        return ExitBadInput;
     }
     if (WantsDrainDesign(line)) return RunDrainDesign(line, out, err);
     if (WantsStudy(line)) return RunStudyCommand(line, answers, out, err);

@@ -106,7 +106,7 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, std
         err << "vantorel-run: " << failure.what() << '\n';
         return ExitRunFailed;
     }
-    const StudyPictures pictures = SaveStudyPictures(results, folder);
+    const PictureFiles pictures = SaveStudyPictures(results, folder);
     if (!pictures.error.empty()) {
         err << "vantorel-run: " << pictures.error << '\n';
         return ExitRunFailed;
@@ -116,6 +116,7 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, std
         for (const std::string& file : pictures.files) out << ' ' << std::filesystem::path(file).filename().string();
         out << '\n';
     }
+    NoteNoPictures(out);
     return status;
 }
 
