@@ -4,6 +4,8 @@ BUILD_DIR      ?= build
 SANITIZE_DIR   ?= build-sanitize
 FUZZ_DIR       ?= build-fuzz
 HEADLESS_DIR   ?= build-headless
+WINDOWS_DIR    ?= build-windows
+VERSION         = $(shell sed -n 's/^project(Vantorel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 FUZZ_SECONDS   ?= 180
 JOBS           ?= $(shell nproc)
 CMAKE_GENERATOR = $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
@@ -13,7 +15,7 @@ PREFIX         ?= /usr/local
 export QT_QPA_PLATFORM ?= offscreen
 
 .PHONY: deps configure build python test run gui screenshots install package sanitize fuzz-build fuzz fuzz-replay bench \
-        headless headless-test clean
+        headless headless-test windows windows-test windows-zip clean
 
 deps:
 	@scripts/install-deps
@@ -90,8 +92,33 @@ headless-test: headless build
 	@cd $(HEADLESS_DIR) && ctest -j $(JOBS) --output-on-failure --timeout 600
 	@scripts/compare-runners --no-pictures "$(BUILD_DIR)/app/vantorel-run" "$(HEADLESS_DIR)/app/vantorel-run"
 
+# vantorel-run.exe for 64-bit Windows, cross-built with MinGW-w64 (static, one file) into
+# $(WINDOWS_DIR)/: the runner of the build without the window. windows-test runs it under wine
+# beside the Linux build and compares their files and messages (see docs/WINDOWS.md).
+windows:
+	@scripts/install-deps windows
+	@cmake -S . -B $(WINDOWS_DIR) $(CMAKE_GENERATOR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DVANTOREL_GUI=OFF -DVANTOREL_PYTHON=OFF \
+	  -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=$(abspath $(WINDOWS_DIR)) >/dev/null
+	@cmake --build $(WINDOWS_DIR) --target vantorel-run -j $(JOBS)
+
+windows-test: windows headless
+	@scripts/compare-runners "$(abspath $(HEADLESS_DIR))/app/vantorel-run" \
+	  "$(CURDIR)/scripts/wine-run $(abspath $(WINDOWS_DIR))/vantorel-run.exe"
+
+WINDOWS_ZIP     = $(WINDOWS_DIR)/vantorel-$(VERSION)-windows-x86_64.zip
+
+windows-zip: windows
+	@rm -rf $(WINDOWS_DIR)/zip $(WINDOWS_ZIP)
+	@mkdir -p $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/examples
+	@cp $(WINDOWS_DIR)/vantorel-run.exe $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/
+	@cp README.md $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/
+	@cp examples/* $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/examples/
+	@cd $(WINDOWS_DIR)/zip && zip -qrX ../$(notdir $(WINDOWS_ZIP)) vantorel-$(VERSION)
+	@echo "$(WINDOWS_ZIP)"
+
 bench: build
 	@$(BUILD_DIR)/bench/vantorel_bench
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(HEADLESS_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(HEADLESS_DIR) $(WINDOWS_DIR)

@@ -8,8 +8,10 @@
 #include "app/runner/Runner.h"
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
     // A write beyond the file-size limit must fail as an error, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const std::vector<std::string> args(argv + 1, argv + argc);
     return vantorel::RunVantorel(args, std::cout, std::cerr);
 }
