@@ -5,7 +5,7 @@ SANITIZE_DIR   ?= build-sanitize
 FUZZ_DIR       ?= build-fuzz
 HEADLESS_DIR   ?= build-headless
 WINDOWS_DIR    ?= build-windows
-VERSION         = $(shell sed -n 's/^project(Vantorel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+VERSION         = $(shell grep -m1 -o 'Vantorel VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
 FUZZ_SECONDS   ?= 180
 JOBS           ?= $(shell nproc)
 CMAKE_GENERATOR = $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
@@ -112,7 +112,7 @@ windows-zip: windows
 	@rm -rf $(WINDOWS_DIR)/zip $(WINDOWS_ZIP)
 	@mkdir -p $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/examples
 	@cp $(WINDOWS_DIR)/vantorel-run.exe $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/
-	@cp README.md $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/
+	@cp README.md docs/WINDOWS.md $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/
 	@cp examples/* $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/examples/
 	@cd $(WINDOWS_DIR)/zip && zip -qrX ../$(notdir $(WINDOWS_ZIP)) vantorel-$(VERSION)
 	@echo "$(WINDOWS_ZIP)"
