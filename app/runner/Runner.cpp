@@ -1,5 +1,6 @@
 #include "app/runner/Runner.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
@@ -14,6 +15,7 @@
 #include "app/runner/QuestionAnswers.h"
 #include "app/runner/StudyCommand.h"
 #include "app/runner/TableExport.h"
+#include "engine/CpuCount.h"
 #include "engine/FileRun.h"
 #include "engine/RunSummary.h"
 #include "model/DerivedValues.h"
@@ -203,6 +205,10 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         calibration = ReadCalibrationOptions(line);
     } catch (const UsageError& error) {
         return UsageFailure(error.what(), err);
+    }
+    if (const char* threads = std::getenv("VANTOREL_THREADS"); threads != nullptr && !ThreadsSetting(threads)) {
+        err << "vantorel-run: VANTOREL_THREADS='" << threads
+            << "' is not a whole number from 1 and is left aside: the runs use every CPU this process may use.\n";
     }
     if (line.Has("help")) {
         out << HelpText;

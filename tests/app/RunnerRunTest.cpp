@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
@@ -64,6 +65,15 @@ TEST_F(RunnerRunTest, AnswersMustBeYesOrNo) {
     EXPECT_EQ(RunTool({"--drainage-opt=maybe", input_}).status, ExitBadInput);
     EXPECT_EQ(RunTool({"--fit-choice", input_}).status, ExitBadInput);  // the file name is taken as the value
     EXPECT_EQ(RunTool({"--leaching-opt=no", "--yes", input_}).status, ExitOk);
+}
+
+TEST_F(RunnerRunTest, AThreadCountThatCannotBeTakenIsSaidAndLeftAside) {
+    Write(test::RoundField(1, 30));
+    ::setenv("VANTOREL_THREADS", "four", 1);
+    const Result result = RunTool({input_});
+    ::unsetenv("VANTOREL_THREADS");
+    EXPECT_EQ(result.status, ExitOk);
+    EXPECT_NE(result.err.find("VANTOREL_THREADS='four' is not a whole number from 1"), std::string::npos) << result.err;
 }
 
 TEST_F(RunnerRunTest, GraphsOfTheRunOrOfAnExistingOutputFile) {
