@@ -3,6 +3,9 @@
 BUILD_DIR      ?= build
 SANITIZE_DIR   ?= build-sanitize
 FUZZ_DIR       ?= build-fuzz
+HEADLESS_DIR   ?= build-headless
+WINDOWS_DIR    ?= build-windows
+VERSION         = $(shell grep -m1 -o 'Vantorel VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
 FUZZ_SECONDS   ?= 180
 JOBS           ?= $(shell nproc)
 CMAKE_GENERATOR = $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
@@ -13,7 +16,8 @@ PYTHON         ?= /usr/bin/python3
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: deps configure build python wheel test run gui screenshots install package sanitize fuzz-build fuzz fuzz-replay bench clean
+.PHONY: deps configure build python wheel test run gui screenshots install package sanitize fuzz-build fuzz fuzz-replay \
+        bench headless headless-test windows windows-test windows-zip clean
 
 deps:
 	@scripts/install-deps
@@ -41,7 +45,9 @@ test: build
 
 EXAMPLE_OUT     = $(BUILD_DIR)/examples/$(notdir $(EXAMPLE:.inp=.out))
 
-run: build
+# Builds only what the example needs: the runner, not the window, the tests or the benchmarks.
+run: configure
+	@cmake --build $(BUILD_DIR) --target vantorel-run -j $(JOBS)
 	@mkdir -p $(BUILD_DIR)/examples
 	@$(BUILD_DIR)/app/vantorel-run --check $(EXAMPLE)
 	@echo
@@ -87,8 +93,43 @@ fuzz: fuzz-build
 fuzz-replay: fuzz-build
 	@scripts/run-fuzzers $(FUZZ_DIR) 60
 
+# The core, the runner and the Python module without Qt (no window, no pictures), in a tree of
+# their own; headless-test runs its tests and compares its files with those of the full build.
+headless: deps
+	@cmake -S . -B $(HEADLESS_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Release -DVANTOREL_GUI=OFF >/dev/null
+	@cmake --build $(HEADLESS_DIR) -j $(JOBS)
+
+headless-test: headless build
+	@cd $(HEADLESS_DIR) && ctest -j $(JOBS) --output-on-failure --timeout 600
+	@scripts/compare-runners --no-pictures "$(BUILD_DIR)/app/vantorel-run" "$(HEADLESS_DIR)/app/vantorel-run"
+
+# vantorel-run.exe for 64-bit Windows, cross-built with MinGW-w64 (static, one file) into
+# $(WINDOWS_DIR)/: the runner of the build without the window. windows-test runs it under wine
+# beside the Linux build and compares their files and messages (see docs/WINDOWS.md).
+windows:
+	@scripts/install-deps windows
+	@cmake -S . -B $(WINDOWS_DIR) $(CMAKE_GENERATOR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DVANTOREL_GUI=OFF -DVANTOREL_PYTHON=OFF \
+	  -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=$(abspath $(WINDOWS_DIR)) >/dev/null
+	@cmake --build $(WINDOWS_DIR) --target vantorel-run -j $(JOBS)
+
+windows-test: windows headless
+	@scripts/compare-runners "$(abspath $(HEADLESS_DIR))/app/vantorel-run" \
+	  "$(CURDIR)/scripts/wine-run $(abspath $(WINDOWS_DIR))/vantorel-run.exe"
+
+WINDOWS_ZIP     = $(WINDOWS_DIR)/vantorel-$(VERSION)-windows-x86_64.zip
+
+windows-zip: windows
+	@rm -rf $(WINDOWS_DIR)/zip $(WINDOWS_ZIP)
+	@mkdir -p $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/examples
+	@cp $(WINDOWS_DIR)/vantorel-run.exe $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/
+	@cp README.md docs/WINDOWS.md $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/
+	@cp examples/* $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/examples/
+	@cd $(WINDOWS_DIR)/zip && zip -qrX ../$(notdir $(WINDOWS_ZIP)) vantorel-$(VERSION)
+	@echo "$(WINDOWS_ZIP)"
+
 bench: build
 	@$(BUILD_DIR)/bench/vantorel_bench
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(HEADLESS_DIR) $(WINDOWS_DIR)

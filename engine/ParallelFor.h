@@ -1,16 +1,15 @@
 #pragma once
-// Runs independent pieces of work on all cores. Only plain computation goes to the workers; the
-// caller keeps every call to the dialogs on its own thread.
+// Runs independent pieces of work on the CPUs this process may use. Only plain computation goes
+// to the workers; the caller keeps every call to the dialogs on its own thread.
 
 #include <algorithm>
 #include <atomic>
 #include <thread>
 #include <vector>
 
-namespace vantorel {
+#include "engine/CpuCount.h"
 
-// The cores of the machine, at least one.
-inline unsigned CoreCount() { return std::max(1u, std::thread::hardware_concurrency()); }
+namespace vantorel {
 
 namespace detail {
 // Set by ScopedWorkerLimit on a thread that runs one of several calculations side by side.

@@ -1,13 +1,13 @@
 #include "model/TextFile.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "model/NumberText.h"
+#include "model/PlatformFiles.h"
 
 namespace vantorel {
 
@@ -33,8 +33,7 @@ std::string TemporaryPattern(const std::string& path) {
 }  // namespace
 
 std::string ReadFileBytes(const std::string& path) {
-    // Without O_NONBLOCK the opening of a pipe would wait for a writer.
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int descriptor = platform::OpenForReading(path);
     if (descriptor < 0) throw FileError("The file " + path + " could not be opened: " + SystemReason() + ".");
     struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
@@ -175,16 +174,13 @@ void AtomicFileWriter::Commit() const {
         }
         written += static_cast<size_t>(count);
     }
-    // mkstemp creates the file for the owner only; give it the permissions of an ordinary file.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(descriptor, 0666 & ~mask) != 0 || ::fsync(descriptor) != 0) abandon(SystemReason());
+    if (!platform::FinishTemporaryFile(descriptor)) abandon(SystemReason());
     if (::close(descriptor) != 0) {
         const std::string reason = SystemReason();
         ::unlink(temporary.c_str());
         fail(reason);
     }
-    if (::rename(temporary.c_str(), path_.c_str()) != 0) {
+    if (!platform::RenameOver(temporary, path_)) {
         const std::string reason = SystemReason();
         ::unlink(temporary.c_str());
         fail(reason);

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "app/runner/DrainDesign.h"
+#include "engine/DrainDesign.h"
 #include "python/Bindings.h"
 
 namespace py = pybind11;

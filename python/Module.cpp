@@ -2,7 +2,7 @@
 
 #include <pybind11/pybind11.h>
 
-#include "app/runner/DrainDesign.h"
+#include "engine/DrainDesign.h"
 #include "engine/ObjectiveMap.h"
 #include "model/NumberText.h"
 #include "model/ProgramVersion.h"

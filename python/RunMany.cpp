@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "app/runner/ManyRuns.h"
+#include "engine/ManyRuns.h"
 #include "engine/ParallelFor.h"
 #include "engine/RunPool.h"
 #include "model/InputFile.h"
@@ -20,14 +20,17 @@ namespace vantorel::python {
 namespace {
 
 // One file's run as a dask task: picklable, so that a worker process or another machine gets the
-// answers with it, and returning the file's manifest line.
+// answers with it, and returning the file's manifest line. A dask worker runs as many tasks at
+// once as it has threads, so a task's own search takes one thread unless told otherwise.
 struct FileTask {
     RunAnswers answers;
+    unsigned threads = 1;
 
     std::string operator()(const std::string& input) const {
         FileRunOptions options;
         options.answers = answers;
         py::gil_scoped_release released;
+        const ScopedWorkerLimit limit(threads);
         return ManifestLine(RunOneOfMany(input, options, false));
     }
 };
@@ -74,10 +77,12 @@ py::object Manifest(std::vector<std::string> lines) {
 }
 
 py::object RunMany(const py::iterable& items, const py::object& jobs, const py::object& client,
-                   const py::object& folder, bool drainage_opt, bool fit_choice, bool leaching_opt) {
+                   const py::object& folder, bool drainage_opt, bool fit_choice, bool leaching_opt,
+                   long task_threads) {
+    if (task_threads < 1) throw py::value_error("task_threads must be at least 1");
     const std::vector<std::string> inputs = InputFiles(items, folder);
     if (const auto shared = SharedOutput(inputs)) throw py::value_error(*shared);
-    const FileTask task{{drainage_opt, fit_choice, leaching_opt}};
+    const FileTask task{{drainage_opt, fit_choice, leaching_opt}, static_cast<unsigned>(std::min<long>(task_threads, 4096))};
     std::vector<std::string> lines(inputs.size());
     if (!client.is_none()) {
         py::object futures = client.attr("map")(py::cast(task), inputs, py::arg("pure") = false);
@@ -106,24 +111,27 @@ void BindRunMany(py::module_& m) {
         .def(py::pickle(
             [](const FileTask& t) {
                 return py::make_tuple(t.answers.drainage_optimization, t.answers.fit_choice,
-                                      t.answers.leaching_optimization);
+                                      t.answers.leaching_optimization, t.threads);
             },
             [](const py::tuple& state) {
-                return FileTask{{state[0].cast<bool>(), state[1].cast<bool>(), state[2].cast<bool>()}};
+                return FileTask{{state[0].cast<bool>(), state[1].cast<bool>(), state[2].cast<bool>()},
+                                state[3].cast<unsigned>()};
             }));
 
     m.def("run_many", &RunMany, py::arg("items"), py::arg("jobs") = py::none(), py::arg("client") = py::none(),
           py::arg("folder") = py::none(), py::arg("drainage_opt") = false, py::arg("fit_choice") = true,
-          py::arg("leaching_opt") = false,
+          py::arg("leaching_opt") = false, py::arg("task_threads") = 1,
           R"(Runs many input files, as vantorel-run with several files and --manifest does.
 
 items: input-file paths or DataSets. Each run writes its output next to its input file; a DataSet
 is first saved (a copy) into folder, as run-0001.inp, run-0002.inp, ... by its position. The
 paths are made absolute first, as the manifest records them.
-Without a client the runs share this machine's cores (jobs side by side, by default one per
-core). Given a dask.distributed.Client, each file is one task on that cluster: the files must
-be reachable by the workers under the same paths (a shared folder), and the workers must import
-vantorel. The answers are those of run().
+Without a client the runs share the CPUs this process may use (jobs side by side, by default
+one per CPU; see VANTOREL_THREADS). Given a dask.distributed.Client, each file is one task on
+that cluster: the files must be reachable by the workers under the same paths (a shared
+folder), and the workers must import vantorel. A worker runs as many tasks at once as it has
+threads, so each task's drainage-factor search takes task_threads threads (default 1). The
+answers are those of run().
 
 Ctrl+C (KeyboardInterrupt) ends the running calculations within their next step and starts
 no more; the files finished keep their outputs.

@@ -180,6 +180,7 @@ def run_many(
     drainage_opt: bool = False,
     fit_choice: bool = True,
     leaching_opt: bool = False,
+    task_threads: int = 1,
 ) -> pd.DataFrame: ...
 def objective_map(ds_or_path: Union[DataSet, _Path]) -> pd.DataFrame: ...
 @overload

@@ -1,16 +1,11 @@
 #include "app/runner/CalibrationExport.h"
 
-#include <qcustomplot.h>
-
 #include <charconv>
 #include <filesystem>
 #include <system_error>
 
+#include "app/runner/CalibrationPictures.h"
 #include "engine/CalibrationTables.h"
-#include "graphs/plots/LeachingCurvesPlot.h"
-#include "graphs/plots/ObjectiveMapPlot.h"
-#include "graphs/plots/OffscreenApplication.h"
-#include "graphs/plots/PlotFiles.h"
 #include "model/NumberText.h"
 #include "model/TextFile.h"
 
@@ -46,13 +41,11 @@ std::optional<std::string> WriteCsv(const std::vector<std::string>& lines, const
     return std::nullopt;
 }
 
-std::optional<std::string> SavePlot(QCustomPlot& plot, const std::string& path) {
-    try {
-        SavePlotPicture(plot, path);
-    } catch (const FileError& failure) {
-        return failure.what();
-    }
-    return std::nullopt;
+// Adds the names of the pictures to the files written; the error of the first that was not.
+std::optional<std::string> Added(const PictureFiles& pictures, std::vector<std::string>& files) {
+    for (const std::string& path : pictures.files) files.push_back(std::filesystem::path(path).filename().string());
+    if (pictures.error.empty()) return std::nullopt;
+    return pictures.error;
 }
 
 std::string Factor(double value) { return FormatFixed(value, 0, 3); }
@@ -132,29 +125,21 @@ std::optional<std::string> ExportCalibration(const CalibrationOptions& options, 
     std::vector<std::string> files = {"objective-map.csv"};
     if (auto error = WriteCsv(ObjectiveMapCsvLines(map), (folder / files.back()).string())) return error;
 
-    EnsureOffscreenApplication();
-    QCustomPlot plot;
     const RunValues& r = completed_run.Run;
-    for (const DrainageObjective objective : DrainageObjectives) {
-        if (!IsMeaningful(map, objective)) continue;
-        BuildObjectiveMapPlot(plot, map,
-                              {objective, options.near_optimal_percent, std::pair{r.QH1Used, r.QH2Used}});
-        files.push_back(std::string("objective-map-") + ObjectiveFileName(objective) + ".png");
-        if (auto error = SavePlot(plot, (folder / files.back()).string())) return error;
+    if (auto error = Added(SaveObjectiveMapPictures(map, options.near_optimal_percent, r, folder.string()), files)) {
+        return error;
     }
     if (!r.LeachingCurves.empty()) {
         files.push_back("leaching-curves.csv");
         if (auto error = WriteCsv(LeachingCurvesCsvLines(r.LeachingCurves), (folder / files.back()).string())) {
             return error;
         }
-        QCustomPlot curves;
-        BuildLeachingCurvesPlot(curves, r.LeachingCurves);
-        files.push_back("leaching-curves.png");
-        if (auto error = SavePlot(curves, (folder / files.back()).string())) return error;
+        if (auto error = Added(SaveLeachingCurvesPicture(r, folder.string()), files)) return error;
     }
     out << "Objective map written to " << folder.string() << ":";
     for (const std::string& file : files) out << ' ' << file;
     out << '\n';
+    NoteNoPictures(out);
     return std::nullopt;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Exporting every graph of a loaded run as picture files, without a display.
+// Exporting every graph of a loaded run as picture files, without a display (see Pictures.h).
 
 #include <string>
 #include <vector>

@@ -1,25 +1,17 @@
 #include "app/runner/ManyRuns.h"
 
 #include <charconv>
-#include <filesystem>
 #include <map>
 #include <optional>
 #include <sstream>
 
 #include "app/runner/CsvJournal.h"
 #include "app/runner/OrderedBlocks.h"
-#include "app/runner/RunSummary.h"
 #include "app/runner/Runner.h"
 #include "engine/FileRun.h"
 #include "engine/ParallelFor.h"
 #include "engine/RunPool.h"
-#include "model/CsvFile.h"
-#include "model/FileIdentity.h"
-#include "model/FileNames.h"
-#include "model/ProgramVersion.h"
-#include "model/Sha256.h"
 #include "model/TextFile.h"
-#include "model/NumberText.h"
 
 namespace vantorel {
 
@@ -27,8 +19,6 @@ const std::vector<OptionDefinition> ManyRunOptions = {
     {"jobs", true, false}, {"manifest", true, false}, {"skip-done", false, false}, {"shard", true, false}};
 
 namespace {
-
-namespace fs = std::filesystem;
 
 std::optional<long> WholeNumber(const std::string& text) {
     long value = 0;
@@ -53,44 +43,6 @@ Shard ShardOption(const CommandLine& line) {
     return {*k, *n};
 }
 
-}  // namespace
-
-std::optional<std::string> SharedOutput(const std::vector<std::string>& inputs) {
-    std::map<std::string, std::string> outputs;
-    for (const std::string& input : inputs) {
-        const std::string output = ResolvedPath(ReplaceExtension(input, ".out"));
-        const auto [place, added] = outputs.emplace(output, input);
-        if (!added) return "'" + place->second + "' and '" + input + "' would both write " + output + ".";
-    }
-    return std::nullopt;
-}
-
-std::optional<std::string> ManifestOverwrites(const std::string& manifest, const std::vector<std::string>& inputs) {
-    for (const std::string& input : inputs) {
-        for (const std::string& file : {ReplaceExtension(input, ".inp"), ReplaceExtension(input, ".out")}) {
-            if (SameFile(manifest, file)) return "the manifest " + manifest + " would overwrite " + file + ".";
-        }
-    }
-    return std::nullopt;
-}
-
-namespace {
-
-bool OutputUpToDate(const std::string& input, const std::string& output) {
-    std::error_code error_in, error_out;
-    const auto input_time = fs::last_write_time(input, error_in);
-    const auto output_time = fs::last_write_time(output, error_out);
-    return !error_in && !error_out && output_time >= input_time;
-}
-
-std::string Digest(const std::string& path) {
-    try {
-        return Sha256Hex(ReadFileBytes(path));
-    } catch (const FileError&) {
-        return "";
-    }
-}
-
 std::string Block(const FileRunResult& run, const std::string& summary) {
     std::ostringstream block;
     block << "== " << run.input << ": " << RunStatusName(run.status);
@@ -102,42 +54,6 @@ std::string Block(const FileRunResult& run, const std::string& summary) {
 }
 
 }  // namespace
-
-const char* const ManifestHeading = "input,output,status,exit_code,seconds,message,input_sha256,program_version";
-
-std::string ManifestLine(const FileOutcome& o) {
-    return CsvLine({o.run.input, OutputWritten(o.run.status) ? o.run.output : "", RunStatusName(o.run.status), std::to_string(o.run.exit_code),
-                    FormatFixed(o.run.seconds, 0, 3), o.run.message, o.digest, ProgramVersion});
-}
-
-FileOutcome RunOneOfMany(const std::string& input, const FileRunOptions& options, bool skip_done) {
-    FileOutcome outcome;
-    FileRunResult& run = outcome.run;
-    const std::string output = options.output.empty() ? ReplaceExtension(input, ".out") : options.output;
-    if (options.stop != nullptr && options.stop->Requested()) {
-        run.input = input;
-        run.status = RunStatus::Interrupted;
-        run.exit_code = RunStatusExitCode(run.status);
-        run.message = "Not run: the runs were interrupted before it started.";
-        return outcome;
-    }
-    outcome.digest = Digest(ReplaceExtension(input, ".inp"));
-    if (skip_done && OutputUpToDate(ReplaceExtension(input, ".inp"), output)) {
-        run.input = input;
-        run.output = output;
-        run.status = RunStatus::Skipped;
-        run.exit_code = 0;
-        return outcome;
-    }
-    ModelState state;
-    run = RunInputFile(state, input, options);
-    if (run.status == RunStatus::Completed) {
-        std::ostringstream summary;
-        PrintRunSummary(state, summary);
-        outcome.summary = summary.str();
-    }
-    return outcome;
-}
 
 bool WantsManyRuns(const CommandLine& line) {
     if (line.arguments.size() > 1) return true;

@@ -1,5 +1,6 @@
 #include "app/runner/Runner.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
@@ -10,12 +11,14 @@
 #include "app/runner/DrainDesign.h"
 #include "app/runner/GraphExport.h"
 #include "app/runner/ManyRuns.h"
+#include "app/runner/Pictures.h"
 #include "app/runner/QuestionAnswers.h"
-#include "app/runner/RunSummary.h"
 #include "app/runner/StopSignals.h"
 #include "app/runner/StudyCommand.h"
 #include "app/runner/TableExport.h"
+#include "engine/CpuCount.h"
 #include "engine/FileRun.h"
+#include "engine/RunSummary.h"
 #include "model/DerivedValues.h"
 #include "model/FileIdentity.h"
 #include "model/FileNames.h"
@@ -92,7 +95,8 @@ Many files in one call: vantorel-run [answers] [--jobs N] [--manifest FILE.csv] 
                         [--shard K/N] A.inp B.inp ...
   each file runs as a single-file call would and writes its own .out; the questions and messages
   of each run are printed as one block headed by its file name, in the order the files were given
-  --jobs N             run N files at once (default: the number of cores); results do not depend on N
+  --jobs N             run N files at once (default: the CPUs this process may use, at most
+                       VANTOREL_THREADS); results do not depend on N
   --manifest FILE.csv  write one row per file: input, output, status, exit code, seconds, message,
                        SHA-256 of the input file and program version; a row is added as each
                        file finishes
@@ -205,6 +209,10 @@ int RunCommand(const std::vector<std::string>& args, const StopRequest& stop, st
     } catch (const UsageError& error) {
         return UsageFailure(error.what(), err);
     }
+    if (const char* threads = std::getenv("VANTOREL_THREADS"); threads != nullptr && !ThreadsSetting(threads)) {
+        err << "vantorel-run: VANTOREL_THREADS='" << threads
+            << "' is not a whole number from 1 and is left aside: the runs use every CPU this process may use.\n";
+    }
     if (line.Has("help")) {
         out << HelpText;
         return ExitOk;
@@ -212,6 +220,10 @@ int RunCommand(const std::vector<std::string>& args, const StopRequest& stop, st
     if (line.Has("version")) {
         out << ProgramVersionLine << '\n';
         return ExitOk;
+    }
+    if (const auto refusal = PictureOptionRefusal(line)) {
+        err << "vantorel-run: " << *refusal << '\n';
+        return ExitBadInput;
     }
     if (WantsDrainDesign(line)) return RunDrainDesign(line, out, err);
     if (WantsStudy(line)) return RunStudyCommand(line, answers, stop, out, err);

@@ -133,7 +133,7 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, con
     }
     // Pictures of a study cut short would compare only some of its scenarios.
     if (stop.Requested()) return status;
-    const StudyPictures pictures = SaveStudyPictures(results, folder);
+    const PictureFiles pictures = SaveStudyPictures(results, folder);
     if (!pictures.error.empty()) {
         err << "vantorel-run: " << pictures.error << '\n';
         return ExitRunFailed;
@@ -143,6 +143,7 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, con
         for (const std::string& file : pictures.files) out << ' ' << std::filesystem::path(file).filename().string();
         out << '\n';
     }
+    NoteNoPictures(out);
     return status;
 }
 

@@ -9,8 +9,8 @@
 
 namespace vantorel {
 
-StudyPictures SaveStudyPictures(const std::vector<ScenarioResult>& results, const std::string& folder) {
-    StudyPictures pictures;
+PictureFiles SaveStudyPictures(const std::vector<ScenarioResult>& results, const std::string& folder) {
+    PictureFiles pictures;
     const std::vector<StudyChart> charts = StudyCharts(results);
     if (charts.empty()) return pictures;
     EnsureOffscreenApplication();

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "app/runner/Pictures.h"
 #include "app/runner/Runner.h"
 #include "engine/ObjectiveMap.h"
 #include "model/DerivedValues.h"
@@ -125,13 +126,17 @@ TEST_F(CalibrationExportTest, ObjectiveMapHoldsTheSearchsOwnSumsAndThePicturesTh
                       !ReadsBackBitForBit(fields[4], map.sums.discharge[t]);
     }
     EXPECT_EQ(mismatches, 0);
-    // Monthly steps: no balance picture; the leaching search ran.
-    EXPECT_TRUE(Exists("map/objective-map-water-table.png") && Exists("map/objective-map-drain-discharge.png"));
+    // Monthly steps: no balance picture; the leaching search ran. A build that does not draw
+    // writes the same data and says that it drew no pictures.
+    EXPECT_EQ(Exists("map/objective-map-water-table.png") && Exists("map/objective-map-drain-discharge.png"),
+              DrawsPictures);
     EXPECT_FALSE(Exists("map/objective-map-balance.png"));
     const std::vector<std::string> curves = test::ReadCrLfLines(dir_.File("map/leaching-curves.csv"));
     ASSERT_EQ(curves.size(), 181u);
     EXPECT_EQ(curves[1].substr(0, 13), "layer-1,0.11,");
-    EXPECT_TRUE(Exists("map/leaching-curves.png"));
+    EXPECT_EQ(Exists("map/leaching-curves.png"), DrawsPictures);
+    EXPECT_EQ(result.out.find("No pictures drawn: this vantorel-run was built without drawing") != std::string::npos,
+              !DrawsPictures);
 
     // Without the leaching search there are no curves.
     ASSERT_EQ(RunTool({"--drainage-opt", "yes", "--objective-map", dir_.File("map2"), monthly}).status, ExitOk);

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
+#include "app/runner/Pictures.h"
 #include "app/runner/Runner.h"
 #include "tests/app/RunTool.h"
 #include "model/InputFile.h"
@@ -72,10 +74,28 @@ TEST_F(RunnerRunTest, AnswersMustBeYesOrNo) {
     EXPECT_EQ(RunTool({"--leaching-opt=no", "--yes", input_}).status, ExitOk);
 }
 
+TEST_F(RunnerRunTest, AThreadCountThatCannotBeTakenIsSaidAndLeftAside) {
+    Write(test::RoundField(1, 30));
+    ::setenv("VANTOREL_THREADS", "four", 1);
+    const Result result = RunTool({input_});
+    ::unsetenv("VANTOREL_THREADS");
+    EXPECT_EQ(result.status, ExitOk);
+    EXPECT_NE(result.err.find("VANTOREL_THREADS='four' is not a whole number from 1"), std::string::npos) << result.err;
+}
+
 TEST_F(RunnerRunTest, GraphsOfTheRunOrOfAnExistingOutputFile) {
     Write(test::MakeDataSet({2, 12, 30, true, false, 52}));
     const std::string pictures = dir_.File("pictures");
     Result result = RunTool({"--graphs", pictures, input_});
+    if (!DrawsPictures) {
+        // Refused before anything runs: no output file either.
+        EXPECT_EQ(result.status, ExitBadInput);
+        EXPECT_NE(result.err.find("--graphs draws pictures, but this vantorel-run was built without drawing"),
+                  std::string::npos)
+            << result.err;
+        EXPECT_FALSE(std::filesystem::exists(dir_.File("field.out")));
+        return;
+    }
     EXPECT_EQ(result.status, ExitOk) << result.err;
     // The set of graphs per layer count is GraphExportTest's; here, the run's two layers reach it.
     EXPECT_TRUE(std::filesystem::exists(pictures + "/salinity-layer-2.bmp"));

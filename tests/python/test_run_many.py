@@ -75,3 +75,30 @@ def test_paths_are_recorded_absolute_for_workers_elsewhere(tmp_path, monkeypatch
     assert list(manifest.input) == [str(path) for path in expected]
     assert list(manifest.output) == [str(path.with_suffix(".out")) for path in expected]
     assert list(manifest.status) == ["completed", "completed"]
+
+
+class PicklingClient:
+    """Sends each task through pickle, as dask does, and runs it here."""
+
+    def __init__(self):
+        self.states = []
+
+    def map(self, task, inputs, pure):
+        import pickle
+        task = pickle.loads(pickle.dumps(task))
+        self.states.append(task.__getstate__())
+        return [task(path) for path in inputs]
+
+    def gather(self, futures):
+        return futures
+
+
+def test_a_cluster_task_takes_one_search_thread_unless_told(tmp_path):
+    inputs = copies(tmp_path / "tasks")
+    client = PicklingClient()
+    first = vantorel.run_many(inputs, client=client, drainage_opt=True)
+    vantorel.run_many(inputs, client=client, drainage_opt=True, task_threads=3)
+    assert [state[3] for state in client.states] == [1, 3]
+    assert list(first.status) == ["completed"] * 3
+    with pytest.raises(ValueError, match="task_threads"):
+        vantorel.run_many(inputs, client=client, task_threads=0)

@@ -1,4 +1,4 @@
-#include "app/runner/RunSummary.h"
+#include "engine/RunSummary.h"
 
 #include "engine/CalibrationTables.h"
 #include "engine/FitStatistics.h"

@@ -1,0 +1,20 @@
+// The picture functions of a build without Qt (cmake -DVANTOREL_GUI=OFF): they draw nothing and
+// write no file (see Pictures.h).
+
+#include "app/runner/CalibrationPictures.h"
+#include "app/runner/GraphExport.h"
+#include "app/runner/StudyPictures.h"
+
+namespace vantorel {
+
+GraphExport ExportGraphs(const ModelState&, const std::string&, GraphFileFormat) {
+    return {false, std::string(NoDrawingReason) + ".", {}, {}};
+}
+
+PictureFiles SaveObjectiveMapPictures(const ObjectiveMap&, double, const RunValues&, const std::string&) { return {}; }
+
+PictureFiles SaveLeachingCurvesPicture(const RunValues&, const std::string&) { return {}; }
+
+PictureFiles SaveStudyPictures(const std::vector<ScenarioResult>&, const std::string&) { return {}; }
+
+}  // namespace vantorel
