@@ -52,7 +52,7 @@ bool ReadResults(ScenarioResult& result) {
 }  // namespace
 
 ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const InputData& base,
-                           const std::string& folder, const RunAnswers& answers) {
+                           const std::string& folder, const RunAnswers& answers, const StopRequest* stop) {
     ScenarioResult result;
     result.name = scenario.name;
     result.base = IsBaseScenario(scenario);
@@ -73,6 +73,7 @@ ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const I
     }
     FileRunOptions options;
     options.answers = answers;
+    options.stop = stop;
     ModelState state;
     FileRunResult run = RunInputFile(state, result.input, options);
     result.dialog = std::move(run.dialog);

@@ -30,9 +30,10 @@ struct ScenarioResult {
 };
 
 // Makes the scenario's data set from the base, writes it to FOLDER/NAME.inp with the program's
-// writer, reads it back from that file and runs it from there. A refused scenario writes nothing.
+// writer, reads it back from that file and runs it from there. A refused scenario writes nothing;
+// one whose run is stopped by `stop` has the status Interrupted and no output file.
 ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const InputData& base,
-                           const std::string& folder, const RunAnswers& answers);
+                           const std::string& folder, const RunAnswers& answers, const StopRequest* stop = nullptr);
 
 // Why the study may not run into the folder: a scenario whose input or output file would be the
 // base input file itself. Nothing when it may.

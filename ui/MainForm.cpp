@@ -62,6 +62,7 @@ void TMainForm::SetSmallWindows(QWidget* close_form, QWidget* alfa_form, QWidget
 }
 
 void TMainForm::BuildMenu() {
+    BuildFileMenu();
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->setObjectName("EditMenu");
     edit_actions_.AddTo(*edit);
@@ -71,6 +72,7 @@ void TMainForm::BuildMenu() {
     calibration_ = new CalibrationViews(*this, state_, services_);
     calibration_->AddTo(*AnalysisMenu);
     AddScenarioStudyAction(*AnalysisMenu, *this, services_, [this]() { return state_.Input.FileName; });
+    BuildHelpMenu();
 }
 
 QWidget* TMainForm::BuildInputPage() {
@@ -111,9 +113,12 @@ QWidget* TMainForm::BuildInputPage() {
     c_.ProgressBar1->setRange(0, 10);
     c_.ProgressBar1->setTextVisible(false);
     c_.ProgressBar1->hide();
+    c_.CancelRunButton = MakeButton("CancelRunButton", "Cancel");
+    c_.CancelRunButton->hide();
     connect(c_.OpenInpButton, &QPushButton::clicked, this, [this] { OpenInpButtonClick(); });
     connect(c_.SaveAllButton, &QPushButton::clicked, this, [this] { SaveAllButtonClick(); });
     connect(c_.ReStartButton, &QPushButton::clicked, this, [this] { ReStartButtonClick(); });
+    connect(c_.CancelRunButton, &QPushButton::clicked, this, [this] { CancelRunButtonClick(); });
 
     auto* left = new QVBoxLayout;
     left->addWidget(c_.InputPanel);
@@ -122,11 +127,15 @@ QWidget* TMainForm::BuildInputPage() {
     left->addWidget(c_.SaveAllButton);
     left->addWidget(c_.ReStartButton);
     left->addStretch(1);
-    left->addWidget(c_.ProgressBar1);
+    auto* progress_row = new QHBoxLayout;
+    progress_row->addWidget(c_.ProgressBar1, 1);
+    progress_row->addWidget(c_.CancelRunButton);
+    left->addLayout(progress_row);
 
     // The group panels share one place; at most one is visible.
     auto* panels = new QWidget;
     panels->setObjectName("GroupPanelArea");
+    GroupPanelArea = panels;
     auto* stack = new QGridLayout(panels);
     stack->setContentsMargins(0, 0, 0, 0);
     for (QWidget* panel : editors_.Build()) stack->addWidget(panel, 0, 0);

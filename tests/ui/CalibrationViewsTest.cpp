@@ -72,6 +72,7 @@ TEST_F(CalibrationViewsTest, StatisticsOfTheRunAreShownAndCopied) {
     scripted_.files.answers.push_back(temp_.File("run.inp"));
     scripted_.dialogs.answers = {true, true, false, true};  // overwrite, calculate, no drainage search, leaching
     Click("SaveAllButton");
+    WaitForCalculation();
     ASSERT_FALSE(Window().State().Run.LeachingCurves.empty());
     Choose("LeachingCurvesItem");
     auto* curves = InView<QCustomPlot>("LeachingCurvesWindow", "CurvesPlot");

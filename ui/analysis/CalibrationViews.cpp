@@ -2,6 +2,8 @@
 
 #include <QMenu>
 
+#include "model/FileNames.h"
+
 #include "ui/analysis/DrainageMapWindow.h"
 #include "ui/analysis/FitStatisticsWindow.h"
 #include "ui/analysis/LeachingCurvesWindow.h"
@@ -11,6 +13,14 @@ namespace vantorel {
 CalibrationRun KeepCalibrationRun(const ModelState& completed_run) {
     return {completed_run.Input.FileName, RunFitStatistics(completed_run), completed_run.Run.LeachingCurves,
             {completed_run.Run.QH1Used, completed_run.Run.QH2Used}, completed_run.Input.DrainPresent};
+}
+
+CalibrationRun KeepOutputFileStatistics(const ModelState& read_files) {
+    CalibrationRun opened;
+    opened.output_file = ReplaceExtension(read_files.Input.FileName, ".out");
+    opened.statistics = RunFitStatistics(read_files);
+    opened.from_output_file = true;
+    return opened;
 }
 
 CalibrationViews::CalibrationViews(QWidget& window, const ModelState& state, WindowServices& services)
@@ -33,11 +43,18 @@ void CalibrationViews::AddTo(QMenu& menu) {
     }
 }
 
-void CalibrationViews::RunCompleted(const ModelState& state) { last_run_ = KeepCalibrationRun(state); }
+void CalibrationViews::RunCompleted(const ModelState& state) {
+    last_run_ = KeepCalibrationRun(state);
+    last_statistics_ = last_run_;
+}
+
+void CalibrationViews::OutputOpened(const ModelState& read_files) {
+    last_statistics_ = KeepOutputFileStatistics(read_files);
+}
 
 void CalibrationViews::FitStatisticsClick() {
     if (!statistics_) statistics_ = new FitStatisticsWindow(&window_, services_);
-    statistics_->ShowRun(last_run_);
+    statistics_->ShowRun(last_statistics_);
 }
 
 void CalibrationViews::DrainageMapClick() {

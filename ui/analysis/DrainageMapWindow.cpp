@@ -9,7 +9,6 @@
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 #include <qcustomplot.h>
 
 #include "engine/CalibrationTables.h"
@@ -20,20 +19,6 @@
 #include "model/NumberText.h"
 
 namespace vantorel {
-
-namespace {
-
-// Runs on a worker thread with its own copy of the data set, so that closing the window or
-// changing the data set meanwhile does not touch it.
-ObjectiveMapResult ComputeMap(const InputData& data) {
-    try {
-        return ComputeObjectiveMap(data);
-    } catch (const std::exception& error) {
-        return std::string(error.what());
-    }
-}
-
-}  // namespace
 
 DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
     : QDialog(parent), services_(services) {
@@ -81,7 +66,6 @@ DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
 
     connect(objective_, &QComboBox::currentIndexChanged, this, [this] { Draw(); });
     connect(percent_, &QDoubleSpinBox::valueChanged, this, [this] { Draw(); });
-    connect(&watcher_, &QFutureWatcher<ObjectiveMapResult>::finished, this, [this] { MapComputed(); });
     connect(plot_, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
         point_->setText(PointText(plot_->xAxis->pixelToCoord(event->position().x()),
                                   plot_->yAxis->pixelToCoord(event->position().y())));
@@ -105,14 +89,19 @@ void DrainageMapWindow::ComputeFor(const InputData& data, std::optional<std::pai
     save_table_->setEnabled(false);
     note_->setText("Computing the 10000 trials of the drainage-factor search ...");
     busy_->show();
-    watcher_.setFuture(QtConcurrent::run(ComputeMap, data));
+    auto computed = std::make_shared<ObjectiveMap>();
+    work_.Start([data, computed](const StopRequest& stop) { *computed = ComputeObjectiveMap(data, &stop); },
+                [this, computed](const std::string& failure) {
+                    if (failure.empty()) {
+                        MapComputed(std::move(*computed));
+                    } else {
+                        MapComputed(failure);
+                    }
+                });
 }
 
-bool DrainageMapWindow::Busy() const { return watcher_.isRunning(); }
-
-void DrainageMapWindow::MapComputed() {
+void DrainageMapWindow::MapComputed(std::variant<ObjectiveMap, std::string> result) {
     busy_->hide();
-    ObjectiveMapResult result = watcher_.result();
     if (const std::string* refusal = std::get_if<std::string>(&result)) {
         note_->setText(QString("No map: %1").arg(QString::fromStdString(*refusal)));
         return;

@@ -4,7 +4,6 @@
 // wheel zooms and dragging pans.
 
 #include <QDialog>
-#include <QFutureWatcher>
 
 #include <memory>
 #include <optional>
@@ -13,6 +12,7 @@
 #include <variant>
 
 #include "engine/ObjectiveMap.h"
+#include "ui/BackgroundWork.h"
 #include "ui/Platform.h"
 
 class QComboBox;
@@ -24,17 +24,15 @@ class QPushButton;
 
 namespace vantorel {
 
-// A computed map, or why there is none.
-using ObjectiveMapResult = std::variant<ObjectiveMap, std::string>;
-
 class DrainageMapWindow : public QDialog {
 public:
-    // A computation still running when the window goes keeps its own data and finishes unobserved.
+    // The computation works on its own copy of the data set; closing the window leaves it to finish
+    // unobserved, destroying the window stops it.
     DrainageMapWindow(QWidget* parent, WindowServices& services);
 
     // Starts computing the map of the data set; the pair a run used is marked when given.
     void ComputeFor(const InputData& data, std::optional<std::pair<double, double>> used_pair);
-    bool Busy() const;
+    bool Busy() const { return work_.Busy(); }
     // The hover text for a point given in QH1 and QH2.
     QString PointText(double qh1, double qh2) const;
 
@@ -42,11 +40,11 @@ public:
     void SaveTableButtonClick();
 
 private:
-    void MapComputed();
+    // The map computed, or why there is none.
+    void MapComputed(std::variant<ObjectiveMap, std::string> result);
     void Draw();
 
     WindowServices& services_;
-    QFutureWatcher<ObjectiveMapResult> watcher_;
     std::unique_ptr<ObjectiveMap> map_;
     std::optional<std::pair<double, double>> used_pair_;
     QComboBox* objective_ = nullptr;
@@ -59,6 +57,7 @@ private:
     QPushButton* save_table_ = nullptr;
     FileDialogSettings picture_dialog_{"MapPictureDialog", "PNG pictures (*.png)|*.png", "png", ""};
     FileDialogSettings table_dialog_{"MapTableDialog", "CSV files (*.csv)|*.csv", "csv", ""};
+    BackgroundWork work_{*this};
 };
 
 }  // namespace vantorel
