@@ -16,6 +16,7 @@
 #include "graphs/plots/PlotFiles.h"
 #include "model/TextFile.h"
 #include "ui/ControlFactory.h"
+#include "ui/analysis/StaleInput.h"
 #include "model/NumberText.h"
 
 namespace vantorel {
@@ -41,6 +42,7 @@ DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
     busy_->hide();
     plot_ = MakeNamed<QCustomPlot>("MapPlot");
     plot_->setMouseTracking(true);
+    new StaleInputFilter(*plot_);
     point_ = MakeNamed<QLabel>("MapPointLabel");
     save_picture_ = MakeButton("MapSavePictureButton", "Save picture");
     save_table_ = MakeButton("MapSaveTableButton", "Save table");

@@ -6,6 +6,7 @@
 
 #include "graphs/plots/LeachingCurvesPlot.h"
 #include "ui/ControlFactory.h"
+#include "ui/analysis/StaleInput.h"
 
 namespace vantorel {
 
@@ -14,6 +15,7 @@ LeachingCurvesWindow::LeachingCurvesWindow(QWidget* parent) : QDialog(parent) {
     note_ = MakeNamed<QLabel>("CurvesNoteLabel");
     note_->setWordWrap(true);
     plot_ = MakeNamed<QCustomPlot>("CurvesPlot");
+    new StaleInputFilter(*plot_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(note_);
     layout->addWidget(plot_, 1);

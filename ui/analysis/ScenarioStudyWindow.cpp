@@ -27,6 +27,7 @@
 #include "model/SilentDialogs.h"
 #include "ui/Platform.h"
 #include "ui/QtPlatform.h"
+#include "ui/analysis/StaleInput.h"
 #include "ui/analysis/StudyFieldDescriptions.h"
 
 namespace vantorel {
@@ -141,6 +142,7 @@ void ScenarioStudyWindow::BuildControls() {
     plot_->setObjectName("StudyPlot");
     plot_->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
     plot_->setMinimumHeight(260);
+    new StaleInputFilter(*plot_);
     plot_->hide();
     results_layout->addLayout(graph_row);
     results_layout->addWidget(plot_, 1);
