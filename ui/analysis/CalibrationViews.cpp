@@ -18,7 +18,7 @@ CalibrationRun KeepCalibrationRun(const ModelState& completed_run) {
 CalibrationRun KeepOutputFileStatistics(const ModelState& read_files) {
     CalibrationRun opened;
     opened.output_file = ReplaceExtension(read_files.Input.FileName, ".out");
-    opened.statistics = RunFitStatistics(read_files);
+    opened.statistics = OutputFileFitStatistics(read_files);
     opened.from_output_file = true;
     return opened;
 }
@@ -65,7 +65,7 @@ void CalibrationViews::DrainageMapClick() {
 }
 
 void CalibrationViews::LeachingCurvesClick() {
-    if (!curves_) curves_ = new LeachingCurvesWindow(&window_);
+    if (!curves_) curves_ = new LeachingCurvesWindow(&window_, services_);
     curves_->ShowRun(last_run_);
 }
 

@@ -13,10 +13,10 @@
 
 #include "engine/CalibrationTables.h"
 #include "graphs/plots/ObjectiveMapPlot.h"
-#include "graphs/plots/PlotFiles.h"
-#include "model/TextFile.h"
 #include "ui/ControlFactory.h"
+#include "ui/QtPlatform.h"
 #include "ui/analysis/StaleInput.h"
+#include "ui/analysis/ViewSaves.h"
 #include "model/NumberText.h"
 
 namespace vantorel {
@@ -46,6 +46,7 @@ DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
     point_ = MakeNamed<QLabel>("MapPointLabel");
     save_picture_ = MakeButton("MapSavePictureButton", "Save picture");
     save_table_ = MakeButton("MapSaveTableButton", "Save table");
+    reset_view_ = MakeButton("MapResetViewButton", "Reset view");
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(new QLabel("Objective:"));
@@ -58,6 +59,7 @@ DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
     choices->addWidget(busy_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(point_, 1);
+    buttons->addWidget(reset_view_);
     buttons->addWidget(save_picture_);
     buttons->addWidget(save_table_);
     auto* layout = new QVBoxLayout(this);
@@ -69,13 +71,14 @@ DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
     connect(objective_, &QComboBox::currentIndexChanged, this, [this] { Draw(); });
     connect(percent_, &QDoubleSpinBox::valueChanged, this, [this] { Draw(); });
     connect(plot_, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
-        point_->setText(PointText(plot_->xAxis->pixelToCoord(event->position().x()),
-                                  plot_->yAxis->pixelToCoord(event->position().y())));
+        pointer_.emplace(plot_->xAxis->pixelToCoord(event->position().x()),
+                         plot_->yAxis->pixelToCoord(event->position().y()));
+        point_->setText(PointText(pointer_->first, pointer_->second));
     });
     connect(save_picture_, &QPushButton::clicked, this, [this] { SavePictureButtonClick(); });
     connect(save_table_, &QPushButton::clicked, this, [this] { SaveTableButtonClick(); });
-    save_picture_->setEnabled(false);
-    save_table_->setEnabled(false);
+    connect(reset_view_, &QPushButton::clicked, this, [this] { ResetViewButtonClick(); });
+    for (QPushButton* button : {save_picture_, save_table_, reset_view_}) button->setEnabled(false);
     plot_->hide();
 }
 
@@ -87,8 +90,10 @@ void DrainageMapWindow::ComputeFor(const InputData& data, std::optional<std::pai
     map_.reset();
     plot_->hide();
     point_->clear();
-    save_picture_->setEnabled(false);
-    save_table_->setEnabled(false);
+    pointer_.reset();
+    for (QPushButton* button : {save_picture_, save_table_, reset_view_}) button->setEnabled(false);
+    picture_dialog_.proposed_file = ProposedFileName(data.FileName, ".png");
+    table_dialog_.proposed_file = ProposedFileName(data.FileName, ".csv");
     note_->setText("Computing the 10000 trials of the drainage-factor search ...");
     busy_->show();
     auto computed = std::make_shared<ObjectiveMap>();
@@ -128,6 +133,7 @@ void DrainageMapWindow::Draw() {
     const auto objective = static_cast<DrainageObjective>(objective_->currentData().toInt());
     const bool meaningful = IsMeaningful(*map_, objective);
     save_picture_->setEnabled(meaningful);
+    reset_view_->setEnabled(meaningful);
     plot_->setVisible(meaningful);
     if (!meaningful) {
         point_->clear();
@@ -154,6 +160,8 @@ void DrainageMapWindow::Draw() {
                                                   "may lie outside it."
                                                 : ""));
     BuildObjectiveMapPlot(*plot_, *map_, {objective, percent_->value(), used_pair_});
+    // The readout tells the value of the objective now shown.
+    if (pointer_) point_->setText(PointText(pointer_->first, pointer_->second));
 }
 
 QString DrainageMapWindow::PointText(double qh1, double qh2) const {
@@ -161,30 +169,12 @@ QString DrainageMapWindow::PointText(double qh1, double qh2) const {
     return ObjectiveMapPointText(*map_, static_cast<DrainageObjective>(objective_->currentData().toInt()), qh1, qh2);
 }
 
-void DrainageMapWindow::SavePictureButtonClick() {
-    const std::optional<std::string> path = services_.files.SaveFile(picture_dialog_);
-    if (!path) return;
-    try {
-        SavePlotPicture(*plot_, *path);
-    } catch (const std::exception& error) {
-        services_.errors.ShowError(error.what());
-        return;
-    }
-    services_.dialogs.ShowMessage("The picture was saved as " + *path);
-}
+void DrainageMapWindow::SavePictureButtonClick() { SavePlotPictureAs(services_, picture_dialog_, *plot_); }
 
 void DrainageMapWindow::SaveTableButtonClick() {
-    const std::optional<std::string> path = services_.files.SaveFile(table_dialog_);
-    if (!path || !map_) return;
-    AtomicFileWriter writer(*path);
-    for (const std::string& line : ObjectiveMapCsvLines(*map_)) writer.Line(line);
-    try {
-        writer.Commit();
-    } catch (const std::exception& error) {
-        services_.errors.ShowError(error.what());
-        return;
-    }
-    services_.dialogs.ShowMessage("The table was saved as " + *path);
+    if (map_) SaveTableAs(services_, table_dialog_, ObjectiveMapCsvLines(*map_));
 }
+
+void DrainageMapWindow::ResetViewButtonClick() { ShowWholeGrid(*plot_); }
 
 }  // namespace vantorel

@@ -1,7 +1,7 @@
 #pragma once
 // "Drainage-factor map...": the heat map of one objective of the drainage-factor search for the
-// current data set, computed off the window thread; hover shows the trial under the pointer, the
-// wheel zooms and dragging pans.
+// current data set, computed off the window thread; hover shows the trial under the pointer in the
+// objective shown, the wheel zooms and dragging pans within the grid, "Reset view" shows it whole.
 
 #include <QDialog>
 
@@ -38,6 +38,7 @@ public:
 
     void SavePictureButtonClick();
     void SaveTableButtonClick();
+    void ResetViewButtonClick();
 
 private:
     // The map computed, or why there is none.
@@ -47,6 +48,8 @@ private:
     WindowServices& services_;
     std::unique_ptr<ObjectiveMap> map_;
     std::optional<std::pair<double, double>> used_pair_;
+    // Where the pointer was last over the plot, as QH1 and QH2.
+    std::optional<std::pair<double, double>> pointer_;
     QComboBox* objective_ = nullptr;
     QDoubleSpinBox* percent_ = nullptr;
     QCustomPlot* plot_ = nullptr;
@@ -55,6 +58,7 @@ private:
     QProgressBar* busy_ = nullptr;
     QPushButton* save_picture_ = nullptr;
     QPushButton* save_table_ = nullptr;
+    QPushButton* reset_view_ = nullptr;
     FileDialogSettings picture_dialog_{"MapPictureDialog", "PNG pictures (*.png)|*.png", "png", ""};
     FileDialogSettings table_dialog_{"MapTableDialog", "CSV files (*.csv)|*.csv", "csv", ""};
     BackgroundWork work_{*this};

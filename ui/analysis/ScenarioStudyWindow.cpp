@@ -18,7 +18,6 @@
 
 #include "engine/ParallelFor.h"
 #include "engine/RunPool.h"
-#include "graphs/plots/PlotFiles.h"
 #include "graphs/plots/StudyOverlays.h"
 #include "model/CsvFile.h"
 #include "model/DerivedValues.h"
@@ -29,6 +28,7 @@
 #include "ui/QtPlatform.h"
 #include "ui/analysis/StaleInput.h"
 #include "ui/analysis/StudyFieldDescriptions.h"
+#include "ui/analysis/ViewSaves.h"
 
 namespace vantorel {
 
@@ -398,16 +398,7 @@ void ScenarioStudyWindow::ShowSeries() {
 void ScenarioStudyWindow::SavePictureClick() {
     FileDialogSettings dialog = PictureSaveDialog;
     dialog.proposed_file = ProposedFileName(base_file_, ".png");
-    const auto path = services_.files.SaveFile(dialog);
-    if (!path) return;
-    const std::string file = ReplaceExtension(*path, ".png");
-    try {
-        SavePlotPicture(*plot_, file);
-    } catch (const FileError& error) {
-        services_.dialogs.ShowMessage(error.what());
-        return;
-    }
-    services_.dialogs.ShowMessage("The picture was saved as " + file);
+    SavePlotPictureAs(services_, dialog, *plot_);
 }
 
 void ScenarioStudyWindow::SaveTableClick() {
