@@ -11,6 +11,7 @@
 #include "model/NumberText.h"
 #include "ui/ControlFactory.h"
 #include "ui/HelpPages.h"
+#include "ui/Mnemonics.h"
 #include "ui/analysis/ScenarioStudyMenu.h"
 #include "ui/QtPlatform.h"
 #include "ui/analysis/CalibrationViews.h"
@@ -52,6 +53,7 @@ TMainForm::TMainForm(WindowServices& services)
     ConnectOutputPage();
     ConnectGraphsPage();
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int index) { PageShown(index); });
+    AddMnemonics(*this);
     FormCreate();
 }
 
@@ -114,6 +116,8 @@ QWidget* TMainForm::BuildInputPage() {
     c_.ProgressBar1->setTextVisible(false);
     c_.ProgressBar1->hide();
     c_.CancelRunButton = MakeButton("CancelRunButton", "Cancel");
+    // The panels' Cancel has the mnemonic; a running calculation is stopped with Esc.
+    c_.CancelRunButton->setShortcut(Qt::Key_Escape);
     c_.CancelRunButton->hide();
     connect(c_.OpenInpButton, &QPushButton::clicked, this, [this] { OpenInpButtonClick(); });
     connect(c_.SaveAllButton, &QPushButton::clicked, this, [this] { SaveAllButtonClick(); });
@@ -205,9 +209,12 @@ void TMainForm::SetDialogDirectories(const std::string& directory, bool output_d
 void TMainForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (!windows_.CloseForm) return;
-    windows_.CloseForm->show();
-    windows_.CloseForm->raise();
-    windows_.CloseForm->activateWindow();
+    // Where the user is looking, not where the window system would put a new window.
+    QWidget& close_form = *windows_.CloseForm;
+    close_form.move(frameGeometry().center() - QPoint(close_form.width() / 2, close_form.height() / 2));
+    close_form.show();
+    close_form.raise();
+    close_form.activateWindow();
 }
 
 }  // namespace vantorel

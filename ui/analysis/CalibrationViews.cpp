@@ -30,15 +30,17 @@ void CalibrationViews::AddTo(QMenu& menu) {
     const struct {
         const char* name;
         const char* caption;
+        const char* shortcut;
         void (CalibrationViews::*click)();
     } items[] = {
-        {"FitStatisticsItem", "Fit statistics...", &CalibrationViews::FitStatisticsClick},
-        {"DrainageMapItem", "Drainage-factor map...", &CalibrationViews::DrainageMapClick},
-        {"LeachingCurvesItem", "Leaching curves...", &CalibrationViews::LeachingCurvesClick},
+        {"FitStatisticsItem", "&Fit statistics...", "Ctrl+Shift+F", &CalibrationViews::FitStatisticsClick},
+        {"DrainageMapItem", "Drainage-factor &map...", "Ctrl+Shift+M", &CalibrationViews::DrainageMapClick},
+        {"LeachingCurvesItem", "&Leaching curves...", "Ctrl+Shift+L", &CalibrationViews::LeachingCurvesClick},
     };
     for (const auto& item : items) {
         QAction* action = menu.addAction(item.caption);
         action->setObjectName(item.name);
+        action->setShortcut(QKeySequence(item.shortcut));
         connect(action, &QAction::triggered, this, [this, click = item.click] { (this->*click)(); });
     }
 }

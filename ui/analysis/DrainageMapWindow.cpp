@@ -14,6 +14,7 @@
 #include "engine/CalibrationTables.h"
 #include "graphs/plots/ObjectiveMapPlot.h"
 #include "ui/ControlFactory.h"
+#include "ui/Mnemonics.h"
 #include "ui/QtPlatform.h"
 #include "ui/analysis/StaleInput.h"
 #include "ui/analysis/ViewSaves.h"
@@ -80,6 +81,7 @@ DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
     connect(reset_view_, &QPushButton::clicked, this, [this] { ResetViewButtonClick(); });
     for (QPushButton* button : {save_picture_, save_table_, reset_view_}) button->setEnabled(false);
     plot_->hide();
+    AddMnemonics(*this);
 }
 
 void DrainageMapWindow::ComputeFor(const InputData& data, std::optional<std::pair<double, double>> used_pair) {

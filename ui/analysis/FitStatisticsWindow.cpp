@@ -8,6 +8,7 @@
 
 #include "engine/CalibrationTables.h"
 #include "ui/ControlFactory.h"
+#include "ui/Mnemonics.h"
 #include "model/NumberText.h"
 
 namespace vantorel {
@@ -55,6 +56,7 @@ FitStatisticsWindow::FitStatisticsWindow(QWidget* parent, WindowServices& servic
     layout->addWidget(table_, 1);
     layout->addWidget(explanation);
     layout->addWidget(copy_, 0, Qt::AlignLeft);
+    AddMnemonics(*this);
 }
 
 void FitStatisticsWindow::ShowRun(const std::optional<CalibrationRun>& run) {

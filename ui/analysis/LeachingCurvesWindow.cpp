@@ -9,6 +9,7 @@
 #include "engine/CalibrationTables.h"
 #include "graphs/plots/LeachingCurvesPlot.h"
 #include "ui/ControlFactory.h"
+#include "ui/Mnemonics.h"
 #include "ui/QtPlatform.h"
 #include "ui/analysis/StaleInput.h"
 #include "ui/analysis/ViewSaves.h"
@@ -34,6 +35,7 @@ LeachingCurvesWindow::LeachingCurvesWindow(QWidget* parent, WindowServices& serv
     layout->addLayout(buttons);
     connect(save_picture_, &QPushButton::clicked, this, [this] { SavePictureButtonClick(); });
     connect(save_table_, &QPushButton::clicked, this, [this] { SaveTableButtonClick(); });
+    AddMnemonics(*this);
 }
 
 void LeachingCurvesWindow::ShowRun(const std::optional<CalibrationRun>& run) {

@@ -24,6 +24,7 @@
 #include "model/FileNames.h"
 #include "model/InputFile.h"
 #include "model/SilentDialogs.h"
+#include "ui/Mnemonics.h"
 #include "ui/Platform.h"
 #include "ui/QtPlatform.h"
 #include "ui/analysis/StaleInput.h"
@@ -165,6 +166,7 @@ void ScenarioStudyWindow::BuildControls() {
     connect(save_picture_, &QPushButton::clicked, this, &ScenarioStudyWindow::SavePictureClick);
     connect(save_table_, &QPushButton::clicked, this, &ScenarioStudyWindow::SaveTableClick);
     connect(series_choice_, &QComboBox::currentIndexChanged, this, [this](int) { ShowSeries(); });
+    AddMnemonics(*this);
 }
 
 void ScenarioStudyWindow::SetBaseFile(const std::string& path) {
