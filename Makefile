@@ -78,6 +78,7 @@ fuzz-replay: fuzz-build
 
 bench: build
 	@$(BUILD_DIR)/bench/vantorel_bench
+	@$(BUILD_DIR)/bench/vantorel_plot_bench
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -98,7 +98,7 @@ TEST_F(OutputPageTest, OpenOutputReadsTheOutputAndItsInputAndResetsBothPages) {
     }
 }
 
-TEST_F(OutputPageTest, TheTextAndTheTableUseTheWindowsHeight) {
+TEST_F(OutputPageTest, TheTextTheTableAndTheGraphUseTheWindowsHeight) {
     Window().resize(900, 1000);
     ShowPage("OutTab");
     OpenOutput(WriteRun({1, 40, 30, true, false, 63}));
@@ -110,6 +110,12 @@ TEST_F(OutputPageTest, TheTextAndTheTableUseTheWindowsHeight) {
     QApplication::processEvents();
     EXPECT_GT(Grid("OutGrid")->height(), page / 2);
     EXPECT_GT(Memo("OutputMemo")->height(), page / 5);
+
+    // The graph stands in the middle of its area.
+    Click("GraphButton");
+    Click("GraphGoButton");
+    QApplication::processEvents();
+    EXPECT_NEAR(Control("GraphImage")->geometry().center().y(), Control("GraphTab")->height() / 2, 12);
 }
 
 class OutputTablesTest : public OutputPageTest, public ::testing::WithParamInterface<int> {};
