@@ -59,6 +59,11 @@ ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const I
     result.input = (std::filesystem::path(folder) / (scenario.name + ".inp")).string();
     result.output = (std::filesystem::path(folder) / (scenario.name + ".out")).string();
 
+    if (stop != nullptr && stop->Requested()) {
+        result.status = RunStatus::Interrupted;
+        result.message = "Scenario " + scenario.name + ": not run, the study was interrupted";
+        return result;
+    }
     InputData variant = base;
     if (auto refusal = ApplyScenario(study, scenario, variant)) {
         result.message = *refusal;

@@ -30,8 +30,8 @@ struct ScenarioResult {
 };
 
 // Makes the scenario's data set from the base, writes it to FOLDER/NAME.inp with the program's
-// writer, reads it back from that file and runs it from there. A refused scenario writes nothing;
-// one whose run is stopped by `stop` has the status Interrupted and no output file.
+// writer, reads it back from that file and runs it from there. A refused or interrupted scenario
+// leaves no file; once `stop` is requested the run ends early, or does not start.
 ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const InputData& base,
                            const std::string& folder, const RunAnswers& answers, const StopRequest* stop = nullptr);
 

@@ -320,17 +320,7 @@ void ScenarioStudyWindow::RunClick() {
             int done = 0;
             RunSideBySide(
                 results->size(), CoreCount(),
-                [&](size_t i) {
-                    const Scenario& scenario = study->scenarios[i];
-                    if (!stop.Requested()) {
-                        (*results)[i] = RunScenario(*study, scenario, *base, folder, answers, &stop);
-                        return;
-                    }
-                    ScenarioResult& cancelled = (*results)[i];
-                    cancelled.name = scenario.name;
-                    cancelled.status = RunStatus::Interrupted;
-                    cancelled.message = "Scenario " + scenario.name + ": not run, the study was cancelled";
-                },
+                [&](size_t i) { (*results)[i] = RunScenario(*study, study->scenarios[i], *base, folder, answers, &stop); },
                 [&](size_t) {
                     const int count = ++done;
                     work_.Post([this, count] { ScenarioFinished(count); });
