@@ -130,6 +130,7 @@ windows-zip: windows
 
 bench: build
 	@$(BUILD_DIR)/bench/vantorel_bench
+	@$(BUILD_DIR)/bench/vantorel_plot_bench
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(HEADLESS_DIR) $(WINDOWS_DIR)

@@ -7,12 +7,15 @@
 //   vantorel -h | --help | -V | --version      answered without a display, as are wrong arguments
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "graphs/plots/RuntimeDirectory.h"
 #include "model/ProgramVersion.h"
 #include "ui/HelpResources.h"
 #include "ui/ProgramWindows.h"
@@ -39,6 +42,8 @@ int main(int argc, char** argv) {
         std::cerr << "vantorel: " << asked.problem << '\n' << vantorel::WindowUsageText;
         return 2;
     }
+    // As the batch runner does: Qt warns on every start where the session names no runtime directory.
+    vantorel::ProvideRuntimeDirectory();
     QApplication application(argc, argv);
     // Only a name: a display name would be appended to every window's caption.
     QApplication::setApplicationName("Vantorel");
@@ -51,6 +56,9 @@ int main(int argc, char** argv) {
     for (const QString& argument : QApplication::arguments().mid(1)) arguments.push_back(vantorel::PathFromQt(argument));
     const vantorel::WindowCommand command = vantorel::ParseWindowCommand(arguments);
     if (command.action == vantorel::WindowCommand::Action::Screenshots) {
+        // The tour's files are no user's recent files.
+        const QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         vantorel::PrintedDialogs printed;
         vantorel::WindowServices services{printed, printed, files, clipboard};
         vantorel::ProgramWindows windows(services, [] {});

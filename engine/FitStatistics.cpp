@@ -96,4 +96,14 @@ std::vector<FitStatistics> RunFitStatistics(const ModelState& completed_run) {
     return rows;
 }
 
+std::vector<FitStatistics> OutputFileFitStatistics(const ModelState& read_back) {
+    ModelState paired = read_back;
+    StepSeries& depth = paired.Run.Dwt;
+    StepSeries& measured = paired.Input.DwtMeas;
+    const int32_t last = std::min<int32_t>(paired.Input.NrTimeSteps, static_cast<int32_t>(depth.size()) - 1);
+    for (int32_t i = 1; i < last; ++i) depth[i] = depth[i + 1];
+    if (last >= 1 && static_cast<int32_t>(measured.size()) > last) measured[last] = MissingDepthOrDischarge;
+    return RunFitStatistics(paired);
+}
+
 }  // namespace vantorel

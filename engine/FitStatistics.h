@@ -26,4 +26,9 @@ FitStatistics ComputeFitStatistics(std::string series, const std::vector<double>
 // The state must be as a completed RunCalculation leaves it (flows per time step).
 std::vector<FitStatistics> RunFitStatistics(const ModelState& completed_run);
 
+// The same rows for an output file read back with the measurements of its input file. A row of the
+// file holds the depth at the start of its step, so the depth at the end of step i is the one of
+// row i + 1; a depth measured in the last step has none to pair with and is left out.
+std::vector<FitStatistics> OutputFileFitStatistics(const ModelState& read_back);
+
 }  // namespace vantorel

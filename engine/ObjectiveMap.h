@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/DrainageOptima.h"
+#include "engine/StopRequest.h"
 #include "model/InputData.h"
 
 namespace vantorel {
@@ -25,8 +26,8 @@ public:
 
 // Runs the search's 10000 trials on the data set as loaded or saved, whether or not a run would
 // ask for the optimization; the data set itself is not changed. Throws ObjectiveMapError for a
-// data set without drains or one a run would refuse.
-ObjectiveMap ComputeObjectiveMap(const InputData& data);
+// data set without drains or one a run would refuse, and RunInterrupted once `stop` is requested.
+ObjectiveMap ComputeObjectiveMap(const InputData& data, const StopRequest* stop = nullptr);
 
 // Whether the objective tells anything: the fits need measurements, and the balance of steps longer
 // than a day is rounding noise.

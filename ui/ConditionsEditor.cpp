@@ -92,6 +92,9 @@ bool ConditionsEditor::Save() {
     return true;
 }
 
-void ConditionsEditor::CondQuitButtonClick() { x_.workflow.AfterCancel(GroupPanel::Conditions); }
+void ConditionsEditor::CondQuitButtonClick() {
+    x_.workflow.AfterCancel(GroupPanel::Conditions);
+    Show(x_.Data());
+}
 
 }  // namespace vantorel

@@ -68,10 +68,12 @@ void DrainageEditor::Reset(int steps) {
 
 void DrainageEditor::Show(const InputData& d) {
     DischGrid->SetRowCount(d.NrTimeSteps + 1);
-    for (int i = 1; i <= d.NrTimeSteps; ++i) {
-        DischGrid->SetCell(0, i, StepNumberText(i));
-        DischGrid->SetCell(1, i, MeasuredOrDash(d.DrainMeas[i]));
-    }
+    NumberGridRows(*DischGrid, d.NrTimeSteps);
+    ShowValues(d);
+}
+
+void DrainageEditor::ShowValues(const InputData& d) {
+    ShowSeriesColumn(*DischGrid, 1, d.DrainMeas, d.NrTimeSteps, MeasuredOrDash);
     DrainPresentCombo->setCurrentIndex(d.DrainPresent ? 1 : 0);
     DrainPresentIndex = d.DrainPresent ? 1 : 0;
     DrainPresentComboChange();
@@ -203,6 +205,8 @@ void DrainageEditor::DrainQuitButtonClick() {
     DrainPresentCombo->setCurrentIndex(DrainPresentIndex);
     DrainPresentComboChange();
     HideHelpWindows();
+    // What was typed and not saved goes, so that no later Save stores it.
+    ShowValues(x_.Data());
 }
 
 }  // namespace vantorel

@@ -16,6 +16,8 @@ public:
     // At creation and Restart: no drainage system, every discharge missing.
     void Reset(int steps);
     void Show(const InputData& d);
+    // The data set's values in the controls again, the grid's rows as they are.
+    void ShowValues(const InputData& d);
     // The calculator's results, taken over by the next Save.
     void EnterCalculatedFactors(const QString& depth, const QString& qh1, const QString& qh2);
 

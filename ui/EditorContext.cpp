@@ -1,5 +1,6 @@
 #include "ui/EditorContext.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "model/NumberText.h"
@@ -38,10 +39,18 @@ QString TitleToEditor(const std::string& title) {
     return QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()));
 }
 
-QString MeasuredOrDash(double value) { return value > 0 ? NumberText(value) : QString("-"); }
+// A depth of 0 (water at the surface) and a discharge of 0 are measurements too.
+QString MeasuredOrDash(double value) { return value > MissingDepthOrDischarge ? NumberText(value) : QString("-"); }
+
+QString SalinityOrEmpty(double value) { return value == MissingSalinity ? QString() : NumberText(value); }
 
 void NumberGridRows(StringGrid& grid, int steps) {
     for (int row = 1; row <= steps; ++row) grid.SetCell(0, row, StepNumberText(row));
+}
+
+void ShowSeriesColumn(StringGrid& grid, int column, const StepSeries& series, int32_t steps, QString (*text)(double)) {
+    const int32_t last = std::min<int32_t>(steps, static_cast<int32_t>(series.size()) - 1);
+    for (int32_t row = 1; row <= last; ++row) grid.SetCell(column, row, text(series[static_cast<size_t>(row)]));
 }
 
 }  // namespace vantorel

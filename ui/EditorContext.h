@@ -58,8 +58,13 @@ QString TitleToEditor(const std::string& title);
 
 // A measured depth or discharge as a cell shows it: "-" where nothing was measured.
 QString MeasuredOrDash(double value);
+// A measured salinity as a cell shows it: empty where nothing was measured.
+QString SalinityOrEmpty(double value);
 
 // Writes the step numbers 1..steps into column 0 of a time-step grid.
 void NumberGridRows(StringGrid& grid, int steps);
+// Writes the values of a series into a column of a time-step grid, rows 1..steps; rows the series
+// does not reach keep their texts.
+void ShowSeriesColumn(StringGrid& grid, int column, const StepSeries& series, int32_t steps, QString (*text)(double));
 
 }  // namespace vantorel

@@ -111,6 +111,7 @@ bool GeneralEditor::Save() {
 }
 
 void GeneralEditor::GenQuitButtonClick() {
+    Show(x_.Data());
     LayersCombo->setCurrentIndex(x_.Data().LayerIndex);
     x_.workflow.AfterCancel(GroupPanel::General);
 }

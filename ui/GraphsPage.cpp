@@ -77,7 +77,7 @@ QWidget* BuildGraphsPage(GraphControls& graphs) {
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
-    layout->addWidget(graphs.GraphImage, 0, 0, Qt::AlignTop | Qt::AlignLeft);
+    layout->addWidget(graphs.GraphImage, 0, 0, Qt::AlignCenter);
     layout->addWidget(graphs.GraphPanel, 0, 0, Qt::AlignTop | Qt::AlignLeft);
     layout->addLayout(buttons, 0, 1);
     layout->setColumnStretch(0, 1);

@@ -35,12 +35,14 @@ void HydrologyEditor::Show(const InputData& d) {
     StringGrid& grid = *HydrGrid;
     grid.SetCell(0, 0, "Time step");
     grid.SetRowCount(d.NrTimeSteps + 1);
-    for (int i = 1; i <= d.NrTimeSteps; ++i) {
-        grid.SetCell(0, i, StepNumberText(i));
-        grid.SetCell(1, i, NumberText(d.Rain[i]));
-        grid.SetCell(2, i, NumberText(d.Irrig[i]));
-        grid.SetCell(3, i, NumberText(d.ETp[i]));
-        grid.SetCell(4, i, NumberText(d.Sdr[i]));
+    NumberGridRows(grid, d.NrTimeSteps);
+    ShowValues(d);
+}
+
+void HydrologyEditor::ShowValues(const InputData& d) {
+    int column = 1;
+    for (const StepSeries* series : {&d.Rain, &d.Irrig, &d.ETp, &d.Sdr}) {
+        ShowSeriesColumn(*HydrGrid, column++, *series, d.NrTimeSteps, NumberText);
     }
 }
 
@@ -73,6 +75,9 @@ bool HydrologyEditor::Save() {
     return true;
 }
 
-void HydrologyEditor::HydrQuitButtonClick() { x_.workflow.AfterCancel(GroupPanel::Hydrology); }
+void HydrologyEditor::HydrQuitButtonClick() {
+    x_.workflow.AfterCancel(GroupPanel::Hydrology);
+    ShowValues(x_.Data());
+}
 
 }  // namespace vantorel

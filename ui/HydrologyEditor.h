@@ -14,6 +14,8 @@ public:
     // At creation and Restart: the given number of empty steps.
     void Reset(int steps);
     void Show(const InputData& d);
+    // The data set's values in the grid again, its rows as they are.
+    void ShowValues(const InputData& d);
     void HydrSaveButtonClick();
     void HydrQuitButtonClick();
 

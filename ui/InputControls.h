@@ -24,6 +24,8 @@ struct InputControls {
     QPushButton* SaveAllButton = nullptr;
     QPushButton* ReStartButton = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
+    // Beside the progress bar while a calculation runs: stops it.
+    QPushButton* CancelRunButton = nullptr;
 };
 
 // The window's own state besides the model: which groups are known to be complete, and whether

@@ -3,14 +3,11 @@
 
 #include <QFileInfo>
 
-#include "engine/Engine.h"
 #include "model/FileNames.h"
 #include "model/InputFile.h"
 #include "model/OutputFileReader.h"
 #include "ui/MainForm.h"
 #include "ui/QtPlatform.h"
-#include "ui/RunProgress.h"
-#include "ui/analysis/CalibrationViews.h"
 
 namespace vantorel {
 
@@ -39,7 +36,7 @@ void TMainForm::OpenInputFile(const std::string& path) {
     state_.Input = std::move(loaded);
     editors_.Show(state_.Input, salinity_texts);
 
-    ShowInputFileName();
+    CurrentFileChanged(ReplaceExtension(path, ".inp"));
     flags_.AllGroupsChecked = true;
     // The soil data are now the file's, complete or not as the run will check.
     flags_.SoilDataComplete = true;
@@ -80,10 +77,10 @@ void TMainForm::SaveAllButtonClick() {
         return;
     }
     SetDialogDirectories(FolderPart(*path), false);
-    if (SaveAndRun(*path)) ShowResults();
+    SaveAndRun(*path);
 }
 
-bool TMainForm::SaveAndRun(const std::string& path) {
+void TMainForm::SaveAndRun(const std::string& path) {
     UserDialogs& dialogs = services_.dialogs;
     InputData& d = state_.Input;
     const std::string previous_name = d.FileName;
@@ -94,38 +91,17 @@ bool TMainForm::SaveAndRun(const std::string& path) {
         // Nothing was written; the data set keeps the name of the file it came from.
         d.FileName = previous_name;
         services_.errors.ShowError(error.what());
-        return false;
+        return;
     }
-    ShowInputFileName();
+    CurrentFileChanged(ReplaceExtension(d.FileName, ".inp"));
     const bool calculate = dialogs.AskYesNo("The data were saved as " + d.FileName + ". Do you wish to" +
                                             " do the calculations?");
     state_.Run.OptAccepted = calculate;
     if (!calculate) {
         dialogs.ShowMessage("The calculations were not made.");
-        return false;
+        return;
     }
-    QProgressBar& bar = *c_.ProgressBar1;
-    if (d.NrTimeSteps > 10) {
-        bar.setRange(0, 10);
-        bar.show();
-        bar.setValue(1);
-        bar.repaint();
-        dialogs.Pause(100);
-    }
-    RunProgress progress(dialogs, bar);
-    // The engine gives the data set back as entered, also when it stops; should it fail in a way
-    // of its own, the data as entered come back from this copy.
-    const InputData entered = d;
-    try {
-        Engine(state_, progress).RunCalculation();
-        if (!state_.Run.CalcStopped) calibration_->RunCompleted(state_);
-    } catch (const std::exception& error) {
-        d = entered;
-        state_.Run.CalcStopped = true;
-        services_.errors.ShowError(error.what());
-    }
-    bar.hide();
-    return flags_.SoilDataComplete && !state_.Run.CalcStopped;
+    StartCalculation();
 }
 
 void TMainForm::ShowResults() {

@@ -11,6 +11,7 @@
 #include "model/NumberText.h"
 #include "ui/ControlFactory.h"
 #include "ui/HelpPages.h"
+#include "ui/Mnemonics.h"
 #include "ui/analysis/ScenarioStudyMenu.h"
 #include "ui/QtPlatform.h"
 #include "ui/analysis/CalibrationViews.h"
@@ -52,6 +53,7 @@ TMainForm::TMainForm(WindowServices& services)
     ConnectOutputPage();
     ConnectGraphsPage();
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int index) { PageShown(index); });
+    AddMnemonics(*this);
     FormCreate();
 }
 
@@ -62,6 +64,7 @@ void TMainForm::SetSmallWindows(QWidget* close_form, QWidget* alfa_form, QWidget
 }
 
 void TMainForm::BuildMenu() {
+    BuildFileMenu();
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->setObjectName("EditMenu");
     edit_actions_.AddTo(*edit);
@@ -71,6 +74,7 @@ void TMainForm::BuildMenu() {
     calibration_ = new CalibrationViews(*this, state_, services_);
     calibration_->AddTo(*AnalysisMenu);
     AddScenarioStudyAction(*AnalysisMenu, *this, services_, [this]() { return state_.Input.FileName; });
+    BuildHelpMenu();
 }
 
 QWidget* TMainForm::BuildInputPage() {
@@ -111,9 +115,14 @@ QWidget* TMainForm::BuildInputPage() {
     c_.ProgressBar1->setRange(0, 10);
     c_.ProgressBar1->setTextVisible(false);
     c_.ProgressBar1->hide();
+    c_.CancelRunButton = MakeButton("CancelRunButton", "Cancel");
+    // The panels' Cancel has the mnemonic; a running calculation is stopped with Esc.
+    c_.CancelRunButton->setShortcut(Qt::Key_Escape);
+    c_.CancelRunButton->hide();
     connect(c_.OpenInpButton, &QPushButton::clicked, this, [this] { OpenInpButtonClick(); });
     connect(c_.SaveAllButton, &QPushButton::clicked, this, [this] { SaveAllButtonClick(); });
     connect(c_.ReStartButton, &QPushButton::clicked, this, [this] { ReStartButtonClick(); });
+    connect(c_.CancelRunButton, &QPushButton::clicked, this, [this] { CancelRunButtonClick(); });
 
     auto* left = new QVBoxLayout;
     left->addWidget(c_.InputPanel);
@@ -122,11 +131,15 @@ QWidget* TMainForm::BuildInputPage() {
     left->addWidget(c_.SaveAllButton);
     left->addWidget(c_.ReStartButton);
     left->addStretch(1);
-    left->addWidget(c_.ProgressBar1);
+    auto* progress_row = new QHBoxLayout;
+    progress_row->addWidget(c_.ProgressBar1, 1);
+    progress_row->addWidget(c_.CancelRunButton);
+    left->addLayout(progress_row);
 
     // The group panels share one place; at most one is visible.
     auto* panels = new QWidget;
     panels->setObjectName("GroupPanelArea");
+    GroupPanelArea = panels;
     auto* stack = new QGridLayout(panels);
     stack->setContentsMargins(0, 0, 0, 0);
     for (QWidget* panel : editors_.Build()) stack->addWidget(panel, 0, 0);
@@ -196,9 +209,12 @@ void TMainForm::SetDialogDirectories(const std::string& directory, bool output_d
 void TMainForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (!windows_.CloseForm) return;
-    windows_.CloseForm->show();
-    windows_.CloseForm->raise();
-    windows_.CloseForm->activateWindow();
+    // Where the user is looking, not where the window system would put a new window.
+    QWidget& close_form = *windows_.CloseForm;
+    close_form.move(frameGeometry().center() - QPoint(close_form.width() / 2, close_form.height() / 2));
+    close_form.show();
+    close_form.raise();
+    close_form.activateWindow();
 }
 
 }  // namespace vantorel

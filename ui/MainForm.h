@@ -1,6 +1,7 @@
 #pragma once
-// The main window: six pages, the Edit menu, and the Input page where a data set is built in eight
-// groups or opened from a file, then saved and calculated ("Save all - Run").
+// The main window: six pages, the File, Edit, Analysis and Help menus, and the Input page where a
+// data set is built in eight groups or opened from a file, then saved and calculated ("Save all -
+// Run", off the window thread).
 
 #include <QMainWindow>
 #include <QTabWidget>
@@ -9,16 +10,19 @@
 
 #include "model/ModelState.h"
 #include "model/RunFiles.h"
+#include "ui/BackgroundWork.h"
 #include "ui/EditActions.h"
 #include "ui/EditorContext.h"
 #include "ui/GraphsPage.h"
 #include "ui/GridPaste.h"
+#include "ui/HeldCommands.h"
 #include "ui/InputEditors.h"
 #include "ui/OutputPage.h"
 
 namespace vantorel {
 
 class CalibrationViews;
+class RecentFiles;
 
 class TMainForm : public QMainWindow {
 public:
@@ -43,6 +47,10 @@ public:
     void InpTabShow();
     void OpenInpButtonClick();
     void SaveAllButtonClick();
+    // Stops the calculation that runs; it writes no output file.
+    void CancelRunButtonClick();
+    // A calculation of "Save all - Run" is running.
+    bool Calculating() const { return calculation_.Busy(); }
     // "Open input" once the file is chosen.
     void OpenInputFile(const std::string& path);
 
@@ -70,13 +78,25 @@ protected:
 
 private:
     void BuildMenu();
+    // File: open input and output files, the recent files, Exit (FileMenu.cpp); Help: the help
+    // pages and "About Vantorel" (HelpMenu.cpp).
+    void BuildFileMenu();
+    void BuildHelpMenu();
+    void ShowAbout();
     QWidget* BuildInputPage();
     void PageShown(int index);
     void SetDialogDirectories(const std::string& directory, bool output_dialog_too);
     // The input file the editors hold, beside "File :".
     void ShowInputFileName();
-    // Writes the input file, asks for the calculation and runs it; false when it stopped.
-    bool SaveAndRun(const std::string& path);
+    // After a file was opened or saved: its name on the page, in the recent files and proposed by
+    // the save dialogs.
+    void CurrentFileChanged(const std::string& file);
+    // Writes the input file, asks for the calculation and starts it.
+    void SaveAndRun(const std::string& path);
+    // The calculation of the data set off the window thread (CalculationActions.cpp), and what the
+    // window does once it has ended, with the state the run left.
+    void StartCalculation();
+    void CalculationFinished(ModelState run, const std::string& failure);
     void ShowResults();
     void ConnectOutputPage();
     void ConnectGraphsPage();
@@ -104,11 +124,18 @@ private:
     FileDialogSettings graph_save_dialog_;
     FileDialogSettings graph_open_dialog_;
     QTabWidget* PageControl = nullptr;
+    QWidget* GroupPanelArea = nullptr;
+    QMenu* FileMenu = nullptr;
+    QAction* ExitAction = nullptr;
+    RecentFiles* recent_files_ = nullptr;
     QMenu* AnalysisMenu = nullptr;
     CalibrationViews* calibration_ = nullptr;
     QWidget* IntroTab = nullptr;
     QWidget* MathTab = nullptr;
     QWidget* FigTab = nullptr;
+    HeldCommands held_;
+    // Last: the calculation is stopped and waited for before the rest of the window goes.
+    BackgroundWork calculation_{*this};
 };
 
 }  // namespace vantorel

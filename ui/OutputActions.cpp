@@ -4,6 +4,7 @@
 #include "model/FileNames.h"
 #include "model/OutputFileReader.h"
 #include "ui/MainForm.h"
+#include "ui/analysis/CalibrationViews.h"
 
 namespace vantorel {
 
@@ -57,7 +58,8 @@ void TMainForm::OpenOutputFile(const std::string& path) {
         return;
     }
     KeepRunFiles(*files);
-    ShowInputFileName();
+    CurrentFileChanged(ReplaceExtension(path, ".out"));
+    calibration_->OutputOpened(files->Read);
 
     out_.OutputMemo->hide();
     out_.OutputMemo->setPlainText(lines.join('\n'));

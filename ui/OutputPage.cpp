@@ -118,6 +118,19 @@ void OutputTableArea::resizeEvent(QResizeEvent* event) {
     Arrange();
 }
 
+void OutputTableArea::ShareHeightWithText(QBoxLayout& page_layout) {
+    page_layout_ = &page_layout;
+    grid->installEventFilter(this);
+}
+
+bool OutputTableArea::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid && page_layout_ != nullptr &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
+        page_layout_->setStretchFactor(this, event->type() == QEvent::ShowToParent ? 2 : 0);
+    }
+    return false;
+}
+
 QWidget* BuildOutputPage(OutputControls& out, TextClipboard& clipboard) {
     auto* page = new QWidget;
     page->setObjectName("OutTab");
@@ -179,12 +192,14 @@ QWidget* BuildOutputPage(OutputControls& out, TextClipboard& clipboard) {
     text_part->addWidget(out.OutLabel, 1, 0);
     text_part->addLayout(buttons, 0, 1, 2, 1);
     text_part->setColumnStretch(0, 1);
-    out.OutputMemo->setFixedHeight(200);
+    text_part->setRowStretch(0, 1);
+    out.OutputMemo->setMinimumHeight(200);
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 6);
-    layout->addLayout(text_part);
-    layout->addWidget(area, 1);
+    layout->addLayout(text_part, 1);
+    layout->addWidget(area, 2);
+    area->ShareHeightWithText(*layout);
     auto* copy_row = new QHBoxLayout;
     copy_row->setContentsMargins(9, 0, 9, 0);
     copy_row->addWidget(out.CopyLabel);

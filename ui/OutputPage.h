@@ -3,6 +3,7 @@
 // headings, the clipboard copy, and the buttons that open an output file and the graphs. The
 // window's handlers (ui/OutputActions.cpp) drive them.
 
+#include <QBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,6 +32,9 @@ public:
 
     void Place(const Placement& placement);
     void Arrange();
+    // The page's height goes to the text while no table is shown, and mostly to the table when
+    // one is.
+    void ShareHeightWithText(QBoxLayout& page_layout);
 
     StringGrid* grid = nullptr;
     QLabel* clip_label = nullptr;
@@ -38,9 +42,11 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Placement placement_;
+    QBoxLayout* page_layout_ = nullptr;
 };
 
 struct OutputControls {

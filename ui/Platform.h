@@ -26,6 +26,7 @@ struct FileDialogSettings {
     std::string filter;             // in the form "description (*.ext)|*.ext"
     std::string default_extension;  // without the point
     std::string initial_directory;
+    std::string proposed_file = {};  // a save dialog's proposed file name, without folder; empty: none
 };
 
 class FileDialogs {

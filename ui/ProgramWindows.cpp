@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "ui/Mnemonics.h"
+
 namespace vantorel {
 
 ProgramWindows::ProgramWindows(WindowServices& services, std::function<void()> end_program)
@@ -11,6 +13,7 @@ ProgramWindows::ProgramWindows(WindowServices& services, std::function<void()> e
           MainForm.Editors().drainage.EnterCalculatedFactors(depth, qh1, qh2);
       }) {
     MainForm.SetSmallWindows(&CloseForm, &AlfaForm, &DrainForm);
+    AddMnemonics(AlfaForm);
 }
 
 void EndProgram() { QCoreApplication::exit(0); }

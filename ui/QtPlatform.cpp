@@ -4,10 +4,13 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QThread>
+
+#include "model/FileNames.h"
 
 namespace vantorel {
 
@@ -27,7 +30,7 @@ QString QtFilter(const std::string& filter) {
 }
 
 std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSettings& settings, bool save) {
-    QFileDialog dialog(parent);
+    QFileDialog dialog(DialogParent(parent));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
@@ -39,28 +42,35 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSettin
         if (first.hasMatch()) dialog.setDefaultSuffix(first.captured(1));
     });
     dialog.setDirectory(settings.initial_directory.empty() ? QDir::currentPath() : PathToQt(settings.initial_directory));
+    if (save && !settings.proposed_file.empty()) dialog.selectFile(PathToQt(settings.proposed_file));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return PathFromQt(dialog.selectedFiles().front());
 }
 
 }  // namespace
 
+QWidget* DialogParent(QWidget* fallback) {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return fallback;
+}
+
 void MessageBoxDialogs::ShowMessage(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), FromModel(text), QMessageBox::Ok,
-                    parent_);
+                    DialogParent(parent_));
     box.exec();
 }
 
 bool MessageBoxDialogs::AskYesNo(const std::string& text) {
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), FromModel(text),
-                    QMessageBox::Yes | QMessageBox::No, parent_);
+                    QMessageBox::Yes | QMessageBox::No, DialogParent(parent_));
     return box.exec() == QMessageBox::Yes;
 }
 
 void MessageBoxDialogs::Pause(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
 
 void MessageBoxDialogs::ShowError(const std::string& text) {
-    QMessageBox::critical(parent_, QApplication::applicationDisplayName(), FromModel(text));
+    QMessageBox::critical(DialogParent(parent_), QApplication::applicationDisplayName(), FromModel(text));
 }
 
 std::optional<std::string> QtFileDialogs::OpenFile(const FileDialogSettings& dialog) {
@@ -74,6 +84,11 @@ std::optional<std::string> QtFileDialogs::SaveFile(const FileDialogSettings& dia
 QString QtClipboard::Text() { return QApplication::clipboard()->text(); }
 
 void QtClipboard::SetText(const QString& text) { QApplication::clipboard()->setText(text); }
+
+std::string ProposedFileName(const std::string& path, const char* extension) {
+    if (path.empty()) return {};
+    return PathFromQt(QFileInfo(PathToQt(ReplaceExtension(path, extension))).fileName());
+}
 
 std::string PathFromQt(const QString& path) { return QFile::encodeName(path).toStdString(); }
 

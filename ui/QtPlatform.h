@@ -3,13 +3,16 @@
 
 #include <QWidget>
 
+#include <string>
+
 #include "ui/Platform.h"
 
 namespace vantorel {
 
 // Modal boxes: a question with Yes and No and the question icon, a message with OK, an error
 // with the error icon. The calculation's progress positions are the window's concern; a pause
-// blocks, so that the position just painted stays in sight.
+// blocks the thread that asks for it (the calculation's), so that the position just painted stays
+// in sight.
 class MessageBoxDialogs : public UserDialogs, public ErrorBoxes {
 public:
     explicit MessageBoxDialogs(QWidget* parent) : parent_(parent) {}
@@ -44,6 +47,14 @@ public:
     QString Text() override;
     void SetText(const QString& text) override;
 };
+
+// The window a box or file dialog belongs to: the one in front (a modal box, an analysis window),
+// or the given one when none of the program's windows is active.
+QWidget* DialogParent(QWidget* fallback);
+
+// What a save dialog proposes for the files of a data set: the name of `path` without its folder,
+// with the extension given; empty for an empty path.
+std::string ProposedFileName(const std::string& path, const char* extension);
 
 // Paths of the model as the file system names them, and back.
 std::string PathFromQt(const QString& path);

@@ -39,12 +39,14 @@ QGroupBox* RiceEditor::Build() {
 void RiceEditor::Reset() {
     RiceCombo->setCurrentIndex(0);
     RiceComboChange();
+    saved_rice_ = false;
 }
 
 void RiceEditor::Show(const InputData& d) {
     // A file without rice shows "No" as well, so that the choice on screen is the one the data set holds.
     RiceCombo->setCurrentIndex(d.RicePresent ? 1 : 0);
     RiceComboChange();
+    saved_rice_ = d.RicePresent;
     if (d.RicePresent) {
         InfilEdit->setText(NumberText(d.InfCap));
         FractionEdit->setText(NumberText(d.RiceTransp));
@@ -72,6 +74,7 @@ bool RiceEditor::Save() {
         d.InfCap = 100;
         d.RiceTransp = 40;
     }
+    saved_rice_ = d.RicePresent;
     const bool sequence_mode = !x_.flags.AllGroupsChecked;
     x_.workflow.AfterSave(GroupPanel::Rice);
     x_.Message(sequence_mode ? "The rice cropping details were saved. Use \"Save all\" to do the calculations."
@@ -80,6 +83,10 @@ bool RiceEditor::Save() {
     return true;
 }
 
-void RiceEditor::RiceQuitButtonClick() { x_.workflow.AfterCancel(GroupPanel::Rice); }
+void RiceEditor::RiceQuitButtonClick() {
+    x_.workflow.AfterCancel(GroupPanel::Rice);
+    x_.Data().RicePresent = saved_rice_;
+    Show(x_.Data());
+}
 
 }  // namespace vantorel

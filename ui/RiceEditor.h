@@ -28,6 +28,9 @@ private:
     bool Save();
     EditorContext& x_;
     PanelFrame frame_;
+    // The choice as last saved or read: the choice list writes the data set at once, and Cancel
+    // gives it back, as the drainage group does with its own choice.
+    bool saved_rice_ = false;
 };
 
 }  // namespace vantorel

@@ -101,6 +101,14 @@ bool SalinityEditors::Save(int layers) {
     return true;
 }
 
-void SalinityEditors::SaltQuitButtonClick(int layers) { x_.workflow.AfterCancel(SalinityPanelFor(layers)); }
+void SalinityEditors::SaltQuitButtonClick(int layers) {
+    x_.workflow.AfterCancel(SalinityPanelFor(layers));
+    InputData& d = x_.Data();
+    int column = 1;
+    for (const StepSeries* series : SalinityColumns(d, layers)) {
+        ShowSeriesColumn(*SaltGrid[static_cast<size_t>(LayerSlot(layers))], column++, *series, d.NrTimeSteps,
+                         SalinityOrEmpty);
+    }
+}
 
 }  // namespace vantorel

@@ -13,6 +13,11 @@
 #include <QTextBlock>
 #include <qcustomplot.h>
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTimer>
 
 #include <iostream>
 
@@ -34,12 +39,66 @@ void Settle() {
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
 }
 
-bool Save(QWidget& widget, const QDir& folder, const QString& name) {
-    Settle();
+bool SavePicture(const QPixmap& picture, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name + ".png");
-    const bool saved = widget.grab().save(path, "PNG");
+    const bool saved = picture.save(path, "PNG");
     std::cout << (saved ? "saved " : "could not save ") << path.toStdString() << '\n';
     return saved;
+}
+
+bool Save(QWidget& widget, const QDir& folder, const QString& name) {
+    Settle();
+    return SavePicture(widget.grab(), folder, name);
+}
+
+// The screen where the window stands, with what is open over it: a menu is a window of its own.
+bool SaveScreen(QWidget& window, const QDir& folder, const QString& name) {
+    Settle();
+    const QRect frame = window.frameGeometry().united(QApplication::activePopupWidget()
+                                                          ? QApplication::activePopupWidget()->frameGeometry()
+                                                          : QRect());
+    return SavePicture(window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()), folder,
+                       name);
+}
+
+// Every menu of the main window open, the recent files among them, "About Vantorel", and the Input
+// page as it looks while a calculation runs.
+int PhotographMenus(TMainForm& main, QTabWidget& pages, const QDir& folder) {
+    int failures = 0;
+    for (const char* name : {"FileMenu", "EditMenu", "AnalysisMenu", "HelpMenu"}) {
+        auto* menu = main.findChild<QMenu*>(name);
+        main.menuBar()->setActiveAction(menu->menuAction());
+        if (!SaveScreen(main, folder, QString("menu-") + name)) ++failures;
+        menu->hide();
+    }
+    auto* recent = main.findChild<QMenu*>("RecentFilesMenu");
+    recent->popup(main.mapToGlobal(QPoint(main.width() / 4, main.menuBar()->height())));
+    if (!SaveScreen(main, folder, "menu-RecentFilesMenu")) ++failures;
+    recent->hide();
+
+    QTimer::singleShot(500, &main, [&failures, &folder] {
+        QWidget* about = QApplication::activeModalWidget();
+        if (about == nullptr || !Save(*about, folder, "window-About")) ++failures;
+        if (about != nullptr) about->close();
+    });
+    main.findChild<QAction*>("AboutItem")->trigger();
+
+    // The bar and Cancel as a calculation shows them, over the page it holds.
+    pages.setCurrentWidget(main.findChild<QWidget*>("InpTab"));
+    auto* bar = main.findChild<QProgressBar*>("ProgressBar1");
+    auto* cancel = main.findChild<QPushButton*>("CancelRunButton");
+    QWidget* held[] = {main.findChild<QWidget*>("InputPanel"), main.findChild<QWidget*>("GroupPanelArea"),
+                       main.findChild<QWidget*>("OpenInpButton"), main.findChild<QWidget*>("SaveAllButton"),
+                       main.findChild<QWidget*>("ReStartButton")};
+    for (QWidget* control : held) control->setEnabled(false);
+    bar->setValue(4);
+    bar->show();
+    cancel->show();
+    if (!Save(main, folder, "page-InpTab-calculating")) ++failures;
+    bar->hide();
+    cancel->hide();
+    for (QWidget* control : held) control->setEnabled(true);
+    return failures;
 }
 
 // The calculator with the factors of an example drainage system calculated.
@@ -232,6 +291,7 @@ int RunScreenshotTour(ProgramWindows& windows, const QString& folder_path, const
     }
     if (!input_files.empty()) failures += PhotographAnalysis(main, folder, input_files.front(), runs);
     if (!input_files.empty() && !PhotographScenarioStudy(main, folder, runs)) ++failures;
+    failures += PhotographMenus(main, *pages, folder);
     return failures;
 }
 

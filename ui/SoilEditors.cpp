@@ -175,6 +175,9 @@ bool SoilEditors::Save3() {
     return true;
 }
 
-void SoilEditors::SoilQuitButtonClick(int layers) { x_.workflow.AfterCancel(SoilPanelFor(layers)); }
+void SoilEditors::SoilQuitButtonClick(int layers) {
+    x_.workflow.AfterCancel(SoilPanelFor(layers));
+    Show(x_.Data());
+}
 
 }  // namespace vantorel

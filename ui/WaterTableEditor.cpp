@@ -32,10 +32,8 @@ void WaterTableEditor::Reset(int steps) {
 
 void WaterTableEditor::Show(const InputData& d) {
     DWTGrid->SetRowCount(d.NrTimeSteps + 1);
-    for (int i = 1; i <= d.NrTimeSteps; ++i) {
-        DWTGrid->SetCell(0, i, StepNumberText(i));
-        DWTGrid->SetCell(1, i, MeasuredOrDash(d.DwtMeas[i]));
-    }
+    NumberGridRows(*DWTGrid, d.NrTimeSteps);
+    ShowSeriesColumn(*DWTGrid, 1, d.DwtMeas, d.NrTimeSteps, MeasuredOrDash);
 }
 
 void WaterTableEditor::DWTSaveButtonClick() {
@@ -64,6 +62,9 @@ bool WaterTableEditor::Save() {
     return true;
 }
 
-void WaterTableEditor::DWTquitButtonClick() { x_.workflow.AfterCancel(GroupPanel::WaterTable); }
+void WaterTableEditor::DWTquitButtonClick() {
+    x_.workflow.AfterCancel(GroupPanel::WaterTable);
+    ShowSeriesColumn(*DWTGrid, 1, x_.Data().DwtMeas, x_.Data().NrTimeSteps, MeasuredOrDash);
+}
 
 }  // namespace vantorel

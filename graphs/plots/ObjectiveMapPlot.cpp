@@ -61,6 +61,21 @@ QString Number(double value) { return QString::fromStdString(FormatSignificant(v
 
 QString Pair(double qh1, double qh2) { return QString("QH1 %1, QH2 %2").arg(qh1, 0, 'f', 3).arg(qh2, 0, 'f', 3); }
 
+const QCPRange WholeGrid(Step - HalfStep, DrainageGridSize * Step + HalfStep);
+
+// Panning stops at the grid's edge and zooming out at the whole grid.
+void KeepWithinGrid(QCPAxis& axis) {
+    QObject::connect(&axis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), &axis, [&axis](const QCPRange& range) {
+        if (range.size() >= WholeGrid.size()) {
+            if (range != WholeGrid) axis.setRange(WholeGrid);
+        } else if (range.lower < WholeGrid.lower) {
+            axis.setRange(WholeGrid.lower, WholeGrid.lower + range.size());
+        } else if (range.upper > WholeGrid.upper) {
+            axis.setRange(WholeGrid.upper - range.size(), WholeGrid.upper);
+        }
+    });
+}
+
 }  // namespace
 
 void BuildObjectiveMapPlot(QCustomPlot& plot, const ObjectiveMap& map, const ObjectiveMapView& view) {
@@ -92,10 +107,13 @@ void BuildObjectiveMapPlot(QCustomPlot& plot, const ObjectiveMap& map, const Obj
         0, 0, new QCPTextElement(&plot, QString("Drainage-factor search: %1 objective").arg(label),
                                  QFont(plot.font().family(), 11, QFont::Bold)));
 
-    plot.xAxis->setLabel("QH1 (1/day)");
-    plot.yAxis->setLabel("QH2 (1/(m day))");
-    plot.xAxis->setRange(Step - HalfStep, DrainageGridSize * Step + HalfStep);
-    plot.yAxis->setRange(Step - HalfStep, DrainageGridSize * Step + HalfStep);
+    // The units as the drainage editor writes them.
+    plot.xAxis->setLabel("QH1 (m/day/m)");
+    plot.yAxis->setLabel("QH2 (m/day/m^2)");
+    plot.xAxis->setRange(WholeGrid);
+    plot.yAxis->setRange(WholeGrid);
+    KeepWithinGrid(*plot.xAxis);
+    KeepWithinGrid(*plot.yAxis);
 
     auto* colours = new QCPColorMap(plot.xAxis, plot.yAxis);
     colours->data()->setSize(DrainageGridSize, DrainageGridSize);
@@ -152,6 +170,12 @@ void BuildObjectiveMapPlot(QCustomPlot& plot, const ObjectiveMap& map, const Obj
                 "pair used by the run: " + Pair(view.used_pair->first, view.used_pair->second));
     }
     plot.setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
+    plot.replot();
+}
+
+void ShowWholeGrid(QCustomPlot& plot) {
+    plot.xAxis->setRange(WholeGrid);
+    plot.yAxis->setRange(WholeGrid);
     plot.replot();
 }
 

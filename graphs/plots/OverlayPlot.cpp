@@ -3,6 +3,7 @@
 #include <qcustomplot.h>
 
 #include "graphs/draw/PictureFiles.h"
+#include "graphs/plots/SegmentGraph.h"
 
 namespace vantorel {
 
@@ -42,7 +43,7 @@ void DrawOverlay(QCustomPlot& plot, const OverlayChart& chart) {
     }
     for (const OverlayLine* drawn : order) {
         const OverlayLine& line = *drawn;
-        QCPGraph* graph = plot.addGraph();
+        auto* graph = new SegmentGraph(plot.xAxis, plot.yAxis);
         graph->setName(QString::fromStdString(line.name));
         QVector<double> steps, values;
         for (size_t i = 0; i < line.values.size(); ++i) {

@@ -20,7 +20,7 @@ public:
     PrivateDirectory() {
         std::error_code error;
         const std::filesystem::path temp = std::filesystem::temp_directory_path(error);
-        std::string pattern = ((error ? std::filesystem::path("/tmp") : temp) / "vantorel-run-XXXXXX").string();
+        std::string pattern = ((error ? std::filesystem::path("/tmp") : temp) / "vantorel-XXXXXX").string();
         if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
     }
     ~PrivateDirectory() {

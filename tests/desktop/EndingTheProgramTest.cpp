@@ -1,16 +1,22 @@
 // The real desktop program on a virtual X server without a window manager: its windows' captions
-// as a desktop reads them, and its end through the close request a window manager sends.
+// as a desktop reads them, where the closing window appears, its end through the close request a
+// window manager sends, and a quiet start where the session names no runtime directory.
 
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <stdlib.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -129,6 +135,16 @@ void SendCloseRequest(Display* x, Window window) {
     XFlush(x);
 }
 
+// The middle of a window on the screen.
+std::pair<int, int> Centre(Display* x, Window window) {
+    XWindowAttributes attributes;
+    XGetWindowAttributes(x, window, &attributes);
+    int left = 0, top = 0;
+    Window child;
+    XTranslateCoordinates(x, window, DefaultRootWindow(x), 0, 0, &left, &top, &child);
+    return {left + attributes.width / 2, top + attributes.height / 2};
+}
+
 void ExpectCaptions(Display* x, Window window, const std::string& caption) {
     EXPECT_EQ(Property(x, window, "WM_NAME"), caption);
     EXPECT_EQ(Property(x, window, "_NET_WM_NAME"), caption);
@@ -154,9 +170,16 @@ TEST(DesktopProgramTest, TheClosingWindowEndsTheRealProgramWhoseCaptionsAreExact
     std::unique_ptr<Display, int (*)(Display*)> x(XOpenDisplay(display.c_str()), XCloseDisplay);
     ASSERT_NE(x, nullptr);
 
-    Child program({VANTOREL_DESKTOP_PROGRAM}, [&display] {
+    char folder[] = "/tmp/vantorel-desktop-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string errors = std::string(folder) + "/stderr";
+    Child program({VANTOREL_DESKTOP_PROGRAM}, [&display, &folder, &errors] {
         setenv("DISPLAY", display.c_str(), 1);
         setenv("QT_QPA_PLATFORM", "xcb", 1);
+        unsetenv("XDG_RUNTIME_DIR");
+        setenv("XDG_CONFIG_HOME", folder, 1);
+        const int file = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(file, 2);
     });
     const std::optional<Window> main = WaitForWindow(x.get(), MainCaption, 60s);
     ASSERT_TRUE(main) << "no main window";
@@ -165,10 +188,18 @@ TEST(DesktopProgramTest, TheClosingWindowEndsTheRealProgramWhoseCaptionsAreExact
     const std::optional<Window> closing = WaitForWindow(x.get(), ClosingCaption, 20s);
     ASSERT_TRUE(closing) << "no closing window";
     ExpectCaptions(x.get(), *closing, ClosingCaption);
+    const auto [main_x, main_y] = Centre(x.get(), *main);
+    const auto [closing_x, closing_y] = Centre(x.get(), *closing);
+    EXPECT_NEAR(closing_x, main_x, 20) << "the closing window is not centred on the main window";
+    EXPECT_NEAR(closing_y, main_y, 20) << "the closing window is not centred on the main window";
     // The main window refused its close.
     EXPECT_EQ(WaitForWindow(x.get(), MainCaption, 1s), main);
     SendCloseRequest(x.get(), *closing);
     EXPECT_EQ(program.WaitForExit(5s), std::optional<int>(0)) << "the program did not end with status 0";
+    std::ifstream written(errors);
+    const std::string said((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(said.find("XDG_RUNTIME_DIR"), std::string::npos) << said;
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

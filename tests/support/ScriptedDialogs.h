@@ -2,6 +2,7 @@
 // Dialogs for tests: records every message and question, answers from a script.
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ public:
     void Pause(int milliseconds) override { pauses.push_back(milliseconds); }
 
     std::deque<bool> answers;  // taken from the front; No when empty
+    std::function<void(const std::string& question)> on_question;  // called before each answer
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::vector<int> progress;

@@ -1,5 +1,5 @@
-// The Analysis menu: fit statistics and leaching curves of the last run made in the window, and the
-// drainage-factor map computed off the window thread.
+// The Analysis menu: fit statistics of the last run made in the window or of an output file opened,
+// leaching curves of the last run, and the drainage-factor map computed off the window thread.
 
 #include <QAction>
 #include <QApplication>
@@ -8,10 +8,12 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTableWidget>
-#include <QThreadPool>
+#include <QImage>
 #include <filesystem>
 #include <qcustomplot.h>
 
+#include "engine/CalibrationTables.h"
+#include "engine/FileRun.h"
 #include "engine/FitStatistics.h"
 #include "tests/support/DataSets.h"
 #include "tests/ui/WindowFixture.h"
@@ -72,11 +74,48 @@ TEST_F(CalibrationViewsTest, StatisticsOfTheRunAreShownAndCopied) {
     scripted_.files.answers.push_back(temp_.File("run.inp"));
     scripted_.dialogs.answers = {true, true, false, true};  // overwrite, calculate, no drainage search, leaching
     Click("SaveAllButton");
+    WaitForCalculation();
     ASSERT_FALSE(Window().State().Run.LeachingCurves.empty());
     Choose("LeachingCurvesItem");
     auto* curves = InView<QCustomPlot>("LeachingCurvesWindow", "CurvesPlot");
     EXPECT_TRUE(curves->isVisible());
     EXPECT_EQ(curves->graphCount(), 2 * static_cast<int>(Window().State().Run.LeachingCurves.size()));
+
+    TakeMessages();
+    scripted_.files.answers = {temp_.File("curves.png"), temp_.File("curves.csv")};
+    InView<QPushButton>("LeachingCurvesWindow", "CurvesSavePictureButton")->click();
+    EXPECT_EQ(scripted_.files.shown.back().proposed_file, "run.png");
+    InView<QPushButton>("LeachingCurvesWindow", "CurvesSaveTableButton")->click();
+    EXPECT_EQ(QImage(QString::fromStdString(temp_.File("curves.png"))).size(), QSize(900, 700));
+    EXPECT_EQ(test::ReadCrLfLines(temp_.File("curves.csv")), LeachingCurvesCsvLines(Window().State().Run.LeachingCurves));
+    EXPECT_EQ(TakeMessages(), (std::vector<std::string>{"The picture was saved as " + temp_.File("curves.png"),
+                                                        "The table was saved as " + temp_.File("curves.csv")}));
+}
+
+TEST_F(CalibrationViewsTest, StatisticsFollowAnOutputFileOpened) {
+    InputData data = test::MakeDataSet({1, 36, 30, true, false, 85});
+    // The file has no depth at the end of the last step.
+    data.DwtMeas[36] = MissingDepthOrDischarge;
+    OpenDataSet(data, "opened.inp");
+    ModelState run;
+    const FileRunResult completed = RunInputFile(run, temp_.File("opened.inp"), {});
+    ASSERT_EQ(completed.status, RunStatus::Completed);
+    const std::vector<FitStatistics> expected = RunFitStatistics(run);
+    ASSERT_FALSE(expected.empty());
+
+    Window().OpenOutputFile(completed.output);
+    Choose("FitStatisticsItem");
+    EXPECT_TRUE(InView<QLabel>("FitStatisticsWindow", "FitNoteLabel")->text().startsWith("Output file opened: "));
+    auto* grid = InView<QTableWidget>("FitStatisticsWindow", "FitGrid");
+    ASSERT_EQ(grid->rowCount(), static_cast<int>(expected.size()));
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        EXPECT_EQ(grid->item(row, 0)->text().toStdString(), expected[static_cast<size_t>(row)].series);
+        EXPECT_EQ(grid->item(row, 1)->text(), QString::number(expected[static_cast<size_t>(row)].n));
+        // The file prints depths to two decimals and discharges to one.
+        const FitStatistics& run_row = expected[static_cast<size_t>(row)];
+        EXPECT_NEAR(grid->item(row, 3)->text().toDouble(), run_row.simulated_mean,
+                    run_row.series == "water-table" ? 0.006 : 0.05);
+    }
 }
 
 TEST_F(CalibrationViewsTest, MapIsComputedShownHoveredAndSaved) {
@@ -101,13 +140,37 @@ TEST_F(CalibrationViewsTest, MapIsComputedShownHoveredAndSaved) {
     const QPointF at(plot->xAxis->coordToPixel(0.040), plot->yAxis->coordToPixel(0.020));
     QMouseEvent move(QEvent::MouseMove, at, plot->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(plot, &move);
-    EXPECT_TRUE(InView<QLabel>("DrainageMapWindow", "MapPointLabel")->text().startsWith("QH1 0.040, QH2 0.020: "));
+    auto* readout = InView<QLabel>("DrainageMapWindow", "MapPointLabel");
+    EXPECT_TRUE(readout->text().startsWith("QH1 0.040, QH2 0.020: ") && readout->text().endsWith(" mm/day"));
+    // The readout follows the objective shown.
+    objective->setCurrentIndex(1);
+    EXPECT_TRUE(readout->text().startsWith("QH1 0.040, QH2 0.020: ") && readout->text().endsWith(" m"));
+    EXPECT_EQ(plot->xAxis->label(), "QH1 (m/day/m)");
+    EXPECT_EQ(plot->yAxis->label(), "QH2 (m/day/m^2)");
 
+    // Panning stops at the grid's edge, zooming out at the whole grid; "Reset view" shows it whole.
+    const QCPRange whole = plot->xAxis->range();
+    plot->xAxis->setRange(0.020, 0.030);
+    plot->xAxis->moveRange(-1);
+    EXPECT_DOUBLE_EQ(plot->xAxis->range().lower, whole.lower);
+    EXPECT_NEAR(plot->xAxis->range().size(), 0.010, 1e-12);
+    plot->yAxis->setRange(0.090, 0.095);
+    plot->yAxis->moveRange(1);
+    EXPECT_DOUBLE_EQ(plot->yAxis->range().upper, whole.upper);
+    plot->xAxis->scaleRange(1000);
+    EXPECT_EQ(plot->xAxis->range(), whole);
+    Click("MapResetViewButton");
+    EXPECT_EQ(plot->yAxis->range(), whole);
+
+    TakeMessages();
     scripted_.files.answers = {temp_.File("map.csv"), temp_.File("map.png")};
     InView<QPushButton>("DrainageMapWindow", "MapSaveTableButton")->click();
+    EXPECT_EQ(scripted_.files.shown.back().proposed_file, "opened.csv");
     InView<QPushButton>("DrainageMapWindow", "MapSavePictureButton")->click();
     EXPECT_EQ(test::ReadCrLfLines(temp_.File("map.csv")).size(), 10001u);
-    EXPECT_GT(std::filesystem::file_size(temp_.File("map.png")), 1000u);
+    EXPECT_EQ(QImage(QString::fromStdString(temp_.File("map.png"))).size(), QSize(900, 700));
+    EXPECT_EQ(TakeMessages(), (std::vector<std::string>{"The table was saved as " + temp_.File("map.csv"),
+                                                        "The picture was saved as " + temp_.File("map.png")}));
 }
 
 TEST_F(CalibrationViewsTest, DataSetWithoutDrainsHasNoMapAndClosingWhileComputingIsSafe) {
@@ -122,7 +185,6 @@ TEST_F(CalibrationViewsTest, DataSetWithoutDrainsHasNoMapAndClosingWhileComputin
     Choose("DrainageMapItem");
     EXPECT_TRUE(Map()->Busy());
     delete Map();
-    QThreadPool::globalInstance()->waitForDone();
     QApplication::processEvents();
     EXPECT_EQ(Map(), nullptr);
 }

@@ -269,6 +269,21 @@ TEST_F(EditorChecksTest, RiceDetailsAreStoredOnlyForRice) {
     EXPECT_EQ(Data().RiceTransp, 40);
 }
 
+TEST_F(EditorChecksTest, AMeasuredDepthOrDischargeOfZeroIsShownAndKept) {
+    InputData data = MakeDataSet({1, 12, 30, true, false, 45});
+    data.DwtMeas[2] = 0;
+    data.DrainMeas[3] = 0;
+    OpenDataSet(data, "zeros.inp");
+    EXPECT_EQ(Grid("DWTGrid")->Cell(1, 2), "0");
+    EXPECT_EQ(Grid("DischGrid")->Cell(1, 3), "0");
+    for (const auto& [open, save] : {std::pair{"DWTopenButton", "DWTSaveButton"}, {"DrainOpenButton", "DrainSaveButton"}}) {
+        Click(open);
+        Click(save);
+    }
+    EXPECT_EQ(Data().DwtMeas[2], 0);
+    EXPECT_EQ(Data().DrainMeas[3], 0);
+}
+
 TEST_F(EditorChecksTest, ARefusedSaveLeavesTheDataSetAsItWasInEveryEditor) {
     const InputData before = Data();
     const double root_zone = Window().State().Run.Dr;
@@ -319,8 +334,17 @@ TEST_F(EditorChecksTest, ARefusedSaveLeavesTheDataSetAsItWasInEveryEditor) {
         SetEdit("InfilEdit", "4");
         SetEdit("FractionEdit", "a");
     });
-    SetItem("RiceCombo", 0);
     EXPECT_EQ(Window().State().Run.Dr, root_zone);
+    // Each Cancel showed the data set's values again: Saves of every group store nothing refused.
+    for (const auto& [open, save] : {std::pair{"GenOpenButton", "GenSaveButton"}, {"HydrOpenButton", "HydrSaveButton"},
+                                     {"DWTopenButton", "DWTSaveButton"}, {"SoilOpenButton", "Soil1SaveButton"},
+                                     {"SaltOpenButton", "Salt1SaveButton"}, {"DrainOpenButton", "DrainSaveButton"},
+                                     {"CondOpenButton", "CondSaveButton"}, {"RiceOpenButton", "RiceSaveButton"}}) {
+        Click(open);
+        Click(save);
+    }
+    EXPECT_TRUE(TakeErrors().empty());
+    ExpectSameFileContents(before, Data());
 
     // What reaches the file is the data set as it was before the refused Saves.
     SaveAllAndRun(temp_.File("after.inp"));

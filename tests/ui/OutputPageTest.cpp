@@ -1,6 +1,7 @@
 // The Output page: opening an output file with its input file, the three tables with their
 // headings, the clipboard copy, and what a cancelled or failed open leaves.
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -95,6 +96,26 @@ TEST_F(OutputPageTest, OpenOutputReadsTheOutputAndItsInputAndResetsBothPages) {
          {&Window().InputOpenDialog(), &Window().InputSaveDialog(), &Window().OutputOpenDialog()}) {
         EXPECT_EQ(settings->initial_directory, FolderPart(output));
     }
+}
+
+TEST_F(OutputPageTest, TheTextTheTableAndTheGraphUseTheWindowsHeight) {
+    Window().resize(900, 1000);
+    ShowPage("OutTab");
+    OpenOutput(WriteRun({1, 40, 30, true, false, 63}));
+    QApplication::processEvents();
+    const int page = Control("OutTab")->height();
+    // Without a table the text has the page.
+    EXPECT_GT(Memo("OutputMemo")->height(), page * 3 / 4);
+    Click("HydrShowButton");
+    QApplication::processEvents();
+    EXPECT_GT(Grid("OutGrid")->height(), page / 2);
+    EXPECT_GT(Memo("OutputMemo")->height(), page / 5);
+
+    // The graph stands in the middle of its area.
+    Click("GraphButton");
+    Click("GraphGoButton");
+    QApplication::processEvents();
+    EXPECT_NEAR(Control("GraphImage")->geometry().center().y(), Control("GraphTab")->height() / 2, 12);
 }
 
 class OutputTablesTest : public OutputPageTest, public ::testing::WithParamInterface<int> {};

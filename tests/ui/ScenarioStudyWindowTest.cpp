@@ -1,16 +1,19 @@
 // "Analysis" > "Scenario study...": the window starts from the last input file, runs a study off
 // the window thread and shows the summary and the overlay graph; the table goes to and from a
-// study file; Cancel stops handing out scenarios.
+// study file; Cancel stops the scenarios running and starts no more.
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QTableWidget>
 #include <qcustomplot.h>
 
 #include <filesystem>
 
+#include "engine/StudyFields.h"
 #include "tests/ui/WindowFixture.h"
+#include "ui/analysis/StudyFieldDescriptions.h"
 #include "ui/analysis/ScenarioStudyMenu.h"
 #include "ui/analysis/ScenarioStudyWindow.h"
 
@@ -40,6 +43,13 @@ TEST_F(ScenarioStudyWindowTest, RunsTheStudyAndShowsSummaryAndGraph) {
     ScenarioStudyWindow& window = OpenStudyWindow();
     ASSERT_TRUE(window.LoadStudyText(Study, "study.csv"));
     EXPECT_EQ(window.StudyText(), Study);
+    auto* plot = window.findChild<QCustomPlot*>("StudyPlot");
+    auto* save_picture = window.findChild<QPushButton*>("SavePictureButton");
+    auto* save_table = window.findChild<QPushButton*>("SaveTableButton");
+    // Nothing to show or save before the first run.
+    EXPECT_FALSE(plot->isVisible());
+    EXPECT_FALSE(save_picture->isEnabled());
+    EXPECT_FALSE(save_table->isEnabled());
     window.RunClick();
     EXPECT_FALSE(window.findChild<QPushButton*>("RunButton")->isEnabled());
     WaitFor(window);
@@ -56,21 +66,43 @@ TEST_F(ScenarioStudyWindowTest, RunsTheStudyAndShowsSummaryAndGraph) {
 
     auto* series = window.findChild<QComboBox*>("SeriesChoice");
     EXPECT_EQ(series->count(), 4);  // the water table and three zones of a one-layer root zone
-    auto* plot = window.findChild<QCustomPlot*>("StudyPlot");
+    EXPECT_TRUE(plot->isVisible());
+    EXPECT_TRUE(save_picture->isEnabled());
+    EXPECT_TRUE(save_table->isEnabled());
     EXPECT_EQ(plot->graphCount(), 2);
     series->setCurrentIndex(1);
     EXPECT_EQ(plot->graphCount(), 2);
 
     scripted_.files.answers = {dir_.File("picture.png"), dir_.File("table.csv"), dir_.File("again.csv")};
+    TakeMessages();
     window.SavePictureClick();
+    EXPECT_EQ(scripted_.files.shown.back().proposed_file, "field.png");
     window.SaveTableClick();
+    EXPECT_EQ(scripted_.files.shown.back().proposed_file, "field.csv");
     window.SaveStudyClick();
-    EXPECT_GT(std::filesystem::file_size(dir_.File("picture.png")), 1000u);
+    EXPECT_EQ(QImage(QString::fromStdString(dir_.File("picture.png"))).size(), QSize(900, 700));
     EXPECT_EQ(ReadFile(dir_.File("table.csv")), ReadFile(dir_.File("field-study/summary.csv")));
     EXPECT_EQ(ReadFile(dir_.File("again.csv")), Study);
+    EXPECT_EQ(TakeMessages(), (std::vector<std::string>{"The picture was saved as " + dir_.File("picture.png"),
+                                                        "The table was saved as " + dir_.File("table.csv")}));
+
+    // Another study's table: the results shown were this one's.
+    ASSERT_TRUE(window.LoadStudyText("name,Si\r\nsaltier,*2\r\n", "other.csv"));
+    EXPECT_TRUE(window.Results().empty());
+    EXPECT_EQ(summary->rowCount(), 0);
+    EXPECT_FALSE(plot->isVisible());
+    EXPECT_FALSE(save_picture->isEnabled());
+    EXPECT_FALSE(save_table->isEnabled());
 }
 
-TEST_F(ScenarioStudyWindowTest, RefusesATableThatIsNoStudyAndCancelsBetweenScenarios) {
+TEST_F(ScenarioStudyWindowTest, TheFieldListDescribesEveryField) {
+    OpenStudyWindow();
+    for (const StudyField& field : StudyFields()) EXPECT_FALSE(StudyFieldDescription(field.name).isEmpty()) << field.name;
+    auto* fields = FindScenarioStudyWindow(Window())->findChild<QComboBox*>("FieldChoice");
+    EXPECT_EQ(fields->itemText(fields->findData("Irrig")), "Irrig: irrigation (mm per time step)");
+}
+
+TEST_F(ScenarioStudyWindowTest, RefusesATableThatIsNoStudyAndCancelledScenariosAreInterrupted) {
     ScenarioStudyWindow& window = OpenStudyWindow();
     EXPECT_FALSE(window.LoadStudyText("name,Irrig\nwet,*x\n", "study.csv"));
     EXPECT_NE(TakeMessages().back().find("the cell '*x' is not understood"), std::string::npos);
@@ -82,11 +114,15 @@ TEST_F(ScenarioStudyWindowTest, RefusesATableThatIsNoStudyAndCancelsBetweenScena
     window.CancelClick();
     WaitFor(window);
     ASSERT_EQ(window.Results().size(), 40u);
+    int interrupted = 0;
     for (const ScenarioResult& result : window.Results()) {
-        if (result.status != RunStatus::Completed) {
-            EXPECT_EQ(result.message, "Scenario " + result.name + ": not run, the study was cancelled");
-        }
+        if (result.status == RunStatus::Completed) continue;
+        EXPECT_EQ(result.status, RunStatus::Interrupted) << result.name;
+        EXPECT_FALSE(std::filesystem::exists(result.output)) << result.name;
+        ++interrupted;
     }
+    EXPECT_GT(interrupted, 0);
+    EXPECT_NE(ReadFile(dir_.File("field-study/summary.csv")).find(",interrupted,"), std::string::npos);
 }
 
 }  // namespace

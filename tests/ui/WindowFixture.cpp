@@ -1,6 +1,7 @@
 #include "tests/ui/WindowFixture.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QTabWidget>
 
 #include <array>
@@ -8,6 +9,7 @@
 #include "model/InputFile.h"
 #include "model/NumberText.h"
 #include "ui/EditorContext.h"
+#include "ui/RecentFiles.h"
 
 namespace vantorel::test {
 
@@ -18,6 +20,7 @@ QString Number(double value) { return QString::fromStdString(FormatGeneral(value
 }  // namespace
 
 WindowFixture::WindowFixture() {
+    RecentFiles::Clear();
     windows_ = std::make_unique<ProgramWindows>(scripted_.services, [this] { program_ended_ = true; });
     Window().show();
     QApplication::processEvents();
@@ -170,6 +173,14 @@ void WindowFixture::SaveAllAndRun(const std::string& path) {
     scripted_.files.answers.push_back(path);
     scripted_.dialogs.answers.push_back(true);
     Click("SaveAllButton");
+    WaitForCalculation();
+}
+
+void WindowFixture::WaitForCalculation() {
+    QDeadlineTimer limit(std::chrono::minutes(5));
+    // The calculation's last act is to post its end, which wakes the wait.
+    while (Window().Calculating() && !limit.hasExpired()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    ASSERT_FALSE(Window().Calculating()) << "the calculation did not end";
 }
 
 }  // namespace vantorel::test

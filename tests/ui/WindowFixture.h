@@ -65,8 +65,11 @@ protected:
     void EnterDataSet(const InputData& data);
     // Writes the data set as an input file and opens it through "Open input" on the Input page.
     void OpenDataSet(const InputData& data, const std::string& name = "opened.inp");
-    // "Save all - Run" with the file name chosen and the calculation accepted.
+    // "Save all - Run" with the file name chosen and the calculation accepted, until the
+    // calculation has ended.
     void SaveAllAndRun(const std::string& path);
+    // Lets the window work until its calculation has ended.
+    void WaitForCalculation();
 
     ScriptedWindowServices scripted_;
     TempDir temp_;

@@ -2,6 +2,8 @@
 
 #include <QMenu>
 
+#include "model/FileNames.h"
+
 #include "ui/analysis/DrainageMapWindow.h"
 #include "ui/analysis/FitStatisticsWindow.h"
 #include "ui/analysis/LeachingCurvesWindow.h"
@@ -13,6 +15,14 @@ CalibrationRun KeepCalibrationRun(const ModelState& completed_run) {
             {completed_run.Run.QH1Used, completed_run.Run.QH2Used}, completed_run.Input.DrainPresent};
 }
 
+CalibrationRun KeepOutputFileStatistics(const ModelState& read_files) {
+    CalibrationRun opened;
+    opened.output_file = ReplaceExtension(read_files.Input.FileName, ".out");
+    opened.statistics = OutputFileFitStatistics(read_files);
+    opened.from_output_file = true;
+    return opened;
+}
+
 CalibrationViews::CalibrationViews(QWidget& window, const ModelState& state, WindowServices& services)
     : QObject(&window), window_(window), state_(state), services_(services) {}
 
@@ -20,24 +30,33 @@ void CalibrationViews::AddTo(QMenu& menu) {
     const struct {
         const char* name;
         const char* caption;
+        const char* shortcut;
         void (CalibrationViews::*click)();
     } items[] = {
-        {"FitStatisticsItem", "Fit statistics...", &CalibrationViews::FitStatisticsClick},
-        {"DrainageMapItem", "Drainage-factor map...", &CalibrationViews::DrainageMapClick},
-        {"LeachingCurvesItem", "Leaching curves...", &CalibrationViews::LeachingCurvesClick},
+        {"FitStatisticsItem", "&Fit statistics...", "Ctrl+Shift+F", &CalibrationViews::FitStatisticsClick},
+        {"DrainageMapItem", "Drainage-factor &map...", "Ctrl+Shift+M", &CalibrationViews::DrainageMapClick},
+        {"LeachingCurvesItem", "&Leaching curves...", "Ctrl+Shift+L", &CalibrationViews::LeachingCurvesClick},
     };
     for (const auto& item : items) {
         QAction* action = menu.addAction(item.caption);
         action->setObjectName(item.name);
+        action->setShortcut(QKeySequence(item.shortcut));
         connect(action, &QAction::triggered, this, [this, click = item.click] { (this->*click)(); });
     }
 }
 
-void CalibrationViews::RunCompleted(const ModelState& state) { last_run_ = KeepCalibrationRun(state); }
+void CalibrationViews::RunCompleted(const ModelState& state) {
+    last_run_ = KeepCalibrationRun(state);
+    last_statistics_ = last_run_;
+}
+
+void CalibrationViews::OutputOpened(const ModelState& read_files) {
+    last_statistics_ = KeepOutputFileStatistics(read_files);
+}
 
 void CalibrationViews::FitStatisticsClick() {
     if (!statistics_) statistics_ = new FitStatisticsWindow(&window_, services_);
-    statistics_->ShowRun(last_run_);
+    statistics_->ShowRun(last_statistics_);
 }
 
 void CalibrationViews::DrainageMapClick() {
@@ -48,7 +67,7 @@ void CalibrationViews::DrainageMapClick() {
 }
 
 void CalibrationViews::LeachingCurvesClick() {
-    if (!curves_) curves_ = new LeachingCurvesWindow(&window_);
+    if (!curves_) curves_ = new LeachingCurvesWindow(&window_, services_);
     curves_->ShowRun(last_run_);
 }
 

@@ -26,6 +26,8 @@ public:
     void AddTo(QMenu& menu);
     // Right after a run made in the window completed.
     void RunCompleted(const ModelState& state);
+    // Once "Open output" has read an output file and its input file: the fit statistics follow it.
+    void OutputOpened(const ModelState& read_files);
 
     void FitStatisticsClick();
     void DrainageMapClick();
@@ -36,6 +38,8 @@ private:
     const ModelState& state_;
     WindowServices& services_;
     std::optional<CalibrationRun> last_run_;
+    // The run or the output file opened last.
+    std::optional<CalibrationRun> last_statistics_;
     FitStatisticsWindow* statistics_ = nullptr;
     DrainageMapWindow* map_ = nullptr;
     LeachingCurvesWindow* curves_ = nullptr;

@@ -9,31 +9,18 @@
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 #include <qcustomplot.h>
 
 #include "engine/CalibrationTables.h"
 #include "graphs/plots/ObjectiveMapPlot.h"
-#include "graphs/plots/PlotFiles.h"
-#include "model/TextFile.h"
 #include "ui/ControlFactory.h"
+#include "ui/Mnemonics.h"
+#include "ui/QtPlatform.h"
+#include "ui/analysis/StaleInput.h"
+#include "ui/analysis/ViewSaves.h"
 #include "model/NumberText.h"
 
 namespace vantorel {
-
-namespace {
-
-// Runs on a worker thread with its own copy of the data set, so that closing the window or
-// changing the data set meanwhile does not touch it.
-ObjectiveMapResult ComputeMap(const InputData& data) {
-    try {
-        return ComputeObjectiveMap(data);
-    } catch (const std::exception& error) {
-        return std::string(error.what());
-    }
-}
-
-}  // namespace
 
 DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
     : QDialog(parent), services_(services) {
@@ -56,9 +43,11 @@ DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
     busy_->hide();
     plot_ = MakeNamed<QCustomPlot>("MapPlot");
     plot_->setMouseTracking(true);
+    new StaleInputFilter(*plot_);
     point_ = MakeNamed<QLabel>("MapPointLabel");
     save_picture_ = MakeButton("MapSavePictureButton", "Save picture");
     save_table_ = MakeButton("MapSaveTableButton", "Save table");
+    reset_view_ = MakeButton("MapResetViewButton", "Reset view");
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(new QLabel("Objective:"));
@@ -71,6 +60,7 @@ DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
     choices->addWidget(busy_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(point_, 1);
+    buttons->addWidget(reset_view_);
     buttons->addWidget(save_picture_);
     buttons->addWidget(save_table_);
     auto* layout = new QVBoxLayout(this);
@@ -81,16 +71,17 @@ DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
 
     connect(objective_, &QComboBox::currentIndexChanged, this, [this] { Draw(); });
     connect(percent_, &QDoubleSpinBox::valueChanged, this, [this] { Draw(); });
-    connect(&watcher_, &QFutureWatcher<ObjectiveMapResult>::finished, this, [this] { MapComputed(); });
     connect(plot_, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
-        point_->setText(PointText(plot_->xAxis->pixelToCoord(event->position().x()),
-                                  plot_->yAxis->pixelToCoord(event->position().y())));
+        pointer_.emplace(plot_->xAxis->pixelToCoord(event->position().x()),
+                         plot_->yAxis->pixelToCoord(event->position().y()));
+        point_->setText(PointText(pointer_->first, pointer_->second));
     });
     connect(save_picture_, &QPushButton::clicked, this, [this] { SavePictureButtonClick(); });
     connect(save_table_, &QPushButton::clicked, this, [this] { SaveTableButtonClick(); });
-    save_picture_->setEnabled(false);
-    save_table_->setEnabled(false);
+    connect(reset_view_, &QPushButton::clicked, this, [this] { ResetViewButtonClick(); });
+    for (QPushButton* button : {save_picture_, save_table_, reset_view_}) button->setEnabled(false);
     plot_->hide();
+    AddMnemonics(*this);
 }
 
 void DrainageMapWindow::ComputeFor(const InputData& data, std::optional<std::pair<double, double>> used_pair) {
@@ -101,18 +92,25 @@ void DrainageMapWindow::ComputeFor(const InputData& data, std::optional<std::pai
     map_.reset();
     plot_->hide();
     point_->clear();
-    save_picture_->setEnabled(false);
-    save_table_->setEnabled(false);
+    pointer_.reset();
+    for (QPushButton* button : {save_picture_, save_table_, reset_view_}) button->setEnabled(false);
+    picture_dialog_.proposed_file = ProposedFileName(data.FileName, ".png");
+    table_dialog_.proposed_file = ProposedFileName(data.FileName, ".csv");
     note_->setText("Computing the 10000 trials of the drainage-factor search ...");
     busy_->show();
-    watcher_.setFuture(QtConcurrent::run(ComputeMap, data));
+    auto computed = std::make_shared<ObjectiveMap>();
+    work_.Start([data, computed](const StopRequest& stop) { *computed = ComputeObjectiveMap(data, &stop); },
+                [this, computed](const std::string& failure) {
+                    if (failure.empty()) {
+                        MapComputed(std::move(*computed));
+                    } else {
+                        MapComputed(failure);
+                    }
+                });
 }
 
-bool DrainageMapWindow::Busy() const { return watcher_.isRunning(); }
-
-void DrainageMapWindow::MapComputed() {
+void DrainageMapWindow::MapComputed(std::variant<ObjectiveMap, std::string> result) {
     busy_->hide();
-    ObjectiveMapResult result = watcher_.result();
     if (const std::string* refusal = std::get_if<std::string>(&result)) {
         note_->setText(QString("No map: %1").arg(QString::fromStdString(*refusal)));
         return;
@@ -137,6 +135,7 @@ void DrainageMapWindow::Draw() {
     const auto objective = static_cast<DrainageObjective>(objective_->currentData().toInt());
     const bool meaningful = IsMeaningful(*map_, objective);
     save_picture_->setEnabled(meaningful);
+    reset_view_->setEnabled(meaningful);
     plot_->setVisible(meaningful);
     if (!meaningful) {
         point_->clear();
@@ -163,6 +162,8 @@ void DrainageMapWindow::Draw() {
                                                   "may lie outside it."
                                                 : ""));
     BuildObjectiveMapPlot(*plot_, *map_, {objective, percent_->value(), used_pair_});
+    // The readout tells the value of the objective now shown.
+    if (pointer_) point_->setText(PointText(pointer_->first, pointer_->second));
 }
 
 QString DrainageMapWindow::PointText(double qh1, double qh2) const {
@@ -170,30 +171,12 @@ QString DrainageMapWindow::PointText(double qh1, double qh2) const {
     return ObjectiveMapPointText(*map_, static_cast<DrainageObjective>(objective_->currentData().toInt()), qh1, qh2);
 }
 
-void DrainageMapWindow::SavePictureButtonClick() {
-    const std::optional<std::string> path = services_.files.SaveFile(picture_dialog_);
-    if (!path) return;
-    try {
-        SavePlotPicture(*plot_, *path);
-    } catch (const std::exception& error) {
-        services_.errors.ShowError(error.what());
-        return;
-    }
-    services_.dialogs.ShowMessage("The picture was saved as " + *path);
-}
+void DrainageMapWindow::SavePictureButtonClick() { SavePlotPictureAs(services_, picture_dialog_, *plot_); }
 
 void DrainageMapWindow::SaveTableButtonClick() {
-    const std::optional<std::string> path = services_.files.SaveFile(table_dialog_);
-    if (!path || !map_) return;
-    AtomicFileWriter writer(*path);
-    for (const std::string& line : ObjectiveMapCsvLines(*map_)) writer.Line(line);
-    try {
-        writer.Commit();
-    } catch (const std::exception& error) {
-        services_.errors.ShowError(error.what());
-        return;
-    }
-    services_.dialogs.ShowMessage("The table was saved as " + *path);
+    if (map_) SaveTableAs(services_, table_dialog_, ObjectiveMapCsvLines(*map_));
 }
+
+void DrainageMapWindow::ResetViewButtonClick() { ShowWholeGrid(*plot_); }
 
 }  // namespace vantorel

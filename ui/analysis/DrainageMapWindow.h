@@ -1,10 +1,9 @@
 #pragma once
 // "Drainage-factor map...": the heat map of one objective of the drainage-factor search for the
-// current data set, computed off the window thread; hover shows the trial under the pointer, the
-// wheel zooms and dragging pans.
+// current data set, computed off the window thread; hover shows the trial under the pointer in the
+// objective shown, the wheel zooms and dragging pans within the grid, "Reset view" shows it whole.
 
 #include <QDialog>
-#include <QFutureWatcher>
 
 #include <memory>
 #include <optional>
@@ -13,6 +12,7 @@
 #include <variant>
 
 #include "engine/ObjectiveMap.h"
+#include "ui/BackgroundWork.h"
 #include "ui/Platform.h"
 
 class QComboBox;
@@ -24,31 +24,32 @@ class QPushButton;
 
 namespace vantorel {
 
-// A computed map, or why there is none.
-using ObjectiveMapResult = std::variant<ObjectiveMap, std::string>;
-
 class DrainageMapWindow : public QDialog {
 public:
-    // A computation still running when the window goes keeps its own data and finishes unobserved.
+    // The computation works on its own copy of the data set; closing the window leaves it to finish
+    // unobserved, destroying the window stops it.
     DrainageMapWindow(QWidget* parent, WindowServices& services);
 
     // Starts computing the map of the data set; the pair a run used is marked when given.
     void ComputeFor(const InputData& data, std::optional<std::pair<double, double>> used_pair);
-    bool Busy() const;
+    bool Busy() const { return work_.Busy(); }
     // The hover text for a point given in QH1 and QH2.
     QString PointText(double qh1, double qh2) const;
 
     void SavePictureButtonClick();
     void SaveTableButtonClick();
+    void ResetViewButtonClick();
 
 private:
-    void MapComputed();
+    // The map computed, or why there is none.
+    void MapComputed(std::variant<ObjectiveMap, std::string> result);
     void Draw();
 
     WindowServices& services_;
-    QFutureWatcher<ObjectiveMapResult> watcher_;
     std::unique_ptr<ObjectiveMap> map_;
     std::optional<std::pair<double, double>> used_pair_;
+    // Where the pointer was last over the plot, as QH1 and QH2.
+    std::optional<std::pair<double, double>> pointer_;
     QComboBox* objective_ = nullptr;
     QDoubleSpinBox* percent_ = nullptr;
     QCustomPlot* plot_ = nullptr;
@@ -57,8 +58,10 @@ private:
     QProgressBar* busy_ = nullptr;
     QPushButton* save_picture_ = nullptr;
     QPushButton* save_table_ = nullptr;
+    QPushButton* reset_view_ = nullptr;
     FileDialogSettings picture_dialog_{"MapPictureDialog", "PNG pictures (*.png)|*.png", "png", ""};
     FileDialogSettings table_dialog_{"MapTableDialog", "CSV files (*.csv)|*.csv", "csv", ""};
+    BackgroundWork work_{*this};
 };
 
 }  // namespace vantorel

@@ -8,6 +8,7 @@
 
 #include "engine/CalibrationTables.h"
 #include "ui/ControlFactory.h"
+#include "ui/Mnemonics.h"
 #include "model/NumberText.h"
 
 namespace vantorel {
@@ -55,18 +56,25 @@ FitStatisticsWindow::FitStatisticsWindow(QWidget* parent, WindowServices& servic
     layout->addWidget(table_, 1);
     layout->addWidget(explanation);
     layout->addWidget(copy_, 0, Qt::AlignLeft);
+    AddMnemonics(*this);
 }
 
 void FitStatisticsWindow::ShowRun(const std::optional<CalibrationRun>& run) {
     table_->setRowCount(0);
     if (!run) {
-        note_->setText("No calculation has been made in this window yet. The statistics come from the series of "
-                       "a run made here with \"Save all - Run\", not from an output file opened afterwards.");
+        note_->setText("No calculation has been made in this window yet, and no output file was opened. The "
+                       "statistics come from a run made here with \"Save all - Run\" or from an output file opened "
+                       "with \"Open output\".");
     } else if (run->statistics.empty()) {
-        note_->setText(QString("The last run (%1) has no measured depths, discharges or salinities to compare with.")
+        note_->setText(QString("The %1 (%2) has no measured depths, discharges or salinities to compare with.")
+                           .arg(run->from_output_file ? "output file opened" : "last run")
                            .arg(QString::fromStdString(run->output_file)));
     } else {
-        note_->setText(QString("Last run: %1").arg(QString::fromStdString(run->output_file)));
+        note_->setText(run->from_output_file
+                           ? QString("Output file opened: %1, compared with the measurements of its input file. The "
+                                     "simulated values are those the file prints, rounded as printed.")
+                                 .arg(QString::fromStdString(run->output_file))
+                           : QString("Last run: %1").arg(QString::fromStdString(run->output_file)));
         table_->setRowCount(static_cast<int>(run->statistics.size()));
         for (int row = 0; row < table_->rowCount(); ++row) {
             const FitStatistics& f = run->statistics[static_cast<size_t>(row)];

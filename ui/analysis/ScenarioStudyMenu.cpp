@@ -6,8 +6,9 @@ namespace vantorel {
 
 void AddScenarioStudyAction(QMenu& menu, QWidget& owner, WindowServices& services,
                             std::function<std::string()> last_saved_file) {
-    QAction* action = menu.addAction("Scenario study...");
+    QAction* action = menu.addAction("&Scenario study...");
     action->setObjectName("ScenarioStudyAction");
+    action->setShortcut(QKeySequence("Ctrl+Shift+S"));
     QObject::connect(action, &QAction::triggered, &owner, [&owner, &services, last_saved_file]() {
         ScenarioStudyWindow* window = FindScenarioStudyWindow(owner);
         if (window == nullptr) window = new ScenarioStudyWindow(services, &owner);

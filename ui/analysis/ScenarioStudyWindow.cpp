@@ -18,15 +18,18 @@
 
 #include "engine/ParallelFor.h"
 #include "engine/RunPool.h"
-#include "graphs/draw/PictureFiles.h"
 #include "graphs/plots/StudyOverlays.h"
 #include "model/CsvFile.h"
 #include "model/DerivedValues.h"
 #include "model/FileNames.h"
 #include "model/InputFile.h"
 #include "model/SilentDialogs.h"
+#include "ui/Mnemonics.h"
 #include "ui/Platform.h"
 #include "ui/QtPlatform.h"
+#include "ui/analysis/StaleInput.h"
+#include "ui/analysis/StudyFieldDescriptions.h"
+#include "ui/analysis/ViewSaves.h"
 
 namespace vantorel {
 
@@ -53,11 +56,6 @@ ScenarioStudyWindow::ScenarioStudyWindow(WindowServices& services, QWidget* pare
     resize(1100, 760);
 }
 
-ScenarioStudyWindow::~ScenarioStudyWindow() {
-    cancel_ = true;
-    JoinWorker();
-}
-
 void ScenarioStudyWindow::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     auto* base_row = new QHBoxLayout;
@@ -82,7 +80,8 @@ void ScenarioStudyWindow::BuildControls() {
     field_choice_ = new QComboBox(this);
     field_choice_->setObjectName("FieldChoice");
     for (const StudyField& field : StudyFields()) {
-        field_choice_->addItem(QString("%1 (%2)").arg(field.name, field.unit), QString(field.name));
+        field_choice_->addItem(QString("%1: %2 (%3)").arg(field.name, StudyFieldDescription(field.name), field.unit),
+                               QString(field.name));
     }
     auto* add_column = Button(this, "AddColumnButton", "Add change column");
     auto* remove_column = Button(this, "RemoveColumnButton", "Remove column");
@@ -134,14 +133,18 @@ void ScenarioStudyWindow::BuildControls() {
     series_choice_ = new QComboBox(this);
     series_choice_->setObjectName("SeriesChoice");
     graph_row->addWidget(series_choice_, 1);
-    auto* save_picture = Button(this, "SavePictureButton", "Save picture");
-    auto* save_table = Button(this, "SaveTableButton", "Save table");
-    graph_row->addWidget(save_picture);
-    graph_row->addWidget(save_table);
+    save_picture_ = Button(this, "SavePictureButton", "Save picture");
+    save_table_ = Button(this, "SaveTableButton", "Save table");
+    save_picture_->setEnabled(false);
+    save_table_->setEnabled(false);
+    graph_row->addWidget(save_picture_);
+    graph_row->addWidget(save_table_);
     plot_ = new QCustomPlot(this);
     plot_->setObjectName("StudyPlot");
     plot_->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
     plot_->setMinimumHeight(260);
+    new StaleInputFilter(*plot_);
+    plot_->hide();
     results_layout->addLayout(graph_row);
     results_layout->addWidget(plot_, 1);
 
@@ -160,9 +163,10 @@ void ScenarioStudyWindow::BuildControls() {
     connect(save_study, &QPushButton::clicked, this, &ScenarioStudyWindow::SaveStudyClick);
     connect(run_button_, &QPushButton::clicked, this, &ScenarioStudyWindow::RunClick);
     connect(cancel_button_, &QPushButton::clicked, this, &ScenarioStudyWindow::CancelClick);
-    connect(save_picture, &QPushButton::clicked, this, &ScenarioStudyWindow::SavePictureClick);
-    connect(save_table, &QPushButton::clicked, this, &ScenarioStudyWindow::SaveTableClick);
+    connect(save_picture_, &QPushButton::clicked, this, &ScenarioStudyWindow::SavePictureClick);
+    connect(save_table_, &QPushButton::clicked, this, &ScenarioStudyWindow::SaveTableClick);
     connect(series_choice_, &QComboBox::currentIndexChanged, this, [this](int) { ShowSeries(); });
+    AddMnemonics(*this);
 }
 
 void ScenarioStudyWindow::SetBaseFile(const std::string& path) {
@@ -194,6 +198,12 @@ bool ScenarioStudyWindow::LoadStudyText(const std::string& text, const std::stri
         for (size_t c = 0; c < header.size(); ++c) {
             study_table_->setItem(row, static_cast<int>(c), new QTableWidgetItem(PathToQt(records[r].fields[c])));
         }
+    }
+    // The results shown were another study's.
+    if (!Running()) {
+        results_.clear();
+        summary_error_.clear();
+        ShowSummary();
     }
     return true;
 }
@@ -267,7 +277,6 @@ void ScenarioStudyWindow::SaveStudyClick() {
 
 void ScenarioStudyWindow::RunClick() {
     if (Running()) return;
-    JoinWorker();
     if (base_file_.empty()) {
         services_.dialogs.ShowMessage("Save or open an input file first: the study starts from its data set.");
         return;
@@ -300,57 +309,47 @@ void ScenarioStudyWindow::RunClick() {
     answers.drainage_optimization = drainage_opt_->isChecked();
     answers.leaching_optimization = leaching_opt_->isChecked();
 
-    results_.assign(study->scenarios.size(), ScenarioResult{});
-    for (size_t i = 0; i < results_.size(); ++i) {
-        results_[i].name = study->scenarios[i].name;
-        results_[i].message = "Scenario " + results_[i].name + ": not run, the study was cancelled";
-    }
+    auto results = std::make_shared<std::vector<ScenarioResult>>(study->scenarios.size());
     summary_error_.clear();
-    cancel_ = false;
-    finished_ = false;
-    progress_->setRange(0, static_cast<int>(results_.size()));
+    progress_->setRange(0, static_cast<int>(results->size()));
     progress_->setValue(0);
     run_button_->setEnabled(false);
     cancel_button_->setEnabled(true);
-    worker_ = std::thread([this, study, base, folder, answers, results = results_]() mutable {
-        int done = 0;
-        RunSideBySide(
-            results.size(), CoreCount(),
-            [&](size_t i) { results[i] = RunScenario(*study, study->scenarios[i], *base, folder, answers); },
-            [&](size_t) {
-                const int count = ++done;
-                QMetaObject::invokeMethod(this, [this, count]() { ScenarioFinished(count); }, Qt::QueuedConnection);
-            },
-            &cancel_);
-        try {
-            WriteStudySummary((std::filesystem::path(folder) / "summary.csv").string(), results);
-        } catch (const FileError& failure) {
-            summary_error_ = failure.what();
-        }
-        QMetaObject::invokeMethod(
-            this, [this, results = std::move(results)]() mutable {
-                results_ = std::move(results);
-                StudyFinished();
-            },
-            Qt::QueuedConnection);
-    });
+    work_.Start(
+        [this, study, base, folder, answers, results](const StopRequest& stop) {
+            int done = 0;
+            RunSideBySide(
+                results->size(), CoreCount(),
+                [&](size_t i) { (*results)[i] = RunScenario(*study, study->scenarios[i], *base, folder, answers, &stop); },
+                [&](size_t) {
+                    const int count = ++done;
+                    work_.Post([this, count] { ScenarioFinished(count); });
+                });
+            try {
+                WriteStudySummary((std::filesystem::path(folder) / "summary.csv").string(), *results);
+            } catch (const FileError& failure) {
+                work_.Post([this, message = std::string(failure.what())] { summary_error_ = message; });
+            }
+        },
+        [this, results](const std::string& failure) {
+            results_ = std::move(*results);
+            if (!failure.empty()) summary_error_ = failure;
+            StudyFinished();
+        });
 }
 
-void ScenarioStudyWindow::CancelClick() { cancel_ = true; }
+void ScenarioStudyWindow::CancelClick() {
+    cancel_button_->setEnabled(false);
+    work_.RequestStop();
+}
 
 void ScenarioStudyWindow::ScenarioFinished(int done) { progress_->setValue(done); }
 
 void ScenarioStudyWindow::StudyFinished() {
-    finished_ = true;
-    JoinWorker();
     run_button_->setEnabled(true);
     cancel_button_->setEnabled(false);
     ShowSummary();
     if (!summary_error_.empty()) services_.dialogs.ShowMessage(summary_error_);
-}
-
-void ScenarioStudyWindow::JoinWorker() {
-    if (worker_.joinable()) worker_.join();
 }
 
 void ScenarioStudyWindow::ShowSummary() {
@@ -381,32 +380,31 @@ void ScenarioStudyWindow::ShowSummary() {
 void ScenarioStudyWindow::ShowSeries() {
     const std::vector<StudyChart> charts = StudyCharts(results_);
     const int index = series_choice_->currentIndex();
-    if (index < 0 || index >= static_cast<int>(charts.size())) {
-        plot_->clearGraphs();
-        plot_->replot();
-        return;
-    }
-    DrawOverlay(*plot_, charts[static_cast<size_t>(index)].chart);
+    const bool chart = index >= 0 && index < static_cast<int>(charts.size());
+    plot_->setVisible(chart);
+    save_picture_->setEnabled(chart);
+    save_table_->setEnabled(!results_.empty());
+    if (chart) DrawOverlay(*plot_, charts[static_cast<size_t>(index)].chart);
 }
 
 void ScenarioStudyWindow::SavePictureClick() {
-    const auto path = services_.files.SaveFile(PictureSaveDialog);
-    if (!path) return;
-    try {
-        SavePicture(plot_->toPixmap().toImage(), ReplaceExtension(*path, ".png"));
-    } catch (const FileError& error) {
-        services_.dialogs.ShowMessage(error.what());
-    }
+    FileDialogSettings dialog = PictureSaveDialog;
+    dialog.proposed_file = ProposedFileName(base_file_, ".png");
+    SavePlotPictureAs(services_, dialog, *plot_);
 }
 
 void ScenarioStudyWindow::SaveTableClick() {
-    const auto path = services_.files.SaveFile(TableSaveDialog);
+    FileDialogSettings dialog = TableSaveDialog;
+    dialog.proposed_file = ProposedFileName(base_file_, ".csv");
+    const auto path = services_.files.SaveFile(dialog);
     if (!path) return;
     try {
         WriteStudySummary(*path, results_);
     } catch (const FileError& error) {
         services_.dialogs.ShowMessage(error.what());
+        return;
     }
+    services_.dialogs.ShowMessage("The table was saved as " + *path);
 }
 
 }  // namespace vantorel

@@ -4,13 +4,11 @@
 // overlay graph of the completed scenarios.
 
 #include <QWidget>
-#include <atomic>
-#include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "engine/StudyRun.h"
+#include "ui/BackgroundWork.h"
 
 class QCheckBox;
 class QComboBox;
@@ -27,12 +25,13 @@ struct WindowServices;
 
 class ScenarioStudyWindow : public QWidget {
 public:
+    // Closing the window leaves a run to go on; destroying it stops the run.
     ScenarioStudyWindow(WindowServices& services, QWidget* parent = nullptr);
-    ~ScenarioStudyWindow() override;
 
     // The base input file and the folder the scenarios are written to.
     void SetBaseFile(const std::string& path);
-    // Fills the scenario table from a study's text; false, with a message, when it is not a study.
+    // Fills the scenario table from a study's text and clears the results of the study before;
+    // false, with a message, when it is not a study.
     bool LoadStudyText(const std::string& text, const std::string& path);
     // The scenario table as a study file's text, CR LF line ends.
     std::string StudyText() const;
@@ -49,7 +48,7 @@ public:
     void SaveTableClick();
 
     // A run has started and not yet shown its results.
-    bool Running() const { return worker_.joinable() && !finished_; }
+    bool Running() const { return work_.Busy(); }
     const std::vector<ScenarioResult>& Results() const { return results_; }
 
 private:
@@ -60,7 +59,6 @@ private:
     void StudyFinished();
     void ShowSummary();
     void ShowSeries();
-    void JoinWorker();
 
     WindowServices& services_;
     std::string base_file_;
@@ -75,13 +73,13 @@ private:
     QProgressBar* progress_;
     QTableWidget* summary_table_;
     QComboBox* series_choice_;
+    QPushButton* save_picture_;
+    QPushButton* save_table_;
     QCustomPlot* plot_;
 
-    std::thread worker_;
-    std::atomic<bool> cancel_{false};
-    bool finished_ = false;
     std::vector<ScenarioResult> results_;
     std::string summary_error_;
+    BackgroundWork work_{*this};
 };
 
 }  // namespace vantorel
