@@ -71,15 +71,13 @@ std::vector<ValueBreach> EditorRuleBreaches(const InputData& d) {
     if (d.Is3Layer) {
         if (auto breach = ThreeLayerSoilRefusal(d)) breaches.push_back(std::move(*breach));
     }
-    const auto measurements = [&](const StepSeries& series, const char* field, const char* rule) {
-        const size_t steps = std::min(series.size(), static_cast<size_t>(std::max(d.NrTimeSteps, 0)) + 1);
-        for (size_t i = 1; i < steps; ++i) {
-            if (KeptMeasurement(series[i]) != series[i]) breaches.push_back({field, static_cast<int32_t>(i), series[i], rule});
-        }
-    };
-    measurements(d.DwtMeas, "DwtMeas", "a measured depth is 0 or more, or -1000 when not measured");
     if (d.DrainPresent) {
-        measurements(d.DrainMeas, "DrainMeas", "a measured discharge is 0 or more, or -1000 when not measured");
+        const size_t steps = std::min(d.DrainMeas.size(), static_cast<size_t>(std::max(d.NrTimeSteps, 0)) + 1);
+        for (size_t i = 1; i < steps; ++i) {
+            if (KeptMeasurement(d.DrainMeas[i]) == d.DrainMeas[i]) continue;
+            breaches.push_back({"DrainMeas", static_cast<int32_t>(i), d.DrainMeas[i],
+                                "a measured discharge is 0 or more, or -1000 when not measured"});
+        }
     }
     return breaches;
 }

@@ -42,8 +42,9 @@ std::optional<DrainageRefusal> DrainageRuleRefusal(const InputData& data);
 std::optional<ValueBreach> ThreeLayerSoilRefusal(const InputData& data);
 
 // Every value of the data set that an editor would refuse or change, in this order: the
-// irrigation efficiency, the drainage checks (with drains), the soil check (three layers), the
-// measured water-table depths and the measured discharges (with drains).
+// irrigation efficiency, the drainage checks (with drains), the soil check (three layers) and
+// the measured discharges (with drains). A negative measured water-table depth is water standing
+// on the surface, which files and the model keep; only the editor's typed value becomes 0.
 std::vector<ValueBreach> EditorRuleBreaches(const InputData& data);
 
 }  // namespace vantorel

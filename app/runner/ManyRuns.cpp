@@ -192,6 +192,9 @@ int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, std::o
     for (const FileOutcome& outcome : outcomes) {
         status = std::max(status, outcome.run.exit_code);
         ++counts[outcome.run.status];
+        for (const std::string& warning : outcome.run.warnings) {
+            err << "vantorel-run: " << outcome.run.input << ": warning: " << warning << '\n';
+        }
         // Scripts watch standard error: every file that failed has its line there too.
         if (outcome.run.exit_code != 0) {
             err << "vantorel-run: " << outcome.run.input << ": " << RunStatusName(outcome.run.status) << ": "

@@ -16,6 +16,7 @@
 #include "app/runner/TableExport.h"
 #include "engine/FileRun.h"
 #include "model/DerivedValues.h"
+#include "model/EditorRules.h"
 #include "model/FileNames.h"
 #include "model/InputFile.h"
 #include "model/ModelState.h"
@@ -129,6 +130,10 @@ bool LoadForRun(ModelState& state, const std::string& path, UserDialogs& dialogs
     } catch (const FileError& error) {
         err << "vantorel-run: " << error.what() << '\n';
         return false;
+    }
+    // Files of earlier versions run whatever their values; what an editor would not keep is said.
+    for (const ValueBreach& breach : EditorRuleBreaches(state.Input)) {
+        err << "vantorel-run: " << path << ": warning: " << BreachText(breach) << '\n';
     }
     ComputeDerivedValues(state.Input);
     return true;

@@ -173,9 +173,10 @@ TEST(ScenarioStudyTest, RefusesWhatTheEditorsOrTheRunRefuseWithoutClamping) {
 
 TEST(ScenarioStudyTest, RefusesABaseWithAMeasurementTheEditorsWouldNotKeep) {
     InputData data = Drained();
-    data.DwtMeas[4] = -0.5;
+    data.DrainMeas[4] = -0.5;
     EXPECT_EQ(Apply("Si", "2", data),
-              "Scenario x, DwtMeas at time step 4 = -0.5: a measured depth is 0 or more, or -1000 when not measured");
+              "Scenario x, DrainMeas at time step 4 = -0.5: a measured discharge is 0 or more, or -1000 when not "
+              "measured");
 }
 
 // A scenario's data set is written as NAME.inp and run from there.
