@@ -84,17 +84,20 @@ std::string BreachText(const ValueBreach& breach) {
     return breach.field + step + " = " + FormatGeneral(breach.value) + ": " + breach.rule;
 }
 
+std::optional<ValueBreach> NonFiniteBreach(const std::string& field, double value, int32_t step) {
+    if (std::isfinite(value)) return std::nullopt;
+    return ValueBreach{field, step, value, "a value must be a finite number"};
+}
+
 std::optional<ValueBreach> NonFiniteValue(const InputData& data) {
-    constexpr const char* rule = "a value must be a finite number";
     for (const NumberField& field : Numbers) {
-        const double value = data.*field.member;
-        if (!std::isfinite(value)) return ValueBreach{field.name, 0, value, rule};
+        if (auto breach = NonFiniteBreach(field.name, data.*field.member)) return breach;
     }
     for (const SeriesField& field : Series) {
         const StepSeries& series = data.*field.member;
         const size_t steps = std::min(series.size(), static_cast<size_t>(std::max(data.NrTimeSteps, 0)) + 1);
         for (size_t i = 1; i < steps; ++i) {
-            if (!std::isfinite(series[i])) return ValueBreach{field.name, static_cast<int32_t>(i), series[i], rule};
+            if (auto breach = NonFiniteBreach(field.name, series[i], static_cast<int32_t>(i))) return breach;
         }
     }
     return std::nullopt;

@@ -43,6 +43,9 @@ struct ValueBreach {
 // "FIELD = VALUE: RULE", or "FIELD at time step N = VALUE: RULE" for a series.
 std::string BreachText(const ValueBreach& breach);
 
+// The breach of a value that is not a finite number, or nothing.
+std::optional<ValueBreach> NonFiniteBreach(const std::string& field, double value, int32_t step = 0);
+
 // The first value of the data set that is not a finite number, single values first; every field
 // is looked at, used or not.
 std::optional<ValueBreach> NonFiniteValue(const InputData& data);

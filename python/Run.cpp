@@ -15,6 +15,7 @@
 #include "model/OutputFileReader.h"
 #include "model/SilentDialogs.h"
 #include "python/Bindings.h"
+#include "python/Constructed.h"
 #include "python/DataSet.h"
 
 namespace py = pybind11;
@@ -34,6 +35,14 @@ struct RunResult {
     py::object leaching = py::none();
     py::object statistics = py::none();
 };
+
+}  // namespace
+}  // namespace vantorel::python
+
+VANTOREL_CONSTRUCTED_ONLY(vantorel::python::RunResult)
+
+namespace vantorel::python {
+namespace {
 
 // A data set never saved runs into an output file of its own in the temporary folder.
 std::string TemporaryOutputPath() {
@@ -129,6 +138,7 @@ RunResult RunAny(const py::object& item, const RunAnswers& answers, const py::ob
     bool temporary = false;
     if (py::isinstance<DataSet>(item)) {
         state.Input = item.cast<const DataSet&>().Data();
+        RefuseUnsavable(state.Input);
         if (options.output.empty()) {
             temporary = state.Input.FileName.empty();
             options.output = temporary ? TemporaryOutputPath() : ReplaceExtension(state.Input.FileName, ".out");
@@ -141,6 +151,7 @@ RunResult RunAny(const py::object& item, const RunAnswers& answers, const py::ob
         run = RunInputFile(state, input, options);
     }
     if (run.status == RunStatus::Unreadable) throw FileError(run.message);
+    for (const std::string& warning : run.warnings) WarnUser(run.input + ": " + warning);
     if (temporary && run.status != RunStatus::Completed) std::filesystem::remove(options.output);
 
     RunResult result;
@@ -220,7 +231,9 @@ run_many. A file the reader refuses raises vantorel.FileError with its message.)
 The answers to the calculation's questions: drainage_opt (optimize the drainage factors),
 fit_choice (take the proposed water-table or discharge optimum), leaching_opt (optimize the
 leaching efficiencies). A data set runs with the values a save derives, as "Save all - Run"
-does; it is not changed and its file is not rewritten.
+does; it is not changed and its file is not rewritten. A data set that save() refuses raises
+the same ValueError; an input file runs whatever its values, as the batch runner runs it, with
+a UserWarning for each value the program's input editors would not keep.
 
 The output file is written to output (a name ending in ".out"), by default next to the input
 file (FILE.out), or, for a data set never saved, to a new file in the temporary folder.

@@ -74,6 +74,9 @@ def test_data_set_runs_in_memory_like_its_saved_file(tmp_path, copy_input):
 
 def test_new_data_set_runs_into_a_temporary_file_and_refused_runs_say_why():
     ds = vantorel.DataSet()
+    with pytest.raises(ValueError, match=r"^IrrEff = 0: the irrigation efficiency must lie between 30 and 100 %$"):
+        vantorel.run(ds)
+    ds.IrrEff = 60
     refused = vantorel.run(ds)
     assert not refused.completed and refused.status == "refused" and refused.output is None
     assert refused.stopped_message == "The thickness of the root zone must be greater than 0. Please adjust data."
@@ -85,6 +88,8 @@ def test_bad_file_and_bad_output_name_raise(copy_input, tmp_path):
         vantorel.run(tmp_path / "missing.inp")
     with pytest.raises(ValueError, match="must end in .out"):
         vantorel.run(copy_input(EXAMPLES / "monthly-drained-field.inp"), output=str(tmp_path / "x.txt"))
+    with pytest.raises(vantorel.FileError, match="could not be read, line 6"):
+        vantorel.read_output(copy_input(EXAMPLES / "monthly-drained-field.inp", "input.out"))
 
 
 def test_runs_let_other_python_threads_go_on(copy_input):

@@ -64,3 +64,13 @@ def test_data_sets_are_saved_by_position_and_failures_recorded(tmp_path):
         vantorel.run_many([ds])
     with pytest.raises(ValueError, match="would both write"):
         vantorel.run_many([tmp_path / "a.inp", tmp_path / "a.inp"])
+
+
+def test_wrong_jobs_and_a_folder_that_cannot_be_made_raise(tmp_path):
+    for jobs in ("2", True, 2.0):
+        with pytest.raises(TypeError, match="jobs must be a whole number or None"):
+            vantorel.run_many([tmp_path / "a.inp"], jobs=jobs)
+    (tmp_path / "file").write_text("not a folder")
+    with pytest.raises(vantorel.FileError, match="could not be made") as error:
+        vantorel.run_many([vantorel.load_input(EXAMPLES / "monthly-drained-field.inp")], folder=tmp_path / "file" / "sets")
+    assert isinstance(error.value, OSError)
