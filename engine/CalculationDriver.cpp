@@ -130,6 +130,12 @@ void Engine::WriteOutputRows() {
         }
         output_->Line(OutputRow(state_, i));
     }
+    for (const OutputHeaderFit& fit : OutputHeaderFits(state_)) {
+        if (std::isfinite(fit.value)) continue;
+        output_.reset();
+        StopRun("The calculation gave an invalid value for the fit of the " + fit.name + ". Please adjust data.");
+        return;
+    }
     try {
         output_->Commit();
     } catch (const FileError& error) {

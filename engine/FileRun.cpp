@@ -5,6 +5,7 @@
 #include "engine/Engine.h"
 #include "engine/OptimizationTexts.h"
 #include "model/DerivedValues.h"
+#include "model/EditorRules.h"
 #include "model/FileNames.h"
 #include "model/InputFile.h"
 
@@ -106,6 +107,7 @@ FileRunResult RunFileOrDataSet(ModelState& state, const std::string& input, cons
         } catch (const FileError& error) {
             return finish(RunStatus::Unreadable, error.what());
         }
+        for (const ValueBreach& breach : EditorRuleBreaches(state.Input)) result.warnings.push_back(BreachText(breach));
     }
     ComputeDerivedValues(state.Input);
 

@@ -44,6 +44,9 @@ struct FileRunResult {
     int exit_code = 2;
     std::string message;              // why the run did not complete; empty when it did
     std::vector<std::string> dialog;  // "? QUESTION -> yes|no" and "! MESSAGE" lines, in order
+    // The values of the loaded file that the input editors would refuse or change; the file runs
+    // as it is, as files of earlier versions do.
+    std::vector<std::string> warnings;
     double seconds = 0;               // wall-clock time of the load and the run
 };
 

@@ -7,6 +7,8 @@
 
 #include "engine/Engine.h"
 #include "model/CsvFile.h"
+#include "model/EditorRules.h"
+#include "model/InputFile.h"
 #include "model/NumberText.h"
 #include "model/PrintableText.h"
 #include "model/SilentDialogs.h"
@@ -74,8 +76,9 @@ class ScenarioRefusal {
 public:
     explicit ScenarioRefusal(const Scenario& scenario) : scenario_(scenario) {}
     std::string operator()(const std::string& field, double value, const std::string& rule) const {
-        return "Scenario " + scenario_.name + ", " + field + " = " + FormatGeneral(value) + ": " + rule;
+        return (*this)(ValueBreach{field, 0, value, rule});
     }
+    std::string operator()(const ValueBreach& breach) const { return "Scenario " + scenario_.name + ", " + BreachText(breach); }
     std::string operator()(const std::string& rule) const { return "Scenario " + scenario_.name + ": " + rule; }
 
 private:
@@ -147,26 +150,8 @@ std::optional<std::string> EditorRuleRefusal(const Study& study, const Scenario&
             return refuse(std::string(field.name) + " is changed, but no rice is grown (RicePresent no)");
         }
     }
-    if (d.IrrEff < 30 || d.IrrEff > 100) {
-        return refuse("IrrEff", d.IrrEff, "the irrigation efficiency must lie between 30 and 100 %");
-    }
-    if (d.DrainPresent) {
-        const double root_zone = RootZoneThickness(d);
-        if (d.Dd < 0) return refuse("Dd", d.Dd, "Then drain depth value is invalid. Please adjust.");
-        if (d.Dd < root_zone) {
-            return refuse("Dd", d.Dd,
-                          "The drain depth must be greater than the total thickness of the root zone. Enlarge the "
-                          "drain depth or reduce the rootzone thickness.");
-        }
-        if (root_zone + d.Dt < d.Dd) {
-            return refuse("Dd", d.Dd,
-                          "The drain depth must be less than the total thickness of the root zone plus transition "
-                          "zone. Reduce the drain depth or enlarge the transition zone thickness.");
-        }
-        if (d.QH1 == 0 && d.QH2 == 0) {
-            return refuse("QH1", d.QH1, "The drainage recation factors QH1 and QH2 need to be given a value.");
-        }
-    }
+    const std::vector<ValueBreach> breaches = EditorRuleBreaches(d);
+    if (!breaches.empty()) return refuse(breaches.front());
     return std::nullopt;
 }
 
@@ -301,6 +286,7 @@ std::optional<std::string> ApplyScenario(const Study& study, const Scenario& sce
     }
     if (auto refusal = DrainGeometryRefusal(study, scenario, d)) return refusal;
     if (auto refusal = EditorRuleRefusal(study, scenario, d)) return refusal;
+    if (const auto unwritable = UnwritableInputValue(d)) return refuse(*unwritable);
 
     ModelState check;
     check.Input = d;

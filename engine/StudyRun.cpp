@@ -84,7 +84,7 @@ ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const I
     ModelState state;
     FileRunResult run = RunInputFile(state, result.input, options);
     result.dialog = std::move(run.dialog);
-    // Read back, the file may hold what the writer could not keep: the scenario is then refused.
+    // A file that does not read back (changed or removed meanwhile) refuses the scenario.
     result.status = run.status == RunStatus::Unreadable ? RunStatus::Refused : run.status;
     if (run.status != RunStatus::Completed) {
         result.message = "Scenario " + scenario.name + ": " + run.message;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
+#include <optional>
 #include <string_view>
 
 #include "model/DerivedValues.h"
@@ -10,6 +12,7 @@
 #include "model/InputFileLayout.h"
 #include "model/NumberText.h"
 #include "model/TextFile.h"
+#include "model/WrittenColumns.h"
 
 namespace vantorel {
 
@@ -21,45 +24,116 @@ constexpr const char* OlderFileMessage =
 // ---------------------------------------------------------------------------------------------
 // Writing
 
-std::string ValueLineText(const InputData& d, const ValueLine& line) {
-    return line.label + FormatFixed(d.*line.field, line.width, line.decimals);
+// One number of a line as written, with what names it should the file be unable to hold it.
+struct Cell {
+    WrittenColumn column;
+    std::string text;      // the formatted number, or the placeholder
+    std::string field;     // the model's name
+    int32_t step;          // 0 for a single value
+    double value;
+    bool missing = false;  // written as the placeholder
+};
+
+Cell NumberCell(double value, int width, int decimals, const char* field, int32_t step = 0) {
+    return {{width, decimals}, FormatFixed(value, width, decimals), field, step, value};
 }
 
-std::string MeasuredOrPlaceholder(double value, const SeriesColumn& column) {
-    // Values between the marker and 0 occur only in hand-written files; they are kept as numbers.
-    if (value <= MissingDepthOrDischarge) return column.placeholder;
-    return FormatFixed(value, column.width, column.decimals);
+Cell StepCell(int32_t step) { return {{StepNumberWidth, 0}, FormatInt(step, StepNumberWidth), "the step number", step, 0}; }
+
+// A series value, or the column's placeholder for a value not measured.
+Cell SeriesCell(const SeriesColumn& column, double value, bool missing, int32_t step) {
+    Cell cell = NumberCell(value, column.width, column.decimals, FieldName(column.field), step);
+    cell.column.placeholder = column.placeholder;
+    if (missing) cell.text = column.placeholder;
+    cell.missing = missing;
+    return cell;
 }
 
-std::string SalinityOrPlaceholder(double value, const SeriesColumn& column) {
-    if (value == MissingSalinity || value == 0) return column.placeholder;
-    return FormatFixed(value, column.width, column.decimals);
-}
-
-void WriteSoilSection(const InputData& d, const LayerLayout& layout, std::vector<std::string>& out) {
-    out.insert(out.end(), layout.soil_headings.begin(), layout.soil_headings.end());
-    std::string thicknesses;
-    for (const ValueColumn& column : layout.thicknesses) {
-        thicknesses += FormatFixed(d.*column.field, column.width, column.decimals);
+// Whether the line reads back, from `start` on, as exactly the cells' numbers and placeholders.
+bool ReadsBack(std::string_view line, size_t start, std::span<const Cell> cells) {
+    std::vector<WrittenColumn> columns;
+    for (const Cell& cell : cells) columns.push_back(cell.column);
+    const auto read = ReadWrittenColumns(line, start, columns);
+    if (!read) return false;
+    for (size_t k = 0; k < cells.size(); ++k) {
+        if ((*read)[k] != (cells[k].missing ? std::string_view() : TrimBlanks(cells[k].text))) return false;
     }
-    out.push_back(thicknesses);
-    out.emplace_back();
-    out.insert(out.end(), std::begin(ZoneTableHeadings), std::end(ZoneTableHeadings));
-    for (const ZoneRow& zone : layout.zones) {
-        std::string line = zone.label;
-        for (size_t c = 0; c < 3; ++c) line += FormatFixed(d.*zone.values[c], ZoneColumns[c].width, 0);
-        out.push_back(line);
-    }
+    return true;
 }
 
-void WriteSalinitySection(const InputData& d, const LayerLayout& layout, std::vector<std::string>& out) {
-    out.insert(out.end(), layout.salinity_headings.begin(), layout.salinity_headings.end());
-    for (int32_t i = 1; i <= d.NrTimeSteps; ++i) {
-        std::string line = FormatInt(i, StepNumberWidth);
-        for (const SeriesColumn& column : layout.salinities) {
-            line += SalinityOrPlaceholder((d.*column.field)[i], column);
+// The lines of a file being written, and the first value among them that would not read back as
+// written: a value that is not a number, or two numbers without decimals that touch.
+class InputFileText {
+public:
+    void Add(std::string line) { lines_.push_back(std::move(line)); }
+    void Add(const std::string& start, const std::vector<Cell>& cells) {
+        std::string line = start;
+        for (const Cell& cell : cells) line += cell.text;
+        if (!unwritable_ && !ReadsBack(line, start.size(), cells)) {
+            // The first cell after which the line no longer reads back is the one to name.
+            std::string part = start;
+            for (size_t k = 0; k < cells.size(); ++k) {
+                part += cells[k].text;
+                if (ReadsBack(part, start.size(), std::span(cells).first(k + 1))) continue;
+                unwritable_ = ValueBreach{cells[k].field, cells[k].step, cells[k].value,
+                                          "the input file cannot hold this value so that it reads back"};
+                break;
+            }
         }
-        out.push_back(line);
+        lines_.push_back(std::move(line));
+    }
+    template <class Lines>
+    void AddAll(const Lines& lines) {
+        for (const char* line : lines) Add(line);
+    }
+
+    std::vector<std::string>& Lines() { return lines_; }
+    const std::optional<ValueBreach>& Unwritable() const { return unwritable_; }
+
+private:
+    std::vector<std::string> lines_;
+    std::optional<ValueBreach> unwritable_;
+};
+
+void AddValueLine(InputFileText& out, const InputData& d, const ValueLine& line) {
+    out.Add(line.label, {NumberCell(d.*line.field, line.width, line.decimals, FieldName(line.field))});
+}
+
+Cell MeasuredOrPlaceholder(double value, const SeriesColumn& column, int32_t step) {
+    // Values between the marker and 0 occur only in hand-written files; they are kept as numbers.
+    return SeriesCell(column, value, value <= MissingDepthOrDischarge, step);
+}
+
+Cell SalinityOrPlaceholder(double value, const SeriesColumn& column, int32_t step) {
+    return SeriesCell(column, value, value == MissingSalinity || value == 0, step);
+}
+
+void WriteSoilSection(const InputData& d, const LayerLayout& layout, InputFileText& out) {
+    out.AddAll(layout.soil_headings);
+    std::vector<Cell> thicknesses;
+    for (const ValueColumn& column : layout.thicknesses) {
+        thicknesses.push_back(NumberCell(d.*column.field, column.width, column.decimals, FieldName(column.field)));
+    }
+    out.Add("", thicknesses);
+    out.Add("");
+    out.AddAll(ZoneTableHeadings);
+    for (const ZoneRow& zone : layout.zones) {
+        std::vector<Cell> cells;
+        for (size_t c = 0; c < 3; ++c) {
+            cells.push_back(NumberCell(d.*zone.values[c], ZoneColumns[c].width, 0, FieldName(zone.values[c])));
+        }
+        out.Add(zone.label, cells);
+    }
+}
+
+void WriteSalinitySection(const InputData& d, const LayerLayout& layout, InputFileText& out) {
+    out.AddAll(layout.salinity_headings);
+    for (int32_t i = 1; i <= d.NrTimeSteps; ++i) {
+        std::vector<Cell> cells = {StepCell(i)};
+        for (const SeriesColumn& column : layout.salinities) {
+            cells.push_back(SalinityOrPlaceholder((d.*column.field)[i], column, i));
+        }
+        out.Add("", cells);
     }
 }
 
@@ -100,10 +174,33 @@ double MeasuredValue(FieldReader& reader, const std::string& field, double missi
     return reader.Convert(cleaned);
 }
 
+// The cells of the current line from `start` on, as the writer writes the columns, or nothing.
+std::optional<std::vector<std::string_view>> WrittenCells(const FieldReader& r, size_t start,
+                                                          const std::vector<WrittenColumn>& columns) {
+    return ReadWrittenColumns(r.WholeLine(), start, columns);
+}
+
+template <class Column>
+std::vector<WrittenColumn> WrittenColumnsOf(std::span<const Column> columns, bool step_number) {
+    std::vector<WrittenColumn> written;
+    if (step_number) written.push_back({StepNumberWidth, 0});
+    for (const Column& column : columns) written.push_back({column.width, column.decimals, column.placeholder});
+    return written;
+}
+
+// The value of a labelled line: as the writer writes it after the label, else from the reader's
+// characters (of which `taken` have been taken already).
+double LineValue(FieldReader& r, const ValueLine& line, size_t taken = 0) {
+    if (const auto cells = WrittenCells(r, std::strlen(line.label), {{line.width, line.decimals}})) {
+        return r.Convert(cells->front());
+    }
+    r.Skip(line.read_skip - taken);
+    return line.read_span == 0 ? r.ReadNumber() : r.FieldNumber(line.read_span);
+}
+
 // Reads the value of a labelled line and goes to the next line.
 void ReadValueLine(FieldReader& r, InputData& d, const ValueLine& line) {
-    r.Skip(line.read_skip);
-    d.*line.field = line.read_span == 0 ? r.ReadNumber() : r.FieldNumber(line.read_span);
+    d.*line.field = LineValue(r, line);
     r.NextLine();
 }
 
@@ -162,13 +259,11 @@ void ReadHeader(FieldReader& r, InputData& d, bool& older_layout) {
     for (const ValueLine& line : LowerZoneAndDepthLines) ReadValueLine(r, d, line);
 
     if (r.Field(MoistureProbe) == std::string_view(MoistureLine.label, MoistureProbe)) {
-        r.Skip(MoistureLine.read_skip - MoistureProbe);
-        d.MoistInit = r.FieldNumber(MoistureLine.read_span);
+        d.MoistInit = LineValue(r, MoistureLine, MoistureProbe);
         r.NextLine();
         ReadValueLine(r, d, IrrigationEfficiencyLine);
     } else {
-        r.Skip(IrrigationEfficiencyLine.read_skip - MoistureProbe);
-        d.IrrEff = r.FieldNumber(IrrigationEfficiencyLine.read_span);
+        d.IrrEff = LineValue(r, IrrigationEfficiencyLine, MoistureProbe);
         d.MoistInit = OlderFileMoisture;
         r.NextLine();
     }
@@ -199,7 +294,17 @@ void ReadHeader(FieldReader& r, InputData& d, bool& older_layout) {
 
 void ReadHydrologicalTable(FieldReader& r, InputData& d, UserDialogs& dialogs) {
     d.OlderFile = false;
+    const std::vector<WrittenColumn> written = WrittenColumnsOf(std::span<const SeriesColumn>(HydrologicalColumns), true);
     for (int32_t i = 1; i <= d.NrTimeSteps; ++i) {
+        if (const auto cells = WrittenCells(r, 0, written)) {
+            for (size_t c = 0; c < std::size(HydrologicalColumns); ++c) {
+                const std::string_view text = (*cells)[c + 1];
+                (d.*HydrologicalColumns[c].field)[i] = text.empty() ? MissingDepthOrDischarge : r.Convert(text);
+            }
+            d.SdrGiven[i] = d.Sdr[i];
+            r.NextLine();
+            continue;
+        }
         r.Skip(StepNumberSpan);
         for (const SeriesColumn& column : HydrologicalColumns) {
             const std::string field = r.Field(column.read_span);
@@ -224,15 +329,25 @@ void ReadHydrologicalTable(FieldReader& r, InputData& d, UserDialogs& dialogs) {
 void ReadSoilProperties(FieldReader& r, InputData& d, bool older_layout) {
     const LayerLayout& layout = LayerLayoutFor(d);
     for (size_t k = 0; k <= layout.soil_headings.size(); ++k) r.NextLine();
-    for (const ValueColumn& column : layout.thicknesses) d.*column.field = r.FieldNumber(column.read_span);
+    if (const auto cells = WrittenCells(r, 0, WrittenColumnsOf(layout.thicknesses, false))) {
+        for (size_t c = 0; c < layout.thicknesses.size(); ++c) d.*layout.thicknesses[c].field = r.Convert((*cells)[c]);
+    } else {
+        for (const ValueColumn& column : layout.thicknesses) d.*column.field = r.FieldNumber(column.read_span);
+    }
     r.NextLine();
 
     // An older file has no column heading above the zones.
     const size_t headings = std::size(ZoneTableHeadings) - (older_layout ? 1 : 0);
     for (size_t k = 0; k <= headings; ++k) r.NextLine();
+    std::vector<WrittenColumn> zone_columns;
+    for (const ZoneColumn& column : ZoneColumns) zone_columns.push_back({column.width, 0});
     for (const ZoneRow& zone : layout.zones) {
-        r.Skip(ZoneLabelSpan);
-        for (size_t c = 0; c < 3; ++c) d.*zone.values[c] = r.FieldNumber(ZoneColumns[c].read_span);
+        if (const auto cells = WrittenCells(r, std::strlen(zone.label), zone_columns)) {
+            for (size_t c = 0; c < 3; ++c) d.*zone.values[c] = r.Convert((*cells)[c]);
+        } else {
+            r.Skip(ZoneLabelSpan);
+            for (size_t c = 0; c < 3; ++c) d.*zone.values[c] = r.FieldNumber(ZoneColumns[c].read_span);
+        }
         r.NextLine();
     }
 }
@@ -242,10 +357,12 @@ void ReadSalinityTable(FieldReader& r, InputData& d, SalinityCellTexts* texts) {
     for (size_t k = 0; k <= layout.salinity_headings.size(); ++k) r.NextLine();
     const std::span<const SeriesColumn> columns = layout.salinities;
     if (texts) texts->assign(static_cast<size_t>(d.NrTimeSteps) + 1, std::vector<std::string>(columns.size()));
+    const std::vector<WrittenColumn> written = WrittenColumnsOf(columns, true);
     for (int32_t i = 1; i <= d.NrTimeSteps; ++i) {
-        r.Skip(StepNumberSpan);
+        const auto cells = WrittenCells(r, 0, written);
+        if (!cells) r.Skip(StepNumberSpan);
         for (size_t c = 0; c < columns.size(); ++c) {
-            std::string cleaned = RemoveBlanks(r.Field(columns[c].read_span));
+            std::string cleaned = cells ? std::string((*cells)[c + 1]) : RemoveBlanks(r.Field(columns[c].read_span));
             if (cleaned == "-") cleaned.clear();
             (d.*columns[c].field)[i] = cleaned.empty() ? MissingSalinity : r.Convert(cleaned);
             if (texts) (*texts)[i][c] = std::move(cleaned);
@@ -254,53 +371,84 @@ void ReadSalinityTable(FieldReader& r, InputData& d, SalinityCellTexts* texts) {
     }
 }
 
-}  // namespace
-
-std::vector<std::string> InputFileLines(InputData& d) {
+// The file's text, and the first value it cannot hold.
+InputFileText BuildInputFile(InputData& d) {
     if (d.NrTimeSteps == 0) d.NrTimeSteps = d.NrTimeStepsSaved;
     d.NrTimeStepsSaved = d.NrTimeSteps;
     CheckAndCompleteSeries(d);
 
     const LayerLayout& layout = LayerLayoutFor(d);
-    std::vector<std::string> out = {
-        FirstLine,
-        FileNameLabel + d.FileName,
-        Title1Label + d.Title1,
-        Title2Label + d.Title2,
-        GeneralHeading,
-        StepCountLabel + FormatInt(d.NrTimeSteps),
-        StepLengthLabel + FormatInt(d.Ts),
-        LayerCountLabel + FormatInt(d.NrLayers),
-        DrainageHeading,
-        d.DrainPresent ? DrainsPresentLine : NoDrainsLine,
-    };
-    for (const ValueLine& line : DrainageLines) out.push_back(d.DrainPresent ? ValueLineText(d, line) : line.absent);
-    out.emplace_back(InitialHeading);
-    out.push_back(ValueLineText(d, IrrigationSalinityLine));
-    out.emplace_back(layout.layer_count_line);
-    for (const ValueLine& line : layout.initial_salinities) out.push_back(ValueLineText(d, line));
-    for (const ValueLine& line : LowerZoneAndDepthLines) out.push_back(ValueLineText(d, line));
-    out.push_back(ValueLineText(d, MoistureLine));
-    out.push_back(ValueLineText(d, IrrigationEfficiencyLine));
-    for (const ValueLine& line : GroundwaterLines) out.push_back(ValueLineText(d, line));
-    out.emplace_back(d.RicePresent ? RiceLine : NoRiceLine);
-    for (const ValueLine& line : RiceLines) out.push_back(d.RicePresent ? ValueLineText(d, line) : line.absent);
-    out.emplace_back();
-    out.insert(out.end(), std::begin(HydrologicalHeadings), std::end(HydrologicalHeadings));
+    InputFileText out;
+    for (const std::string& line : {std::string(FirstLine), FileNameLabel + d.FileName, Title1Label + d.Title1,
+                                    Title2Label + d.Title2, std::string(GeneralHeading),
+                                    StepCountLabel + FormatInt(d.NrTimeSteps), StepLengthLabel + FormatInt(d.Ts),
+                                    LayerCountLabel + FormatInt(d.NrLayers), std::string(DrainageHeading),
+                                    std::string(d.DrainPresent ? DrainsPresentLine : NoDrainsLine)}) {
+        out.Add(line);
+    }
+    for (const ValueLine& line : DrainageLines) {
+        if (d.DrainPresent) {
+            AddValueLine(out, d, line);
+        } else {
+            out.Add(line.absent);
+        }
+    }
+    out.Add(InitialHeading);
+    AddValueLine(out, d, IrrigationSalinityLine);
+    out.Add(layout.layer_count_line);
+    for (const ValueLine& line : layout.initial_salinities) AddValueLine(out, d, line);
+    for (const ValueLine& line : LowerZoneAndDepthLines) AddValueLine(out, d, line);
+    AddValueLine(out, d, MoistureLine);
+    AddValueLine(out, d, IrrigationEfficiencyLine);
+    for (const ValueLine& line : GroundwaterLines) AddValueLine(out, d, line);
+    out.Add(d.RicePresent ? RiceLine : NoRiceLine);
+    for (const ValueLine& line : RiceLines) {
+        if (d.RicePresent) {
+            AddValueLine(out, d, line);
+        } else {
+            out.Add(line.absent);
+        }
+    }
+    out.Add("");
+    out.AddAll(HydrologicalHeadings);
     for (int32_t i = 1; i <= d.NrTimeSteps; ++i) {
-        std::string row = FormatInt(i, StepNumberWidth);
+        std::vector<Cell> cells = {StepCell(i)};
         for (const SeriesColumn& column : HydrologicalColumns) {
             const double value = (d.*column.field)[i];
-            row += column.placeholder ? MeasuredOrPlaceholder(value, column)
-                                      : FormatFixed(value, column.width, column.decimals);
+            cells.push_back(column.placeholder ? MeasuredOrPlaceholder(value, column, i)
+                                               : SeriesCell(column, value, false, i));
         }
-        out.push_back(row);
+        out.Add("", cells);
     }
-    out.emplace_back();
+    out.Add("");
     WriteSoilSection(d, layout, out);
-    out.emplace_back();
+    out.Add("");
     WriteSalinitySection(d, layout, out);
     return out;
+}
+
+// Each of these is one line of the file; a line break would make it two.
+void CheckOneLineTexts(const InputData& d) {
+    for (const auto& [name, text] : {std::pair{"name", &d.FileName}, {"first title", &d.Title1}, {"second title", &d.Title2}}) {
+        if (text->find_first_of("\r\n") != std::string::npos) {
+            throw FileError("The file " + d.FileName + " was not written: its " + name +
+                            " holds a line break, which a line of the file cannot hold.");
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> InputFileLines(InputData& d) {
+    CheckOneLineTexts(d);
+    InputFileText text = BuildInputFile(d);
+    if (text.Unwritable()) throw FileError("The file " + d.FileName + " was not written: " + BreachText(*text.Unwritable()) + ".");
+    return std::move(text.Lines());
+}
+
+std::optional<ValueBreach> UnwritableInputValue(const InputData& data) {
+    InputData copy = data;
+    return BuildInputFile(copy).Unwritable();
 }
 
 void SaveInputFile(InputData& data) {

@@ -1,10 +1,12 @@
 #pragma once
 // The labelled, column-aligned input file (".inp"): one data set per file.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/InputData.h"
+#include "model/InputFields.h"
 #include "model/TextFile.h"
 #include "model/UserDialogs.h"
 
@@ -25,7 +27,13 @@ void LoadInputFile(InputData& data, UserDialogs& dialogs, SalinityCellTexts* sal
 void SaveInputFile(InputData& data);
 
 // The text a save writes, lines without their CR LF. Throws FileError when a series of the data
-// set does not cover every time step.
+// set does not cover every time step, when the name or a title holds a line break, and when a
+// value would not read back as written (see UnwritableInputValue).
 std::vector<std::string> InputFileLines(InputData& data);
+
+// The first value that the input file cannot hold so that it reads back as written: one that is
+// not a finite number, or a whole per cent so wide that it runs into the next one. Nothing for
+// a data set whose save reads back.
+std::optional<ValueBreach> UnwritableInputValue(const InputData& data);
 
 }  // namespace vantorel

@@ -3,6 +3,7 @@
 #include "model/FileNames.h"
 #include "model/NumberText.h"
 #include "model/OutputFileLayout.h"
+#include "model/WrittenColumns.h"
 
 namespace vantorel {
 
@@ -117,9 +118,29 @@ void AllocateSeries(OutputFileResults& results) {
     }
 }
 
+// The columns of a row as the writer writes them: the step number first.
+std::vector<WrittenColumn> WrittenRow(std::span<const OutputColumn> columns) {
+    std::vector<WrittenColumn> written = {{OutputStepWidth, 0}};
+    for (const OutputColumn& column : columns) written.push_back({column.width, column.decimals});
+    return written;
+}
+
 void ReadRows(FieldReader& r, OutputFileResults& results, UserDialogs& dialogs) {
     const std::span<const OutputColumn> columns = OutputRowLayoutFor(results.NrLayers).columns;
+    const std::vector<WrittenColumn> written = WrittenRow(columns);
     for (int32_t i = 1; i <= results.NrTimeSteps; ++i) {
+        // A row of this program's writer reads back as written, also where a value widened its
+        // column; other rows (an older file's among them) are read by character positions.
+        const auto cells = results.StorageColumn ? ReadWrittenColumns(r.WholeLine(), 0, written) : std::nullopt;
+        if (cells) {
+            for (size_t c = 0; c < columns.size(); ++c) {
+                results.SeriesToFill(*columns[c].quantity)[i] = r.Convert((*cells)[c + 1]);
+            }
+            results.SurfaceDrainageRows = i;
+            if (results.Series(PondedWater)[i] > 0) results.RicePresent = true;
+            r.NextLine();
+            continue;
+        }
         r.Skip(OutputStepSpan);
         double pond = 0;
         for (const OutputColumn& column : columns) {

@@ -36,6 +36,10 @@ std::string LeachingLineText(const LeachingLine& line, const InputData& d, const
 // The layer count the flags give; rows and leaching lines follow the flags.
 int32_t FlaggedLayers(const InputData& d) { return d.Is3Layer ? 3 : d.Is2Layer ? 2 : 1; }
 
+bool HasLeachingLine(const LeachingLine& line, const InputData& d) {
+    return FlaggedLayers(d) >= line.least_layers && !(line.left_out_at_zero && d.*line.efficiency <= 0);
+}
+
 }  // namespace
 
 std::vector<std::string> OutputHeaderLines(const ModelState& state, const std::string& path) {
@@ -52,8 +56,7 @@ std::vector<std::string> OutputHeaderLines(const ModelState& state, const std::s
         DrainageFactorLine(run),
     };
     for (const LeachingLine& line : LeachingLines) {
-        if (FlaggedLayers(d) < line.least_layers || (line.left_out_at_zero && d.*line.efficiency <= 0)) continue;
-        lines.push_back(LeachingLineText(line, d, run));
+        if (HasLeachingLine(line, d)) lines.push_back(LeachingLineText(line, d, run));
     }
     lines.emplace_back(" Units:");
     lines.emplace_back(" Water flow in mm/time step,  Salinity in dS/m,   Depth water table (DepthWT) in m");
@@ -70,6 +73,20 @@ std::vector<OutputRowValue> OutputRowValues(const ModelState& state, int32_t i) 
         values.push_back({SeriesOf(state, quantity)[quantity.at_step_start ? i - 1 : i], quantity.name});
     }
     return values;
+}
+
+std::vector<OutputHeaderFit> OutputHeaderFits(const ModelState& state) {
+    const InputData& d = state.Input;
+    const RunValues& run = state.Run;
+    std::vector<OutputHeaderFit> fits;
+    if (run.QHOptDwt) fits.push_back({run.FitDwt, "water table"});
+    if (run.QHOptDrain) fits.push_back({run.FitDrain, "drain discharge"});
+    for (const LeachingLine& line : LeachingLines) {
+        if (!HasLeachingLine(line, d) || run.SaltFitNA[line.zone]) continue;
+        const OutputQuantity& salinity = d.Is1Layer && line.zone == Layer1 ? RootZoneSalinity : ZoneSalinities[line.zone];
+        fits.push_back({run.*line.fit, salinity.name});
+    }
+    return fits;
 }
 
 std::string OutputRow(const ModelState& state, int32_t i) {

@@ -23,6 +23,16 @@ struct OutputRowValue {
 // The values of the row of step i in their column order; flows per time step.
 std::vector<OutputRowValue> OutputRowValues(const ModelState& state, int32_t step);
 
+// A goodness of fit that the header prints, with what it is the fit of.
+struct OutputHeaderFit {
+    double value;
+    std::string name;  // "water table", "drain discharge", "salinity of layer 1", ...
+};
+
+// The fits of the header, which a calculation computes from sums that may overflow: the
+// water-table or discharge fit of optimized drainage factors and every zone's salinity fit.
+std::vector<OutputHeaderFit> OutputHeaderFits(const ModelState& state);
+
 // The row of step i: the step number and the values, each in its own width.
 std::string OutputRow(const ModelState& state, int32_t step);
 

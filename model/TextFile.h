@@ -43,6 +43,8 @@ public:
     std::string Field(size_t count);
     // The same characters without taking them; empty at the end of the file.
     std::string_view Peek(size_t count) const;
+    // The whole current line, whatever has been taken of it; empty at the end of the file.
+    std::string_view WholeLine() const { return AtEnd() ? std::string_view() : std::string_view(lines_[line_]); }
     // Discards the rest of the current line.
     void NextLine();
     // Skips blanks and reads an integer up to the next blank.

@@ -11,6 +11,9 @@ namespace vantorel::python {
 // A path given as str or os.PathLike, as text.
 std::string PathText(pybind11::handle path);
 
+// Shows the text as a UserWarning of the caller's line.
+void WarnUser(const std::string& text);
+
 // A pandas DataFrame of CSV lines (the first the heading), read with pandas.read_csv's options.
 pybind11::object CsvTable(const std::vector<std::string>& lines, const pybind11::dict& read_options = {});
 

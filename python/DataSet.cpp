@@ -3,6 +3,7 @@
 #include <pybind11/numpy.h>
 
 #include "model/DataChecks.h"
+#include "model/EditorRules.h"
 #include "model/InputFile.h"
 #include "model/SilentDialogs.h"
 #include "python/Bindings.h"
@@ -28,74 +29,6 @@ void DataSet::Resize(int32_t steps) {
 
 namespace {
 
-struct NumberField {
-    const char* name;
-    double InputData::*member;
-    const char* doc;
-};
-
-const NumberField NumberFields[] = {
-    {"D1", &InputData::D1, "Thickness of layer 1 (with one layer: of the whole root zone), m."},
-    {"D2", &InputData::D2, "Thickness of layer 2, m (two or three layers)."},
-    {"D3", &InputData::D3, "Thickness of layer 3, m (three layers)."},
-    {"Dt", &InputData::Dt, "Thickness of the transition zone, m."},
-    {"Da", &InputData::Da, "Thickness of the aquifer, m."},
-    {"TP1", &InputData::TP1, "Total porosity of layer 1 (or of the root zone), per cent."},
-    {"TP2", &InputData::TP2, "Total porosity of layer 2, per cent."},
-    {"TP3", &InputData::TP3, "Total porosity of layer 3, per cent."},
-    {"TPt", &InputData::TPt, "Total porosity of the transition zone, per cent."},
-    {"TPa", &InputData::TPa, "Total porosity of the aquifer, per cent."},
-    {"EffPor1", &InputData::EffPor1, "Effective (drainable) porosity of layer 1 (or of the root zone), per cent."},
-    {"EffPor2", &InputData::EffPor2, "Effective porosity of layer 2, per cent."},
-    {"EffPor3", &InputData::EffPor3, "Effective porosity of layer 3, per cent."},
-    {"EffPort", &InputData::EffPort, "Effective porosity of the transition zone, per cent."},
-    {"EffPora", &InputData::EffPora, "Effective porosity of the aquifer, per cent."},
-    {"LE1", &InputData::LE1, "Leaching efficiency of layer 1 (or of the root zone), per cent."},
-    {"LE2", &InputData::LE2, "Leaching efficiency of layer 2, per cent."},
-    {"LE3", &InputData::LE3, "Leaching efficiency of layer 3, per cent."},
-    {"LEt", &InputData::LEt, "Leaching efficiency of the transition zone, per cent."},
-    {"LEa", &InputData::LEa, "Leaching efficiency of the aquifer, per cent."},
-    {"Dd", &InputData::Dd, "Depth of the drains below the soil surface, m (with a drainage system)."},
-    {"QH1", &InputData::QH1, "Drainage reaction factor of the head, m/day per m (with a drainage system)."},
-    {"QH2", &InputData::QH2, "Drainage reaction factor of the squared head, m/day per m^2 (with a drainage system)."},
-    {"Si", &InputData::Si, "Salinity of the irrigation water, dS/m."},
-    {"S1init", &InputData::S1init, "Initial salinity of layer 1 (or of the root zone), dS/m; -1 when not given."},
-    {"S2init", &InputData::S2init, "Initial salinity of layer 2, dS/m; -1 when not given."},
-    {"S3init", &InputData::S3init, "Initial salinity of layer 3, dS/m; -1 when not given."},
-    {"STinit", &InputData::STinit, "Initial salinity of the transition zone, dS/m; -1 when not given."},
-    {"SAinit", &InputData::SAinit, "Initial salinity of the aquifer, dS/m; -1 when not given."},
-    {"DwtInit", &InputData::DwtInit, "Initial depth of the water table below the soil surface, m."},
-    {"Dc", &InputData::Dc, "Critical depth of the water table for capillary rise, m."},
-    {"MoistInit", &InputData::MoistInit, "Initial soil moisture content of the root zone, per cent."},
-    {"IrrEff", &InputData::IrrEff, "Irrigation (storage) efficiency, per cent."},
-    {"Inf", &InputData::Inf, "Horizontal inflow of groundwater into the aquifer, mm/day."},
-    {"Out", &InputData::Out, "Horizontal outflow of groundwater from the aquifer, mm/day."},
-    {"Sinf", &InputData::Sinf, "Salinity of the groundwater inflow, dS/m."},
-    {"InfCap", &InputData::InfCap, "Infiltration capacity of the soil surface, mm/day (with rice)."},
-    {"RiceTransp", &InputData::RiceTransp,
-     "Transpiration of waterlogged rice, per cent of the potential evapotranspiration (with rice)."},
-};
-
-struct SeriesField {
-    const char* name;
-    StepSeries InputData::*member;
-    const char* doc;
-};
-
-const SeriesField SeriesFields[] = {
-    {"Rain", &InputData::Rain, "Rainfall per step, mm."},
-    {"Irrig", &InputData::Irrig, "Irrigation per step, mm."},
-    {"ETp", &InputData::ETp, "Potential evapotranspiration per step, mm."},
-    {"Sdr", &InputData::Sdr, "Surface drainage per step as given, mm."},
-    {"DwtMeas", &InputData::DwtMeas, "Measured water-table depth, m below the surface; -1000 = not measured."},
-    {"DrainMeas", &InputData::DrainMeas, "Measured drain discharge per step, mm; -1000 = not measured."},
-    {"S1meas", &InputData::S1meas, "Measured salinity of layer 1 (or of the root zone), dS/m; -1 = not measured."},
-    {"S2meas", &InputData::S2meas, "Measured salinity of layer 2, dS/m; -1 = not measured."},
-    {"S3meas", &InputData::S3meas, "Measured salinity of layer 3, dS/m; -1 = not measured."},
-    {"STmeas", &InputData::STmeas, "Measured salinity of the transition zone, dS/m; -1 = not measured."},
-    {"SAmeas", &InputData::SAmeas, "Measured salinity of the aquifer, dS/m; -1 = not measured."},
-};
-
 constexpr const char* SeriesNote =
     " A numpy array of the steps 1..NrTimeSteps (index 0 is step 1) that writes through; see DataSet.";
 
@@ -108,6 +41,15 @@ py::array_t<double> SeriesArray(const DataSet& set, StepSeries InputData::*membe
     return py::array_t<double>({steps}, {sizeof(double)}, series.data() + 1, keeper);
 }
 
+// The refusal becomes the ValueError; nothing changes then.
+void Refuse(const std::optional<std::string>& refusal) {
+    if (refusal) throw py::value_error(*refusal);
+}
+
+void Refuse(const std::optional<ValueBreach>& breach) {
+    if (breach) throw py::value_error(BreachText(*breach));
+}
+
 void AssignSeries(DataSet& set, StepSeries InputData::*member, const char* name,
                   const py::array_t<double, py::array::c_style | py::array::forcecast>& values) {
     InputData& data = set.Data();
@@ -115,7 +57,14 @@ void AssignSeries(DataSet& set, StepSeries InputData::*member, const char* name,
         throw py::value_error(std::string(name) + " takes NrTimeSteps = " + std::to_string(data.NrTimeSteps) +
                               " values, one per step");
     }
+    for (int32_t i = 0; i < data.NrTimeSteps; ++i) Refuse(NonFiniteBreach(name, values.data()[i], i + 1));
     std::copy(values.data(), values.data() + data.NrTimeSteps, ((data).*member).begin() + 1);
+}
+
+void AssignNumber(DataSet& set, double InputData::*member, const char* name, double value) {
+    Refuse(NonFiniteBreach(name, value));
+    if (member == &InputData::IrrEff) Refuse(IrrigationEfficiencyBreach(value));
+    set.Data().*member = value;
 }
 
 // Titles are one line of single-byte text in the files.
@@ -129,22 +78,22 @@ py::str TitleString(const std::string& title) {
     return py::reinterpret_steal<py::str>(PyUnicode_DecodeLatin1(title.data(), static_cast<Py_ssize_t>(title.size()), nullptr));
 }
 
-// The refusal becomes the ValueError; nothing changes then.
-void Refuse(const std::optional<std::string>& refusal) {
-    if (refusal) throw py::value_error(*refusal);
-}
-
 }  // namespace
+
+void RefuseUnsavable(const InputData& data) {
+    Refuse(NonFiniteValue(data));
+    const std::vector<ValueBreach> breaches = EditorRuleBreaches(data);
+    if (!breaches.empty()) Refuse(breaches.front());
+    Refuse(UnwritableInputValue(data));
+}
 
 DataSet LoadDataSet(const py::object& path) {
     InputData data;
     data.FileName = PathText(path);
     SilentDialogs dialogs;
     LoadInputFile(data, dialogs);
-    if (!dialogs.last_message.empty()) {
-        py::module_::import("warnings").attr("warn")(dialogs.last_message,
-                                                      py::module_::import("builtins").attr("UserWarning"), 2);
-    }
+    if (!dialogs.last_message.empty()) WarnUser(dialogs.last_message);
+    for (const ValueBreach& breach : EditorRuleBreaches(data)) WarnUser(data.FileName + ": " + BreachText(breach));
     return DataSet(std::move(data));
 }
 
@@ -164,7 +113,16 @@ to the data set; assigning a sequence of NrTimeSteps numbers replaces a series' 
 Changing NrTimeSteps resizes every series: an array taken before then no longer writes
 through and must be taken again.
 Fields of layers the root zone does not have, and drainage or rice fields when there is no
-drainage system or rice, are kept but not used.)");
+drainage system or rice, are kept but not used.
+
+The data set takes only what the program's input editors keep. Assigning NaN or an infinity,
+or an IrrEff outside 30 to 100, raises ValueError naming the field. save() and run() raise
+ValueError, naming the field, the step and the value, for a series value that is not a finite
+number, for what the editors refuse together (with drains: Dd at least the root zone's
+thickness and at most that plus Dt, QH1 and QH2 not both 0, measured discharges of 0 or more
+or -1000; with three layers: no thickness or porosity of -1), and for a value the input file
+cannot hold. load_input reads a file whatever its values, as the batch runner does, with a
+UserWarning for each such value.)");
     cls.def(py::init([] {
             DataSet set;
             set.Resize(set.Data().NrTimeSteps);
@@ -172,13 +130,14 @@ drainage system or rice, are kept but not used.)");
         }),
         "A data set with the program's defaults.");
 
-    for (const NumberField& field : NumberFields) {
+    for (const NumberField& field : NumberFields()) {
         const auto member = field.member;
+        const char* name = field.name;
         cls.def_property(
             field.name, [member](const DataSet& set) { return set.Data().*member; },
-            [member](DataSet& set, double value) { set.Data().*member = value; }, field.doc);
+            [member, name](DataSet& set, double value) { AssignNumber(set, member, name, value); }, field.doc);
     }
-    for (const SeriesField& field : SeriesFields) {
+    for (const SeriesField& field : SeriesFields()) {
         const auto member = field.member;
         const char* name = field.name;
         cls.def_property(
@@ -245,6 +204,7 @@ drainage system or rice, are kept but not used.)");
     cls.def(
         "save",
         [](DataSet& set, const py::object& path) {
+            RefuseUnsavable(set.Data());
             set.Data().FileName = PathText(path);
             SaveInputFile(set.Data());
             return set.Data().FileName;
@@ -252,7 +212,9 @@ drainage system or rice, are kept but not used.)");
         py::arg("path"), R"(Writes the data set as an input file with the program's writer.
 
 The extension becomes ".inp", as the program's save makes it; the file is written through a
-temporary file. Returns the path written; FileName becomes it. Raises vantorel.FileError.)");
+temporary file. Returns the path written; FileName becomes it. A value the program's editors
+would not keep, or that the file cannot hold, raises ValueError before anything is written;
+a file that cannot be written raises vantorel.FileError.)");
     cls.def(
         "copy", [](const DataSet& set) { return DataSet(set.Data()); },
         "An independent copy of the data set.");
@@ -270,7 +232,8 @@ temporary file. Returns the path written; FileName becomes it. Raises vantorel.F
     m.def("load_input", &LoadDataSet, py::arg("path"), R"(Reads an input file (".inp") into a DataSet.
 
 The extension of the path is replaced by ".inp", as the program's reader does. Older layouts are
-read as the program reads them; the program's message about them becomes a UserWarning.
+read as the program reads them; the program's message about them becomes a UserWarning, and so
+does each value that the program's input editors would not keep (see DataSet).
 Raises vantorel.FileError whose message is the program's: the file, the line and the text.)");
 }
 

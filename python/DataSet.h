@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/InputData.h"
+#include "python/Constructed.h"
 
 namespace vantorel::python {
 
@@ -27,4 +28,11 @@ private:
     std::shared_ptr<InputData> data_;
 };
 
+// Raises ValueError, naming the field, the step and the value, for a data set with a value that
+// is not a finite number, that the input editors would not keep, or that the input file cannot
+// hold: such a data set is neither saved nor run.
+void RefuseUnsavable(const InputData& data);
+
 }  // namespace vantorel::python
+
+VANTOREL_CONSTRUCTED_ONLY(vantorel::python::DataSet)

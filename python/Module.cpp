@@ -8,11 +8,23 @@
 #include "model/ProgramVersion.h"
 #include "model/TextFile.h"
 #include "python/Bindings.h"
+#include "python/Constructed.h"
 
 namespace py = pybind11;
 
 std::string vantorel::python::PathText(py::handle path) {
     return py::str(py::module_::import("os").attr("fsdecode")(path));
+}
+
+void vantorel::python::WarnUser(const std::string& text) {
+    py::module_::import("warnings").attr("warn")(text, py::module_::import("builtins").attr("UserWarning"), 2);
+}
+
+void vantorel::python::RequireConstructed(py::handle object, const py::detail::type_info* type) {
+    auto* instance = reinterpret_cast<py::detail::instance*>(object.ptr());
+    if (instance->get_value_and_holder(type).holder_constructed()) return;
+    throw py::type_error("this " + std::string(py::str(py::type::handle_of(object).attr("__qualname__"))) +
+                         " object was made without its constructor and holds nothing");
 }
 
 py::object vantorel::python::CsvTable(const std::vector<std::string>& lines, const py::dict& read_options) {
@@ -34,7 +46,8 @@ Functions: load_input, run, read_output, run_many, objective_map, drain_factors,
 drain_spacing.
 A file that cannot be read or written raises vantorel.FileError (an OSError) with the
 program's message, naming the file and the line; a value the program refuses raises
-ValueError with the program's message. Data sets, runs and the functions themselves can be
+ValueError with the program's message; an argument of the wrong type, or an object made
+without its constructor, raises TypeError. Data sets, runs and the functions themselves can be
 pickled, so they go to a concurrent.futures.ProcessPoolExecutor or a dask cluster.)";
     m.attr("__version__") = vantorel::ProgramVersion;
 

@@ -12,6 +12,7 @@
 #include "model/InputFile.h"
 #include "model/SilentDialogs.h"
 #include "python/Bindings.h"
+#include "python/Constructed.h"
 #include "python/DataSet.h"
 #include "python/RunTable.h"
 #include "python/Interruptible.h"
@@ -34,6 +35,14 @@ struct RunResult {
     py::object leaching = py::none();
     py::object statistics = py::none();
 };
+
+}  // namespace
+}  // namespace vantorel::python
+
+VANTOREL_CONSTRUCTED_ONLY(vantorel::python::RunResult)
+
+namespace vantorel::python {
+namespace {
 
 // A data set never saved runs into a folder of its own in the temporary folder, removed with
 // everything in it once the run's results are taken, however the run ends.
@@ -124,6 +133,7 @@ RunResult RunAny(const py::object& item, const RunAnswers& answers, const py::ob
     std::string input;
     if (data_set) {
         state.Input = item.cast<const DataSet&>().Data();
+        RefuseUnsavable(state.Input);
         if (options.output.empty() && state.Input.FileName.empty()) {
             temporary.emplace();
             options.output = (temporary->Path() / "run.out").string();
@@ -139,6 +149,7 @@ RunResult RunAny(const py::object& item, const RunAnswers& answers, const py::ob
     });
     if (interrupted) throw py::error_already_set();
     if (run.status == RunStatus::Unreadable) throw FileError(run.message);
+    for (const std::string& warning : run.warnings) WarnUser(run.input + ": " + warning);
 
     RunResult result;
     result.completed = run.status == RunStatus::Completed;
@@ -267,7 +278,9 @@ vantorel.FileError with its message.)");
 The answers to the calculation's questions: drainage_opt (optimize the drainage factors),
 fit_choice (take the proposed water-table or discharge optimum), leaching_opt (optimize the
 leaching efficiencies). A data set runs with the values a save derives, as "Save all - Run"
-does; it is not changed and its file is not rewritten.
+does; it is not changed and its file is not rewritten. A data set that save() refuses raises
+the same ValueError; an input file runs whatever its values, as the batch runner runs it, with
+a UserWarning for each value the program's input editors would not keep.
 
 The output file is written to output (a name ending in ".out"), by default next to the input
 file (FILE.out). A data set never saved runs into a temporary folder that is removed once its

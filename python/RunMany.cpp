@@ -10,6 +10,7 @@
 #include "engine/RunPool.h"
 #include "model/InputFile.h"
 #include "python/Bindings.h"
+#include "python/Constructed.h"
 #include "python/DataSet.h"
 #include "python/Interruptible.h"
 
@@ -35,6 +36,14 @@ struct FileTask {
     }
 };
 
+}  // namespace
+}  // namespace vantorel::python
+
+VANTOREL_CONSTRUCTED_ONLY(vantorel::python::FileTask)
+
+namespace vantorel::python {
+namespace {
+
 // Absolute, so that a worker that starts elsewhere (a cluster's, another machine's with the same
 // shared folder) finds the file.
 std::string AbsolutePath(const py::handle path) { return std::filesystem::absolute(PathText(path)).string(); }
@@ -52,11 +61,14 @@ std::vector<std::string> InputFiles(const py::iterable& items, const py::object&
             continue;
         }
         if (folder.is_none()) throw py::value_error("run_many needs a folder to save the data sets into");
+        InputData data = all[i].cast<const DataSet&>().Data();
+        RefuseUnsavable(data);
         const std::filesystem::path place(AbsolutePath(folder));
-        std::filesystem::create_directories(place);
+        std::error_code error;
+        std::filesystem::create_directories(place, error);
+        if (error) throw FileError("The folder " + place.string() + " could not be made: " + error.message() + ".");
         std::string number = std::to_string(i + 1);
         number.insert(0, digits - number.size(), '0');
-        InputData data = all[i].cast<const DataSet&>().Data();
         data.FileName = (place / ("run-" + number + ".inp")).string();
         SaveInputFile(data);
         inputs.push_back(data.FileName);
@@ -76,9 +88,24 @@ py::object Manifest(std::vector<std::string> lines) {
     return CsvTable(lines, options);
 }
 
+// The runs side by side: by default one per core, at most 4096.
+unsigned JobCount(const py::object& jobs) {
+    if (jobs.is_none()) return CoreCount();
+    // A bool is an int to Python, but no count of jobs.
+    if (!py::isinstance<py::int_>(jobs) || py::isinstance<py::bool_>(jobs)) {
+        throw py::type_error("jobs must be a whole number or None, not " +
+                             std::string(py::str(py::type::handle_of(jobs).attr("__name__"))));
+    }
+    int overflow = 0;
+    const long long count = PyLong_AsLongLongAndOverflow(jobs.ptr(), &overflow);
+    if (overflow < 0 || (overflow == 0 && count < 1)) throw py::value_error("jobs must be at least 1");
+    return overflow > 0 ? 4096u : static_cast<unsigned>(std::min<long long>(count, 4096));
+}
+
 py::object RunMany(const py::iterable& items, const py::object& jobs, const py::object& client,
                    const py::object& folder, bool drainage_opt, bool fit_choice, bool leaching_opt,
                    long task_threads) {
+    const unsigned threads = JobCount(jobs);
     if (task_threads < 1) throw py::value_error("task_threads must be at least 1");
     const std::vector<std::string> inputs = InputFiles(items, folder);
     if (const auto shared = SharedOutput(inputs)) throw py::value_error(*shared);
@@ -89,13 +116,11 @@ py::object RunMany(const py::iterable& items, const py::object& jobs, const py::
         lines = client.attr("gather")(futures).cast<std::vector<std::string>>();
         return Manifest(lines);
     }
-    const long threads = jobs.is_none() ? static_cast<long>(CoreCount()) : jobs.cast<long>();
-    if (threads < 1) throw py::value_error("jobs must be at least 1");
     FileRunOptions options;
     options.answers = task.answers;
     const bool interrupted = CallInterruptibly([&](const StopRequest& stop) {
         options.stop = &stop;
-        RunSideBySide(inputs.size(), static_cast<unsigned>(std::min<long>(threads, 4096)),
+        RunSideBySide(inputs.size(), threads,
                       [&](size_t i) { lines[i] = ManifestLine(RunOneOfMany(inputs[i], options, false)); }, nullptr);
     });
     if (interrupted) throw py::error_already_set();

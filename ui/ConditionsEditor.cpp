@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 
+#include "model/EditorRules.h"
 #include "ui/ControlFactory.h"
 
 namespace vantorel {
@@ -80,8 +81,7 @@ bool ConditionsEditor::Save() {
     read(CritDepthEdit, d.Dc);
     read(MoistEdit, d.MoistInit);
     read(IrrEffEdit, d.IrrEff);
-    if (d.IrrEff > 100) d.IrrEff = 100;
-    if (d.IrrEff < 30) d.IrrEff = 30;
+    d.IrrEff = KeptIrrigationEfficiency(d.IrrEff);
     read(SalInfEdit, d.Sinf);
     if (invalid) {
         x_.Message("There are invalid values. Please adjust.");

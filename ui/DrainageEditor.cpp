@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include "model/EditorRules.h"
 #include "model/NumberText.h"
 #include "ui/ControlFactory.h"
 
@@ -138,8 +139,7 @@ void DrainageEditor::DrainSaveButtonClick() {
 
 bool DrainageEditor::Save() {
     InputData& d = x_.Data();
-    const double root_zone = RootZoneThickness(d);
-    x_.state.Run.Dr = root_zone;
+    x_.state.Run.Dr = RootZoneThickness(d);
     if (d.DrainPresent) {
         const QString depth = DrainDepthEdit->text();
         const QString qh1 = DrainQH1Edit->text();
@@ -147,26 +147,12 @@ bool DrainageEditor::Save() {
         d.Dd = depth.isEmpty() ? -1 : EditorNumber(depth);
         d.QH1 = qh1.isEmpty() ? 0 : EditorNumber(qh1);
         d.QH2 = qh2.isEmpty() ? 0 : EditorNumber(qh2);
-        if (d.Dd < 0) {
-            x_.Message("Then drain depth value is invalid. Please adjust.");
-            return false;
-        }
-        if (d.Dd < root_zone) {
-            x_.Message(
-                "The drain depth must be greater than the total thickness of the root zone. Enlarge the drain depth or "
-                "reduce the rootzone thickness.");
-            frame_.quit->setEnabled(true);
-            return false;
-        }
-        if (root_zone + d.Dt < d.Dd) {
-            x_.Message(
-                "The drain depth must be less than the total thickness of the root zone plus transition zone. Reduce "
-                "the drain depth or enlarge the transition zone thickness.");
-            frame_.quit->setEnabled(true);
-            return false;
-        }
-        if (d.QH1 == 0 && d.QH2 == 0) {
-            x_.Message("The drainage recation factors QH1 and QH2 need to be given a value.");
+        if (const std::optional<DrainageRefusal> refusal = DrainageRuleRefusal(d)) {
+            x_.Message(refusal->breach.rule);
+            if (refusal->check == DrainageCheck::DepthWithinRootZone ||
+                refusal->check == DrainageCheck::DepthBelowTransitionZone) {
+                frame_.quit->setEnabled(true);
+            }
             return false;
         }
         ReadDischarges(d);
@@ -196,7 +182,7 @@ void DrainageEditor::ReadDischarges(InputData& d) {
             d.DrainMeas[r] = MissingDepthOrDischarge;
         }
         if (grid.Cell(1, r) == "-1000") grid.SetCell(1, r, QString());
-        if (d.DrainMeas[r] > MissingDepthOrDischarge && d.DrainMeas[r] < 0) d.DrainMeas[r] = 0;
+        d.DrainMeas[r] = KeptMeasurement(d.DrainMeas[r]);
     }
 }
 

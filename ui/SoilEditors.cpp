@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+#include "model/EditorRules.h"
 #include "ui/ControlFactory.h"
 #include "ui/SalinityEditors.h"
 
@@ -154,17 +155,11 @@ bool SoilEditors::Save2() {
 
 bool SoilEditors::Save3() {
     InputData& d = x_.Data();
-    const std::vector<SoilRow> rows = SoilFields(d, 3);
-    ReadSoilGrid(*SoilGrid[2], rows, [](size_t, int) { return WhenEmpty::MinusOne; });
-    static const char* const zone_names[] = {"1st layer", "2nd layer", "3rd layer", "transition zone", "aquifer"};
-    for (size_t row = 0; row < rows.size(); ++row) {
-        // Thickness, total porosity and effective porosity must be given; -1 is a missing value.
-        if (*rows[row][0] == -1 || *rows[row][1] == -1 || *rows[row][2] == -1) {
-            x_.Message(std::string("The soil data for the ") + zone_names[row] +
-                       " are not complete. Calculations cannot be done");
-            x_.flags.SoilDataComplete = false;
-            return false;
-        }
+    ReadSoilGrid(*SoilGrid[2], SoilFields(d, 3), [](size_t, int) { return WhenEmpty::MinusOne; });
+    if (const std::optional<ValueBreach> missing = ThreeLayerSoilRefusal(d)) {
+        x_.Message(missing->rule);
+        x_.flags.SoilDataComplete = false;
+        return false;
     }
     x_.ModeMessage("The soil data were saved.", "The soil data were saved. Continue with the soil salinity data.");
     if (x_.flags.AllGroupsChecked) x_.c.SaveAllButton->setEnabled(true);

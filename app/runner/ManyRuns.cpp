@@ -132,6 +132,9 @@ int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, const 
     for (const FileOutcome& outcome : outcomes) {
         status = std::max(status, outcome.run.exit_code);
         ++counts[outcome.run.status];
+        for (const std::string& warning : outcome.run.warnings) {
+            err << "vantorel-run: " << outcome.run.input << ": warning: " << warning << '\n';
+        }
         // Scripts watch standard error: every file that failed has its line there too; the
         // interrupted ones are counted below.
         if (outcome.run.exit_code != 0 && outcome.run.status != RunStatus::Interrupted) {

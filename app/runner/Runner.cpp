@@ -20,6 +20,7 @@
 #include "engine/FileRun.h"
 #include "engine/RunSummary.h"
 #include "model/DerivedValues.h"
+#include "model/EditorRules.h"
 #include "model/FileIdentity.h"
 #include "model/FileNames.h"
 #include "model/InputFile.h"
@@ -138,6 +139,10 @@ bool LoadForRun(ModelState& state, const std::string& path, UserDialogs& dialogs
     } catch (const FileError& error) {
         err << "vantorel-run: " << error.what() << '\n';
         return false;
+    }
+    // Files of earlier versions run whatever their values; what an editor would not keep is said.
+    for (const ValueBreach& breach : EditorRuleBreaches(state.Input)) {
+        err << "vantorel-run: " << path << ": warning: " << BreachText(breach) << '\n';
     }
     ComputeDerivedValues(state.Input);
     return true;

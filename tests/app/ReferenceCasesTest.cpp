@@ -10,6 +10,9 @@
 #include <sstream>
 
 #include "app/runner/Runner.h"
+#include "model/OutputFileReader.h"
+#include "model/OutputFileWriter.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
 
 namespace vantorel {
@@ -62,6 +65,21 @@ TEST_P(ReferenceCasesTest, RunnerWritesWhatTheReferenceWrites) {
     expected[1].clear();
     actual[1].clear();
     EXPECT_EQ(actual, expected);
+}
+
+// Every row of a reference output, read back and written again, is the row of the file: also
+// where a value outgrew its column and touches the next.
+TEST_P(ReferenceCasesTest, OutputRowsReadBackAsWritten) {
+    const std::string path = test::TestDataPath("reference/" + GetParam() + ".expected.out");
+    test::ScriptedDialogs dialogs;
+    ModelState read;
+    PutOutputFileResults(ReadOutputFile(path, dialogs), read);
+    for (int32_t i = 1; i <= read.Input.NrTimeSteps; ++i) read.Run.Dwt[i - 1] = read.Run.Dwt[i];
+    const std::vector<std::string> lines = test::ReadCrLfLines(path);
+    const size_t first_row = lines.size() - static_cast<size_t>(read.Input.NrTimeSteps);
+    for (int32_t i = 1; i <= read.Input.NrTimeSteps; ++i) {
+        EXPECT_EQ(OutputRow(read, i), lines[first_row + static_cast<size_t>(i) - 1]);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(HandMade, ReferenceCasesTest, ::testing::ValuesIn(CaseNames()),

@@ -39,6 +39,34 @@ TEST_F(RunnerCheckTest, CheckPrintsTheSummary) {
     EXPECT_EQ(result.err, "");
 }
 
+// Files of earlier versions run whatever their values; each value an editor would not keep gets
+// a line on standard error, none on standard output.
+TEST_F(RunnerCheckTest, ValuesTheEditorsWouldNotKeepAreWarnedOfAndRun) {
+    const Result plain_run = RunTool({"--yes", path_});
+    InputData data = test::MakeDataSet({2, 8, 7, true, false, 31});
+    data.Title1 = "Leaching trial";
+    data.IrrEff = 20;
+    data.DrainMeas[2] = data.DrainMeas[5] = -3;
+    data.FileName = path_;
+    SaveInputFile(data);
+    const std::string warnings = "vantorel-run: " + path_ +
+                                 ": warning: IrrEff = 20: the irrigation efficiency must lie between 30 and 100 %\n";
+    const std::string discharge = "vantorel-run: " + path_ + ": warning: DrainMeas at time step ";
+    const std::string rule = " = -3: a measured discharge is 0 or more, or -1000 when not measured\n";
+    const std::string expected = warnings + discharge + "2" + rule + discharge + "5" + rule;
+    const Result check = RunTool({"--check", path_});
+    EXPECT_EQ(check.status, ExitOk);
+    EXPECT_EQ(check.err, expected);
+    EXPECT_EQ(check.out.find("warning"), std::string::npos);
+    const Result run = RunTool({"--yes", path_});
+    EXPECT_EQ(run.status, ExitOk);
+    EXPECT_EQ(run.err, expected);
+    const Result many = RunTool({"--jobs=1", path_});
+    EXPECT_EQ(many.status, ExitOk);
+    EXPECT_EQ(many.err.substr(many.err.find("vantorel-run")), expected);
+    EXPECT_EQ(plain_run.err, "");
+}
+
 TEST_F(RunnerCheckTest, UnreadableFilesAndWrongOptionsExitWithTwo) {
     test::WriteFile(dir_.File("broken.inp"), " PROGRAM Vantorel INPUT DATA\r\n");
     Result result = RunTool({"--check", dir_.File("broken.inp")});

@@ -133,13 +133,14 @@ TEST_F(StudyCommandTest, AStudyThatCannotBeReadRunsNothing) {
 TEST_F(StudyCommandTest, ScenariosThatCannotRunLeaveNoFileAndSayWhy) {
     // NAME.inp cannot be written where a folder stands.
     fs::create_directories(In("blocked.inp"));
-    const test::ToolResult result = RunStudy("name,Rain\nhuge,*1e10\nblocked,\n");
+    // The run refuses a porosity of 0 once the scenario's file is written and read back.
+    const test::ToolResult result = RunStudy("name,EffPor1\nporeless,0\nblocked,\n");
     EXPECT_EQ(result.status, ExitRunFailed);
     const std::vector<CsvRecord> rows = ParseCsv(test::ReadFile(In("summary.csv")), "summary.csv");
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[1].fields[1], "refused");
-    EXPECT_FALSE(fs::exists(In("huge.inp")));
-    EXPECT_FALSE(fs::exists(In("huge.out")));
+    EXPECT_FALSE(fs::exists(In("poreless.inp")));
+    EXPECT_FALSE(fs::exists(In("poreless.out")));
     EXPECT_EQ(rows[2].fields[1], "unwritable");
     EXPECT_EQ(rows[2].fields[2], "Scenario blocked: The file " + In("blocked.inp") + " could not be written: it is a folder.");
 }

@@ -222,6 +222,19 @@ TEST_F(CalculationTest, InvalidResultsNeverReachTheOutputFile) {
     EXPECT_EQ(state_.Input.FileName, input_path_);
 }
 
+// Salinities near the largest double are finite in the rows, but the squares of their fit are not.
+TEST_F(CalculationTest, AnInfiniteFitNeverReachesTheOutputFile) {
+    InputData d = test::RoundField(6, 30);
+    d.Si = 1e200;
+    for (int32_t i = 1; i <= 6; ++i) d.Irrig[i] = 100;
+    for (int32_t i = 1; i <= 4; ++i) d.S1meas[i] = 4;
+    SaveAndRun(d);
+    EXPECT_TRUE(state_.Run.CalcStopped);
+    EXPECT_EQ(dialogs_.messages, std::vector<std::string>{"The calculation gave an invalid value for the fit of the "
+                                                          "salinity of the root zone. Please adjust data."});
+    EXPECT_FALSE(std::filesystem::exists(output_path_));
+}
+
 TEST_F(CalculationTest, WeeklyMarkersOfMissingDischargesKeepTheirValue) {
     InputData d = test::RoundField(3, 7);
     d.DrainMeas = {0, 14, MissingDepthOrDischarge, 0};

@@ -5,8 +5,12 @@
 
 #include "engine/HooghoudtFactors.h"
 #include "engine/ScenarioStudy.h"
+#include "engine/StudyRun.h"
+#include "model/InputFile.h"
 #include "model/TextFile.h"
 #include "tests/support/DataSets.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempDir.h"
 
 namespace vantorel {
 namespace {
@@ -169,6 +173,30 @@ TEST(ScenarioStudyTest, RefusesWhatTheEditorsOrTheRunRefuseWithoutClamping) {
               "Scenario x: Dd is changed, but the data set has no drainage system (DrainPresent no)");
     EXPECT_NE(refusal("Rain", "*1e308").find("Scenario x: Rain becomes a number too large to store at time step"),
               std::string::npos);
+    EXPECT_EQ(refusal("TP1,EffPor1", "1e20,1e20"),
+              "Scenario x, EffPor1 = 1e+20: the input file cannot hold this value so that it reads back");
+    EXPECT_EQ(refusal("TP3", "-1", 3), "Scenario x, TP3 = -1: The soil data for the 3rd layer are not complete. "
+                                       "Calculations cannot be done");
+}
+
+TEST(ScenarioStudyTest, RefusesABaseWithAMeasurementTheEditorsWouldNotKeep) {
+    InputData data = Drained();
+    data.DrainMeas[4] = -0.5;
+    EXPECT_EQ(Apply("Si", "2", data),
+              "Scenario x, DrainMeas at time step 4 = -0.5: a measured discharge is 0 or more, or -1000 when not "
+              "measured");
+}
+
+// A scenario's data set is written as NAME.inp and run from there.
+TEST(ScenarioStudyTest, AScenarioRunsWithTheValueItSetsHoweverWide) {
+    test::TempDir dir;
+    const Study study = ParseStudy("name,Si\nsalty,-1e9\n", "study.csv");
+    const ScenarioResult result = RunScenario(study, study.scenarios.front(), Drained(), dir.Path().string(), {});
+    InputData read;
+    read.FileName = result.input;
+    test::ScriptedDialogs dialogs;
+    LoadInputFile(read, dialogs);
+    EXPECT_EQ(read.Si, -1e9);
 }
 
 }  // namespace

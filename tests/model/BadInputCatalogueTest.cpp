@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
 
 #include "engine/Engine.h"
@@ -223,6 +225,42 @@ TEST_F(BadInputCatalogueTest, ASaveOntoAFullDiskFailsAndLeavesThePreviousFileWho
     }
     EXPECT_EQ(test::ReadFile(input_), previous);
     EXPECT_EQ(FilesIn(dir_.Path()), 1u);  // no temporary file stays behind
+}
+
+// Refused before anything is written, naming the field, the step and the value: a value that is
+// not a number, whole per cents so wide that they run into each other, a line break in a line.
+TEST_F(BadInputCatalogueTest, ASaveRefusesWhatTheFileCannotHoldAndLeavesThePreviousFile) {
+    InputData data = test::MakeDataSet({2, 5, 30, true, true, 80});
+    data.FileName = input_;
+    SaveInputFile(data);
+    const std::string previous = test::ReadFile(input_);
+    const auto refusal = [&](const std::function<void(InputData&)>& spoil) {
+        InputData spoiled = data;
+        spoil(spoiled);
+        try {
+            SaveInputFile(spoiled);
+        } catch (const FileError& error) {
+            return std::string(error.what());
+        }
+        return std::string("saved");
+    };
+    const std::string refused = "The file " + input_ + " was not written: ";
+    const std::string cannot_hold = ": the input file cannot hold this value so that it reads back.";
+    EXPECT_EQ(refusal([](InputData& d) { d.Rain[3] = std::nan(""); }), refused + "Rain at time step 3 = nan" + cannot_hold);
+    EXPECT_EQ(refusal([](InputData& d) { d.SAmeas[5] = -HUGE_VAL; }), refused + "SAmeas at time step 5 = -inf" + cannot_hold);
+    EXPECT_EQ(refusal([](InputData& d) { d.Si = HUGE_VAL; }), refused + "Si = inf" + cannot_hold);
+    EXPECT_EQ(refusal([](InputData& d) { d.TP2 = d.EffPor2 = 1e20; }), refused + "EffPor2 = 1e+20" + cannot_hold);
+    EXPECT_EQ(refusal([](InputData& d) { d.Title2 = "two\nlines"; }),
+              refused + "its second title holds a line break, which a line of the file cannot hold.");
+    EXPECT_EQ(test::ReadFile(input_), previous);
+    EXPECT_EQ(FilesIn(dir_.Path()), 1u);
+    EXPECT_EQ(UnwritableInputValue(data), std::nullopt);
+    InputData unwritable = data;
+    unwritable.LEt = std::nan("");
+    EXPECT_EQ(BreachText(UnwritableInputValue(unwritable).value()),
+              "LEt = nan: the input file cannot hold this value so that it reads back");
+    // Wide but apart: a sign keeps them apart, or the next one has room for a blank.
+    EXPECT_EQ(refusal([](InputData& d) { d.TP2 = 1e20, d.EffPor2 = -1e19, d.LE2 = 1e19; }), "saved");
 }
 
 // A pipe would make a load wait for a writer and a device such as /dev/zero never ends; a save

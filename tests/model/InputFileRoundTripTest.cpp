@@ -108,6 +108,42 @@ TEST_F(InputFileValuesTest, ZerosNegativesAndRounding) {
     EXPECT_EQ(loaded.QH1, 0.0123);
 }
 
+// The writer widens a column for a number that needs more characters; the number touches its
+// neighbours, and the file still reads back to what was written.
+TEST_F(InputFileValuesTest, ValuesWiderThanTheirColumnsReadBackAsWritten) {
+    for (int32_t layers : {1, 2, 3}) {
+        SCOPED_TRACE(std::to_string(layers) + " layers");
+        InputData data = test::MakeDataSet({layers, 4, 30, true, true, 8});
+        data.Si = -1e9;
+        data.S1init = data.S2init = data.S3init = 123456789012;
+        data.STinit = -12345678.5;
+        data.Dd = 12345.67;
+        data.QH1 = -1234.5678;
+        data.IrrEff = 1e10;
+        data.InfCap = 123456789.5;
+        data.D1 = 1234567.89;
+        data.D2 = -123456789.01;
+        data.Dt = 98765432.1;
+        data.TP1 = 1e14;
+        data.EffPor1 = 1e17;
+        data.Rain[1] = 1e12;
+        data.Irrig[1] = -1e13;
+        data.ETp[2] = 123456789012.25;
+        data.DrainMeas[3] = 1e13;
+        data.DwtMeas[4] = 123456789012.345;
+        data.S1meas[1] = 1000000.25;
+        data.SAmeas[2] = 1000;  // touches the transition zone's field of a three-layer reader
+        data.STmeas[3] = 1e15;
+        data.S1meas[4] = MissingSalinity;  // a placeholder before a number that fills its column
+        data.S2meas[4] = data.STmeas[4] = 1e16;
+        const InputData loaded = SaveAndLoad(data);
+        test::ExpectSameFileContents(data, loaded);
+        const std::string written = test::ReadFile(dir_.File("values.inp"));
+        EXPECT_EQ(SaveAndLoad(loaded).Si, -1e9);
+        EXPECT_EQ(test::ReadFile(dir_.File("values.inp")), written);
+    }
+}
+
 TEST_F(InputFileValuesTest, RiceValuesOfAnEarlierFileSurviveAFileWithoutRice) {
     InputData before;
     before.RicePresent = true;

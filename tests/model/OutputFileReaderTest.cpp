@@ -80,6 +80,27 @@ TEST_F(OutputFileReaderTest, EveryLayerCountReadsBackWhatTheRunWrote) {
     }
 }
 
+// A value wider than its column widens the row: the columns after it shift and numbers touch.
+TEST_F(OutputFileReaderTest, ValuesWiderThanTheirColumnsReadBackAsWritten) {
+    for (int32_t layers : {1, 2, 3}) {
+        SCOPED_TRACE(std::to_string(layers) + " layers");
+        std::vector<std::string> lines = Written(layers, 4, true);
+        const size_t first_row = test::FindLine(lines, " - -") + 1;
+        ModelState wide = written_;
+        const std::span<const OutputColumn> columns = OutputRowLayoutFor(layers).columns;
+        for (size_t c = 0; c < columns.size(); ++c) {
+            StepSeries& series = SeriesOf(wide, *columns[c].quantity);
+            // Every other column of a row wide, and the last (ponding) of a row a fraction.
+            for (size_t i = 0; i <= 4; ++i) series[i] = (c + i) % 2 ? -123456789.0 * static_cast<double>(c + 1) : 0.25;
+        }
+        for (int32_t i = 1; i <= 4; ++i) lines[first_row + static_cast<size_t>(i) - 1] = OutputRow(wide, i);
+        ModelState read;
+        EXPECT_EQ(Load(read, lines), "");
+        for (int32_t i = 1; i <= 4; ++i) read.Run.Dwt[i - 1] = read.Run.Dwt[i];
+        for (int32_t i = 1; i <= 4; ++i) EXPECT_EQ(OutputRow(read, i), lines[first_row + static_cast<size_t>(i) - 1]);
+    }
+}
+
 TEST_F(OutputFileReaderTest, FactorAndEfficiencyLinesSetTheirValuesAndAGivenLineClearsTheFlags) {
     const std::vector<std::string> given = Written(2, 6);
     const char* const optimized[] = {

@@ -1,5 +1,7 @@
 """DataSet: the fields by their model names, series that write through, saving, refusals."""
 
+import re
+
 import numpy as np
 import pytest
 
@@ -58,6 +60,9 @@ def test_step_count_resizes_every_series(ds):
     ("NrLayers", 4, "The number of root zone layers must be 1, 2 or 3. Please adjust data."),
     ("Rain", [1.0, 2.0], "Rain takes NrTimeSteps = 26 values, one per step"),
     ("Title2", "two\nlines", "a title is one line of text"),
+    ("IrrEff", 120, "IrrEff = 120: the irrigation efficiency must lie between 30 and 100 %"),
+    ("Si", float("nan"), "Si = nan: a value must be a finite number"),
+    ("Rain", [1.0] * 25 + [float("-inf")], "Rain at time step 26 = -inf: a value must be a finite number"),
 ])
 def test_refused_values_raise_the_message_and_change_nothing(ds, field, value, message):
     before = np.copy(getattr(ds, field))
@@ -91,3 +96,55 @@ def test_older_file_loads_with_the_programs_warning(copy_input):
         ds = vantorel.load_input(path)
     assert ds.OlderFile and ds.DwtMeas[0] == -1000
     assert vantorel.run(path).dialog[0] == "! " + message
+
+
+@pytest.mark.parametrize("change, message", [
+    (lambda ds: ds.Rain.__setitem__(4, np.nan), "Rain at time step 5 = nan: a value must be a finite number"),
+    (lambda ds: ds.DrainMeas.__setitem__(2, -5),
+     "DrainMeas at time step 3 = -5: a measured discharge is 0 or more, or -1000 when not measured"),
+    (lambda ds: setattr(ds, "Dd", 0.2), "Dd = 0.2: The drain depth must be greater than the total thickness of the "
+     "root zone. Enlarge the drain depth or reduce the rootzone thickness."),
+    (lambda ds: setattr(ds, "EffPor1", 1e20) or setattr(ds, "TP1", 1e20),
+     "EffPor1 = 1e+20: the input file cannot hold this value so that it reads back"),
+])
+def test_save_and_run_refuse_what_the_window_would_not_keep(ds, tmp_path, change, message):
+    change(ds)
+    with pytest.raises(ValueError) as refused:
+        ds.save(tmp_path / "refused.inp")
+    assert str(refused.value) == message
+    with pytest.raises(ValueError, match=re.escape(message)):
+        vantorel.run(ds)
+    assert not (tmp_path / "refused.inp").exists() and not list(tmp_path.glob("*.out"))
+
+
+def test_what_save_writes_loads_back_however_wide(ds, tmp_path):
+    ds.Si = -1e9
+    ds.Rain[0] = 123456789012.25
+    back = vantorel.load_input(ds.save(tmp_path / "wide.inp"))
+    assert (back.Si, back.Rain[0]) == (-1e9, 123456789012.25)
+
+
+def test_file_with_values_the_editors_would_not_keep_loads_and_runs_with_warnings(copy_input):
+    path = copy_input(EXAMPLES / "monthly-drained-field.inp")
+    text = path.read_bytes()
+    start = text.index(b" Irrigation efficiency (%)           :") + 39
+    path.write_bytes(text[:start] + b"   20.0" + text[start + 7:])
+    warning = r"monthly-drained-field.inp: IrrEff = 20: the irrigation efficiency must lie between 30 and 100 %$"
+    with pytest.warns(UserWarning, match=warning):
+        ds = vantorel.load_input(path)
+    with pytest.warns(UserWarning, match=warning):
+        assert vantorel.run(path).completed
+    with pytest.raises(ValueError, match="IrrEff = 20"):
+        vantorel.run(ds)
+
+
+@pytest.mark.parametrize("use", [
+    lambda: vantorel.DataSet.__new__(vantorel.DataSet).Rain,
+    lambda: vantorel.DataSet.__new__(vantorel.DataSet).IrrEff,
+    lambda: vantorel.run(vantorel.DataSet.__new__(vantorel.DataSet)),
+    lambda: vantorel.FileTask.__new__(vantorel.FileTask)("x.inp"),
+    lambda: vantorel.Run.__new__(vantorel.Run).table,
+])
+def test_objects_made_without_their_constructor_raise_type_error(use):
+    with pytest.raises(TypeError, match="made without its constructor"):
+        use()

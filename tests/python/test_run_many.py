@@ -102,3 +102,13 @@ def test_a_cluster_task_takes_one_search_thread_unless_told(tmp_path):
     assert list(first.status) == ["completed"] * 3
     with pytest.raises(ValueError, match="task_threads"):
         vantorel.run_many(inputs, client=client, task_threads=0)
+
+
+def test_wrong_jobs_and_a_folder_that_cannot_be_made_raise(tmp_path):
+    for jobs in ("2", True, 2.0):
+        with pytest.raises(TypeError, match="jobs must be a whole number or None"):
+            vantorel.run_many([tmp_path / "a.inp"], jobs=jobs)
+    (tmp_path / "file").write_text("not a folder")
+    with pytest.raises(vantorel.FileError, match="could not be made") as error:
+        vantorel.run_many([vantorel.load_input(EXAMPLES / "monthly-drained-field.inp")], folder=tmp_path / "file" / "sets")
+    assert isinstance(error.value, OSError)

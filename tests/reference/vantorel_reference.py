@@ -1448,6 +1448,21 @@ class Calculation:
             rows.append(text)
         return rows
 
+    def check_header_fits(self):
+        d = self.d
+        fits = []
+        if self.QHOptDwt:
+            fits.append((self.FitDwt, "water table"))
+        if self.QHOptDrain:
+            fits.append((self.FitDrain, "drain discharge"))
+        zones = [(L1, True, "salinity of the root zone" if d.Is1Layer else "salinity of layer 1"),
+                 (L2, d.Is2Layer or d.Is3Layer, "salinity of layer 2"), (L3, d.Is3Layer, "salinity of layer 3"),
+                 (LT, d.LEt > 0, "salinity of the transition zone"), (LA, d.LEa > 0, "salinity of the aquifer")]
+        fits += [(self.SaltFit[z], name) for z, printed, name in zones if printed and not self.SaltFitNA[z]]
+        for value, name in fits:
+            if not math.isfinite(value):
+                self.refuse("The calculation gave an invalid value for the fit of the %s. Please adjust data." % name)
+
     def le_line(self, label, zone, value):
         text = label + fixed(value, 8, 2)
         if self.SaltFitNA[zone]:
@@ -1460,6 +1475,7 @@ class Calculation:
     def write_output(self, rows):
         d = self.d
         path = self.output_path
+        self.check_header_fits()
         lines = ["OUTPUT OF Vantorel", "Name of this file :" + path, "", d.Title1, d.Title2]
         lines.append(format(d.NrLayers, "2d") + "   " + format(d.NrTimeSteps, "4d") + "    "
                      + str(d.Ts) + "      (resp.:  nr. of root zone layers,    tot. nr. of time steps,"
