@@ -9,6 +9,7 @@
 #include "model/FileNames.h"
 #include "model/InputFileLayout.h"
 #include "model/NumberText.h"
+#include "model/StartDateLine.h"
 #include "model/TextFile.h"
 
 namespace vantorel {
@@ -300,6 +301,7 @@ std::vector<std::string> InputFileLines(InputData& d) {
     WriteSoilSection(d, layout, out);
     out.emplace_back();
     WriteSalinitySection(d, layout, out);
+    if (d.StartDate) out.push_back(StartDateLine(*d.StartDate));
     return out;
 }
 
@@ -319,6 +321,7 @@ void LoadInputFile(InputData& data, UserDialogs& dialogs, SalinityCellTexts* sal
     ReadHydrologicalTable(reader, data, dialogs);
     ReadSoilProperties(reader, data, older_layout);
     ReadSalinityTable(reader, data, salinity_texts);
+    data.StartDate = ReadStartDateLine(reader);
 }
 
 }  // namespace vantorel

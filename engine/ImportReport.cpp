@@ -1,0 +1,101 @@
+#include "engine/ImportReport.h"
+
+#include "model/NumberText.h"
+
+namespace vantorel {
+
+namespace {
+
+std::string StepName(int32_t ts) {
+    switch (ts) {
+        case 1: return "a day";
+        case 7: return "a week";
+        case 30: return "a calendar month";
+        case 360: return "twelve calendar months";
+        default: return std::to_string(ts) + " days";
+    }
+}
+
+std::string Plural(int64_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+std::string Millimetres(double value) {
+    return FormatFixed(value, 0, 2) + " mm";
+}
+
+std::string ColumnLine(const ImportedColumn& column, int32_t steps) {
+    const SeriesColumnInfo& info = InfoOf(column.quantity);
+    std::string line = "  " + std::string(info.name) + ": ";
+    switch (info.kind) {
+        case SeriesKind::Flux:
+        case SeriesKind::Event:
+            line += Plural(column.days, "day", "days") + ", " + std::to_string(column.steps) + " of " +
+                    std::to_string(steps) + " steps, total " + Millimetres(column.total);
+            break;
+        case SeriesKind::Measurement:
+            line += Plural(column.days, "reading", "readings") + " in " + std::to_string(column.steps) + " of " +
+                    std::to_string(steps) + " steps";
+            break;
+        default:
+            line += Plural(column.days, "day", "days");
+    }
+    if (column.unused > 0) line += "; " + std::to_string(column.unused) + " outside the steps, not used";
+    return line;
+}
+
+std::string MethodLine(const SeriesImport& import, const ImportSettings& s) {
+    if (import.method == EvaporationMethod::Given) return "Evaporation: given";
+    std::string line = "Evaporation: crop factor ";
+    bool crop_column = false;
+    for (const ImportedColumn& column : import.columns) crop_column = crop_column || column.quantity == SeriesQuantity::CropFactor;
+    line += crop_column ? "(column crop_factor, else " + FormatGeneral(s.crop_factor) + ")" : FormatGeneral(s.crop_factor);
+    line += " x ET0 by " + MethodName(import.method) + " (latitude " + FormatGeneral(*s.latitude);
+    if (import.method == EvaporationMethod::PenmanMonteith) {
+        line += ", elevation " + FormatGeneral(*s.elevation) + " m, wind measured at " + FormatGeneral(s.wind_height) + " m";
+    }
+    return line + "), total " + Millimetres(import.evaporation_total);
+}
+
+}  // namespace
+
+std::string MethodName(EvaporationMethod method) {
+    switch (method) {
+        case EvaporationMethod::Given: return "given";
+        case EvaporationMethod::PenmanMonteith: return "FAO-56 Penman-Monteith";
+        case EvaporationMethod::Hargreaves: return "Hargreaves";
+        default: return "none";
+    }
+}
+
+std::vector<std::string> ImportReportLines(const SeriesImport& import, const std::vector<SeriesFile>& files,
+                                           const ImportSettings& settings) {
+    std::string names;
+    for (const SeriesFile& file : files) {
+        names += (names.empty() ? "" : ", ") + file.name + " (" + Plural(static_cast<int64_t>(file.rows.size()), "row", "rows") + ")";
+    }
+    std::vector<std::string> lines = {
+        "Imported " + names,
+        "Period: " + IsoDateText(import.first_day) + " to " + IsoDateText(import.end_day - std::chrono::days(1)) + ", " +
+            Plural(import.steps, "step", "steps") + " of " + StepName(import.data.Ts) + " (Ts " +
+            std::to_string(import.data.Ts) + ")",
+        MethodLine(import, settings),
+    };
+    if (!import.unused_weather.empty()) {
+        std::string unused;
+        for (const std::string& name : import.unused_weather) unused += (unused.empty() ? "" : ", ") + name;
+        lines.push_back(import.method == EvaporationMethod::Given
+                            ? "Not used, since the evaporation is given: " + unused
+                            : "Not used, since Penman-Monteith needs wind_speed, rh_max and rh_min or rh_mean, and "
+                              "sunshine_hours or solar_radiation: " + unused);
+    }
+    for (const ImportedColumn& column : import.columns) lines.push_back(ColumnLine(column, import.steps));
+    if (import.data_end && *import.data_end >= import.end_day) {
+        const int64_t days = (*import.data_end - import.end_day).count() + 1;
+        lines.push_back("Not used after the last step: " + IsoDateText(import.end_day) + " to " +
+                        IsoDateText(*import.data_end) + " (" + Plural(days, "day", "days") + ")");
+    }
+    return lines;
+}
+
+}  // namespace vantorel
