@@ -73,4 +73,13 @@ std::optional<CalendarDay> StepFirstDay(CalendarDay start, int32_t ts, int64_t s
     return first;
 }
 
+std::vector<std::string> StepDateTexts(CalendarDay start, int32_t ts, int32_t steps) {
+    std::vector<std::string> texts;
+    for (int32_t step = 1; step <= steps; ++step) {
+        const std::optional<CalendarDay> first = StepFirstDay(start, ts, step);
+        texts.push_back(first ? IsoDateText(*first) : std::string());
+    }
+    return texts;
+}
+
 }  // namespace vantorel

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantorel {
 
@@ -34,5 +35,8 @@ CalendarDay AddMonths(CalendarDay day, int64_t months);
 // is a calendar month, one of 360 days twelve, any other length that many days. Nothing for a
 // day after the last year a date may have.
 std::optional<CalendarDay> StepFirstDay(CalendarDay start, int32_t ts, int64_t step);
+
+// The first days of steps 1..steps as YYYY-MM-DD, empty for a day StepFirstDay does not give.
+std::vector<std::string> StepDateTexts(CalendarDay start, int32_t ts, int32_t steps);
 
 }  // namespace vantorel

@@ -9,6 +9,7 @@
 #include "app/runner/DataSummary.h"
 #include "app/runner/DrainDesign.h"
 #include "app/runner/GraphExport.h"
+#include "app/runner/ImportCommand.h"
 #include "app/runner/ManyRuns.h"
 #include "app/runner/QuestionAnswers.h"
 #include "app/runner/RunSummary.h"
@@ -40,7 +41,7 @@ const std::vector<OptionDefinition>& RunnerOptions() {
     };
     static const std::vector<OptionDefinition> all = [] {
         std::vector<OptionDefinition> joined = options;
-        for (const auto* more : {&ManyRunOptions, &StudyOptions}) joined.insert(joined.end(), more->begin(), more->end());
+        for (const auto* more : {&ManyRunOptions, &StudyOptions, &ImportOptions}) joined.insert(joined.end(), more->begin(), more->end());
         return joined;
     }();
     return all;
@@ -100,6 +101,25 @@ Scenario study: vantorel-run --scenarios STUDY.csv --study-dir DIR [answers] [--
   runs every scenario (a row of STUDY.csv: name and changes to fields of BASE.inp) from its own
   input file DIR/NAME.inp, writes DIR/NAME.out, DIR/summary.csv and overlay pictures DIR/*.png
 
+Import of dated series: vantorel-run --import DATA.csv [--import MORE.csv ...] --start YYYY-MM-DD
+                        [--step day|week|month|year] [--steps N] [--latitude DEG] [--elevation M]
+                        [--wind-height M] [--crop-factor KC] --resave NEW.inp BASE.inp
+  saves NEW.inp: the soils, drains, layers and initial conditions of BASE.inp with every time-step
+  series from the daily rows of the CSV files (date, rain, irrigation, evaporation, readings,
+  weather, ...), added up or averaged into the steps from the start; prints what was taken, or
+  every problem found (nothing is written then)
+  --import DATA.csv    a file of dated series; several files join by date
+  --start YYYY-MM-DD   the first day of the first step (the first of a month for month or year steps)
+  --step day|week|month|year
+                       the length of a step (default: that of BASE.inp)
+  --steps N            fewer steps than the data cover
+  --latitude DEG       latitude of the field in degrees, south negative, for the evaporation from
+                       the weather
+  --elevation M        elevation of the field above sea level, m (Penman-Monteith)
+  --wind-height M      height above the ground of the wind measurements, m (default 2)
+  --crop-factor KC     crop factor on the reference evapotranspiration for the days without a
+                       crop_factor value (default 1)
+
 Drain design, without an input file (numbers with a decimal point):
   --drain-factors --ka=KA --kb=KB --depth-below=D --perimeter=U --porosity=P --spacing=L
                    print the equivalent depth d (m) and the drainage factors QH1 and QH2 of
@@ -119,6 +139,7 @@ or the output file cannot be read or the options are wrong. With many files the 
 the files; a study exits with 1 when a scenario stopped or was refused, with 2 when the study or the
 base file cannot be read.
 A drain design exits with 2 for a refused value and with 1 when no spacing meets the design.
+An import exits with 2 when a series file or the base file is refused.
 )";
 
 // Loads the file and computes what a save derives, as the window has it right after a save.
@@ -211,6 +232,7 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         return ExitOk;
     }
     if (WantsDrainDesign(line)) return RunDrainDesign(line, out, err);
+    if (WantsImport(line)) return RunImportCommand(line, out, err);
     if (WantsStudy(line)) return RunStudyCommand(line, answers, out, err);
     if (WantsManyRuns(line)) return RunManyFiles(line, answers, out, err);
     if (line.arguments.size() != 1) return UsageFailure("name one input file.", err);
