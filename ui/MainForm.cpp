@@ -11,6 +11,7 @@
 #include "model/NumberText.h"
 #include "ui/ControlFactory.h"
 #include "ui/HelpPages.h"
+#include "ui/ImportSeriesDialog.h"
 #include "ui/analysis/ScenarioStudyMenu.h"
 #include "ui/QtPlatform.h"
 #include "ui/analysis/CalibrationViews.h"
@@ -62,6 +63,10 @@ void TMainForm::SetSmallWindows(QWidget* close_form, QWidget* alfa_form, QWidget
 }
 
 void TMainForm::BuildMenu() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("FileMenu");
+    AddImportSeriesAction(*file, *this, services_, [this]() -> const InputData& { return state_.Input; },
+                          [this](InputData data, const SalinityCellTexts& texts) { TakeDataSet(std::move(data), texts); });
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->setObjectName("EditMenu");
     edit_actions_.AddTo(*edit);
@@ -162,6 +167,8 @@ void TMainForm::FormCreate() {
     c_.NameLabel->clear();
     workflow_.HideGroupPanels();
     d.LayerIndex = 0;
+    // The dates of an imported or opened data set do not carry over to one entered anew.
+    d.StartDate.reset();
     d.InfCap = 100;
     d.RiceTransp = 40;
     SetDecimalSeparator('.');
