@@ -24,24 +24,26 @@ std::string Millimetres(double value) {
     return FormatFixed(value, 0, 2) + " mm";
 }
 
+std::string Unused(const ImportedColumn& column) {
+    return column.unused > 0 ? "; " + std::to_string(column.unused) + " outside the steps, not used" : "";
+}
+
 std::string ColumnLine(const ImportedColumn& column, int32_t steps) {
     const SeriesColumnInfo& info = InfoOf(column.quantity);
     std::string line = "  " + std::string(info.name) + ": ";
-    switch (info.kind) {
-        case SeriesKind::Flux:
-        case SeriesKind::Event:
-            line += Plural(column.days, "day", "days") + ", " + std::to_string(column.steps) + " of " +
-                    std::to_string(steps) + " steps, total " + Millimetres(column.total);
-            break;
-        case SeriesKind::Measurement:
-            line += Plural(column.days, "reading", "readings") + " in " + std::to_string(column.steps) + " of " +
-                    std::to_string(steps) + " steps";
-            break;
-        default:
-            line += Plural(column.days, "day", "days");
+    if (info.kind == SeriesKind::Measurement) {
+        line += Plural(column.days, "reading", "readings") + " in " + std::to_string(column.steps) + " of " +
+                std::to_string(steps) + " steps";
+    } else {
+        line += Plural(column.days, "day", "days") + ", " + std::to_string(column.steps) + " of " +
+                std::to_string(steps) + " steps, total " + Millimetres(column.total);
     }
-    if (column.unused > 0) line += "; " + std::to_string(column.unused) + " outside the steps, not used";
-    return line;
+    return line + Unused(column);
+}
+
+// Weather columns with the same days, named together.
+std::string ColumnLine(const ImportedColumn& last, const std::string& names) {
+    return "  " + names + ": " + Plural(last.days, "day", "days") + Unused(last);
 }
 
 std::string MethodLine(const SeriesImport& import, const ImportSettings& s) {
@@ -89,7 +91,23 @@ std::vector<std::string> ImportReportLines(const SeriesImport& import, const std
                             : "Not used, since Penman-Monteith needs wind_speed, rh_max and rh_min or rh_mean, and "
                               "sunshine_hours or solar_radiation: " + unused);
     }
-    for (const ImportedColumn& column : import.columns) lines.push_back(ColumnLine(column, import.steps));
+    // The weather columns of a station have the same days, so they share a line.
+    std::string weather;
+    const ImportedColumn* previous = nullptr;
+    for (const ImportedColumn& column : import.columns) {
+        const SeriesKind kind = InfoOf(column.quantity).kind;
+        if (kind != SeriesKind::Weather && kind != SeriesKind::CropFactor) {
+            lines.push_back(ColumnLine(column, import.steps));
+            continue;
+        }
+        if (previous && (previous->days != column.days || previous->unused != column.unused)) {
+            lines.push_back(ColumnLine(*previous, weather));
+            weather.clear();
+        }
+        weather += (weather.empty() ? "" : ", ") + std::string(InfoOf(column.quantity).name);
+        previous = &column;
+    }
+    if (previous) lines.push_back(ColumnLine(*previous, weather));
     if (import.data_end && *import.data_end >= import.end_day) {
         const int64_t days = (*import.data_end - import.end_day).count() + 1;
         lines.push_back("Not used after the last step: " + IsoDateText(import.end_day) + " to " +

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "engine/ReferenceEvapotranspiration.h"
+#include "engine/DailyEvaporation.h"
 #include "model/DailyRecords.h"
 #include "model/InputFileLayout.h"
 #include "model/NumberText.h"
@@ -19,7 +19,9 @@ void OptionProblem(std::vector<ImportProblem>& problems, const char* option, con
     problems.push_back({"", 0, "", option, text});
 }
 
-void CheckSettings(const ImportSettings& s, std::vector<ImportProblem>& problems) {
+}  // namespace
+
+void CheckImportSettings(const ImportSettings& s, std::vector<ImportProblem>& problems) {
     if (s.ts < 1 || s.ts > LongestTimeStep) {
         OptionProblem(problems, "--step", "a step of " + std::to_string(s.ts) + " days is not between 1 and " +
                                               std::to_string(LongestTimeStep));
@@ -42,6 +44,8 @@ void CheckSettings(const ImportSettings& s, std::vector<ImportProblem>& problems
     range("--wind-height", s.wind_height, 0.5, 100, " m");
     range("--crop-factor", s.crop_factor, 0, 5, "");
 }
+
+namespace {
 
 // Columns that must have a value on every day, as alternatives of columns that go together: a
 // day is complete when every column of one alternative has a value.
@@ -76,33 +80,6 @@ bool HasAll(const DailyRecords& r, const std::vector<Q>& columns, CalendarDay da
 bool Complete(const DailyRecords& r, const DailyNeed& need, CalendarDay day) {
     return std::any_of(need.alternatives.begin(), need.alternatives.end(),
                        [&](const std::vector<Q>& columns) { return HasAll(r, columns, day); });
-}
-
-EvaporationMethod ChooseMethod(const DailyRecords& r, std::vector<std::string>& unused) {
-    std::vector<Q> taken;
-    EvaporationMethod method = EvaporationMethod::None;
-    const bool pair = r.HasColumn(Q::RhMax) && r.HasColumn(Q::RhMin);
-    if (r.HasColumn(Q::Evaporation)) {
-        method = EvaporationMethod::Given;
-    } else if (r.HasColumn(Q::Tmin) && r.HasColumn(Q::Tmax)) {
-        const bool humidity = pair || r.HasColumn(Q::RhMean);
-        const bool radiation = r.HasColumn(Q::SunshineHours) || r.HasColumn(Q::SolarRadiation);
-        taken = {Q::Tmin, Q::Tmax, Q::CropFactor};
-        if (r.HasColumn(Q::WindSpeed) && humidity && radiation) {
-            method = EvaporationMethod::PenmanMonteith;
-            taken.insert(taken.end(), {Q::WindSpeed, Q::RhMean, Q::SunshineHours, Q::SolarRadiation});
-            if (pair) taken.insert(taken.end(), {Q::RhMax, Q::RhMin});
-        } else {
-            method = EvaporationMethod::Hargreaves;
-        }
-    }
-    for (const SeriesColumnInfo& info : SeriesColumnInfos()) {
-        const bool weather = info.kind == SeriesKind::Weather || info.kind == SeriesKind::CropFactor;
-        if (weather && r.HasColumn(info.quantity) && std::find(taken.begin(), taken.end(), info.quantity) == taken.end()) {
-            unused.emplace_back(info.name);
-        }
-    }
-    return method;
 }
 
 // The last day on which every need can have a value, by the last values of its columns.
@@ -173,44 +150,10 @@ void ListGaps(const DailyRecords& r, const std::vector<DailyNeed>& needs, const 
     }
 }
 
-// Two columns of one day whose values cannot both hold.
-void CheckPairs(const DailyRecords& r, const std::vector<SeriesFile>& files, std::vector<ImportProblem>& problems) {
-    const std::pair<Q, Q> pairs[] = {{Q::Tmin, Q::Tmax}, {Q::RhMin, Q::RhMax}};
-    for (const auto& [low, high] : pairs) {
-        for (const auto& [day, value] : r.Values(low)) {
-            const std::optional<double> other = r.Value(high, day);
-            if (!other || !(value.value > *other)) continue;
-            problems.push_back({files[value.file].name, value.line, IsoDateText(day), InfoOf(low).name,
-                                FormatSignificant(value.value, 15) + " is above " + InfoOf(high).name + " " +
-                                    FormatSignificant(*other, 15)});
-        }
-    }
-}
-
 // The value as the input file keeps it, so that the data set imported and the file it is saved
 // to hold the same numbers.
 double AsWritten(double value, int decimals) {
     return PlainNumber(FormatFixed(value, 0, decimals)).value_or(value);
-}
-
-// The daily potential evaporation, mm/day: given, or the crop factor times ET0 (a negative ET0,
-// dew, counts as none).
-double DailyEvaporation(const DailyRecords& r, EvaporationMethod method, const ImportSettings& s, CalendarDay day) {
-    if (method == EvaporationMethod::Given) return *r.Value(Q::Evaporation, day);
-    DailyWeather w;
-    w.day_of_year = DayOfYear(day);
-    w.tmin = *r.Value(Q::Tmin, day);
-    w.tmax = *r.Value(Q::Tmax, day);
-    const double crop = r.Value(Q::CropFactor, day).value_or(s.crop_factor);
-    if (method == EvaporationMethod::Hargreaves) return crop * std::max(Hargreaves(w, *s.latitude), 0.0);
-    w.rh_max = r.Value(Q::RhMax, day);
-    w.rh_min = r.Value(Q::RhMin, day);
-    if (!w.rh_max || !w.rh_min) w.rh_max = w.rh_min = std::nullopt;
-    w.rh_mean = r.Value(Q::RhMean, day);
-    w.wind_speed = WindAtTwoMetres(*r.Value(Q::WindSpeed, day), s.wind_height);
-    w.sunshine_hours = r.Value(Q::SunshineHours, day);
-    w.solar_radiation = r.Value(Q::SolarRadiation, day);
-    return crop * std::max(PenmanMonteith(w, *s.latitude, *s.elevation).et0, 0.0);
 }
 
 struct StepTable {
@@ -323,9 +266,8 @@ std::optional<int32_t> StepLengthNamed(const std::string& name) {
 SeriesImport ImportSeries(const InputData& base, const std::vector<SeriesFile>& files, const ImportSettings& settings) {
     SeriesImport result;
     std::vector<ImportProblem>& problems = result.problems;
-    CheckSettings(settings, problems);
+    CheckImportSettings(settings, problems);
     const DailyRecords records(files, problems);
-    CheckPairs(records, files, problems);
     CheckLayers(base, records, files, problems);
     result.method = ChooseMethod(records, result.unused_weather);
     if (!records.HasColumn(Q::Rain)) problems.push_back({"", 0, "", "rain", "no file has this column, which every day needs"});
@@ -376,7 +318,9 @@ SeriesImport ImportSeries(const InputData& base, const std::vector<SeriesFile>& 
     }
     if (result.method != EvaporationMethod::Given) {
         for (CalendarDay day = result.first_day; day < result.end_day; day += std::chrono::days(1)) {
-            d.ETp[steps.StepOf(day)] += DailyEvaporation(records, result.method, settings, day);
+            const double crop = records.Value(Q::CropFactor, day).value_or(settings.crop_factor);
+            // A negative ET0, dew, counts as none.
+            d.ETp[steps.StepOf(day)] += crop * std::max(*DailyEt0(records, result.method, settings, day), 0.0);
         }
         for (int32_t step = 1; step <= d.NrTimeSteps; ++step) d.ETp[step] = AsWritten(d.ETp[step], DecimalsWritten(d, d.ETp));
     }

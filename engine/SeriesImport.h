@@ -25,6 +25,10 @@ struct ImportSettings {
     double crop_factor = 1;           // for the days without a crop_factor value
 };
 
+// Problems with the settings themselves: a step length, a start that does not fit it, values
+// out of range.
+void CheckImportSettings(const ImportSettings& settings, std::vector<ImportProblem>& problems);
+
 // The step lengths an import can take, by name: day, week, month, year.
 std::optional<int32_t> StepLengthNamed(const std::string& name);
 

@@ -1,5 +1,7 @@
 #include "model/DailyRecords.h"
 
+#include "model/NumberText.h"
+
 namespace vantorel {
 
 DailyRecords::DailyRecords(const std::vector<SeriesFile>& files, std::vector<ImportProblem>& problems) {
@@ -23,6 +25,20 @@ DailyRecords::DailyRecords(const std::vector<SeriesFile>& files, std::vector<Imp
                                             ", line " + std::to_string(given->second.line) + ")"});
                 }
             }
+        }
+    }
+    CheckPairs(files, problems);
+}
+
+void DailyRecords::CheckPairs(const std::vector<SeriesFile>& files, std::vector<ImportProblem>& problems) const {
+    using Q = SeriesQuantity;
+    for (const auto& [low, high] : {std::pair{Q::Tmin, Q::Tmax}, std::pair{Q::RhMin, Q::RhMax}}) {
+        for (const auto& [day, value] : Values(low)) {
+            const std::optional<double> other = Value(high, day);
+            if (!other || !(value.value > *other)) continue;
+            problems.push_back({files[value.file].name, value.line, IsoDateText(day), InfoOf(low).name,
+                                FormatSignificant(value.value, 15) + " is above " + InfoOf(high).name + " " +
+                                    FormatSignificant(*other, 15)});
         }
     }
 }

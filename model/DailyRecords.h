@@ -19,8 +19,9 @@ struct DailyValue {
 
 class DailyRecords {
 public:
-    // Joins the files; a day given a value for one column twice (in two files) is a problem.
-    // Days with an empty cell are kept apart, so that a gap can name the line that left it.
+    // Joins the files; a day given a value for one column twice (in two files) is a problem, and so
+    // is a day whose tmin lies above its tmax or whose rh_min above its rh_max. Days with an
+    // empty cell are kept apart, so that a gap can name the line that left it.
     DailyRecords(const std::vector<SeriesFile>& files, std::vector<ImportProblem>& problems);
 
     bool HasColumn(SeriesQuantity q) const { return columns_[Index(q)]; }
@@ -34,6 +35,7 @@ public:
     std::optional<CalendarDay> LastDay(SeriesQuantity q) const;
 
 private:
+    void CheckPairs(const std::vector<SeriesFile>& files, std::vector<ImportProblem>& problems) const;
     static size_t Index(SeriesQuantity q) { return static_cast<size_t>(q); }
     std::array<bool, SeriesQuantityCount> columns_{};
     std::array<size_t, SeriesQuantityCount> first_file_{};

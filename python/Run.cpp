@@ -16,6 +16,7 @@
 #include "model/SilentDialogs.h"
 #include "python/Bindings.h"
 #include "python/DataSet.h"
+#include "python/StepDates.h"
 
 namespace py = pybind11;
 
@@ -33,6 +34,7 @@ struct RunResult {
     py::dict factors;
     py::object leaching = py::none();
     py::object statistics = py::none();
+    RunCalendar calendar;
 };
 
 // A data set never saved runs into an output file of its own in the temporary folder.
@@ -152,6 +154,7 @@ RunResult RunAny(const py::object& item, const RunAnswers& answers, const py::ob
         return result;
     }
     result.output = py::str(run.output);
+    result.calendar = {state.Input.StartDate, state.Input.Ts};
     result.factors = Factors(state);
     result.leaching = Leaching(state);
     result.statistics = CsvTable(FitStatisticsCsvLines(RunFitStatistics(state)));
@@ -174,7 +177,7 @@ void BindRun(py::module_& m) {
         .def_property_readonly(
             "table",
             [](RunResult& r) {
-                if (r.completed && r.table.is_none()) r.table = OutputTable(PathText(r.output));
+                if (r.completed && r.table.is_none()) r.table = WithStepDates(OutputTable(PathText(r.output)), r.calendar);
                 return r.table;
             },
             "The output file's rows as read back (on first use), a pandas DataFrame indexed by step\n"
@@ -182,7 +185,9 @@ void BindRun(py::module_& m) {
             "step), depth (water-table depth at the start of the step, m), salinity_layer_1 ..\n"
             "salinity_layer_3 (those of the layer count), salinity_transition_zone, salinity_aquifer\n"
             "(dS/m), storage (when the file has it), surface_drainage and ponding (mm). None when the run\n"
-            "did not complete; a file the program's reader refuses raises vantorel.FileError.")
+            "did not complete; a file the program's reader refuses raises vantorel.FileError. Where the data\n"
+            "set has a start date, the index is the first day of each step (a DatetimeIndex named date)\n"
+            "and step is a column.")
         .def_readonly("factors", &RunResult::factors,
                       "The drainage factors the run used: a dict with QH1, QH2, chosen ('given', 'water balance',\n"
                       "'water table', 'drain discharge' or 'no drainage system') and fit (the fraction of the\n"
@@ -202,11 +207,13 @@ void BindRun(py::module_& m) {
         });
 
     m.def(
-        "read_output", [](const py::object& path) { return OutputTable(PathText(path)); }, py::arg("path"),
+        "read_output",
+        [](const py::object& path) { return WithStepDates(OutputTable(PathText(path)), CalendarBeside(PathText(path))); },
+        py::arg("path"),
         R"(Reads an output file (".out") back into the DataFrame of Run.table, with the program's reader.
 
 The extension of the path is replaced by ".out", as the reader does. Useful for the outputs of
-run_many. A file the reader refuses raises vantorel.FileError with its message.)");
+run_many. Where the input file of the same name has a start date, the table is indexed by date. A file the reader refuses raises vantorel.FileError with its message.)");
 
     m.def(
         "run",

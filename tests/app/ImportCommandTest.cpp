@@ -47,8 +47,7 @@ TEST_F(ImportFixture, SavesTheDataSetReportsItAndItsTablesCarryDates) {
                   "Evaporation: crop factor 1 x ET0 by Hargreaves (latitude 30), total 166.48 mm\n"
                   "  rain: 70 days, 10 of 10 steps, total 84.00 mm\n"
                   "  water_table_depth: 2 readings in 1 of 10 steps\n"
-                  "  tmin: 70 days\n"
-                  "  tmax: 70 days\n"
+                  "  tmin, tmax: 70 days\n"
                   "Saved " + dir.File("new.inp") + "\n");
     EXPECT_TRUE(test::ReadFile(dir.File("new.inp")).ends_with(" Start date (YYYY-MM-DD)  : 2024-01-01\r\n"));
 

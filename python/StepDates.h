@@ -1,0 +1,26 @@
+#pragma once
+// Dates on the tables of results: where a data set has a start date, a table indexed by step gets
+// a DatetimeIndex of the steps' first days, the step becoming a column.
+
+#include <pybind11/pybind11.h>
+
+#include <optional>
+#include <string>
+
+#include "model/CalendarDate.h"
+
+namespace vantorel::python {
+
+struct RunCalendar {
+    std::optional<CalendarDay> start;
+    int32_t ts = 0;
+};
+
+// The table as it is without a start date, else indexed by date with a column "step".
+pybind11::object WithStepDates(pybind11::object table, const RunCalendar& calendar);
+
+// The start date of the input file beside an output file (same name, ".inp"), where there is one
+// that can be read.
+RunCalendar CalendarBeside(const std::string& output_path);
+
+}  // namespace vantorel::python
