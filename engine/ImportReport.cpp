@@ -46,17 +46,19 @@ std::string ColumnLine(const ImportedColumn& last, const std::string& names) {
     return "  " + names + ": " + Plural(last.days, "day", "days") + Unused(last);
 }
 
-std::string MethodLine(const SeriesImport& import, const ImportSettings& s) {
-    if (import.method == EvaporationMethod::Given) return "Evaporation: given";
-    std::string line = "Evaporation: crop factor ";
+std::vector<std::string> MethodLines(const SeriesImport& import, const ImportSettings& s) {
+    if (import.method == EvaporationMethod::Given) return {"Evaporation: given"};
     bool crop_column = false;
     for (const ImportedColumn& column : import.columns) crop_column = crop_column || column.quantity == SeriesQuantity::CropFactor;
-    line += crop_column ? "(column crop_factor, else " + FormatGeneral(s.crop_factor) + ")" : FormatGeneral(s.crop_factor);
-    line += " x ET0 by " + MethodName(import.method) + " (latitude " + FormatGeneral(*s.latitude);
+    const std::string crop = crop_column ? "(column crop_factor, else " + FormatGeneral(s.crop_factor) + ")"
+                                         : FormatGeneral(s.crop_factor);
+    std::string site = "  latitude " + FormatGeneral(*s.latitude);
     if (import.method == EvaporationMethod::PenmanMonteith) {
-        line += ", elevation " + FormatGeneral(*s.elevation) + " m, wind measured at " + FormatGeneral(s.wind_height) + " m";
+        site += ", elevation " + FormatGeneral(*s.elevation) + " m, wind measured at " + FormatGeneral(s.wind_height) + " m";
     }
-    return line + "), total " + Millimetres(import.evaporation_total);
+    return {"Evaporation: crop factor " + crop + " x ET0 by " + MethodName(import.method) + ", total " +
+                Millimetres(import.evaporation_total),
+            site};
 }
 
 }  // namespace
@@ -72,17 +74,16 @@ std::string MethodName(EvaporationMethod method) {
 
 std::vector<std::string> ImportReportLines(const SeriesImport& import, const std::vector<SeriesFile>& files,
                                            const ImportSettings& settings) {
-    std::string names;
+    std::vector<std::string> lines;
     for (const SeriesFile& file : files) {
-        names += (names.empty() ? "" : ", ") + file.name + " (" + Plural(static_cast<int64_t>(file.rows.size()), "row", "rows") + ")";
+        lines.push_back("Read " + file.name + ": " + Plural(static_cast<int64_t>(file.rows.size()), "row", "rows"));
     }
-    std::vector<std::string> lines = {
-        "Imported " + names,
+    lines.insert(lines.end(), {
         "Period: " + IsoDateText(import.first_day) + " to " + IsoDateText(import.end_day - std::chrono::days(1)) + ", " +
             Plural(import.steps, "step", "steps") + " of " + StepName(import.data.Ts) + " (Ts " +
             std::to_string(import.data.Ts) + ")",
-        MethodLine(import, settings),
-    };
+    });
+    for (const std::string& line : MethodLines(import, settings)) lines.push_back(line);
     if (!import.unused_weather.empty()) {
         std::string unused;
         for (const std::string& name : import.unused_weather) unused += (unused.empty() ? "" : ", ") + name;

@@ -69,7 +69,7 @@ SalinityCellTexts SalinityTexts(const InputData& d) {
 ImportSeriesDialog::ImportSeriesDialog(WindowServices& services, std::function<const InputData&()> base,
                                        DataSetTaker take, QWidget* parent)
     : QDialog(parent), services_(services), base_(std::move(base)), take_(std::move(take)) {
-    SetUpWindow(*this, "ImportSeriesDialog", "Import series", 720, 560);
+    SetUpWindow(*this, "ImportSeriesDialog", "Import series", 760, 640);
     setModal(true);
     BuildControls();
     Changed();
@@ -85,7 +85,7 @@ void ImportSeriesDialog::BuildControls() {
 
     auto* files_row = new QHBoxLayout;
     file_list_ = MakeNamed<QListWidget>("SeriesFileList", this);
-    file_list_->setMaximumHeight(90);
+    file_list_->setMaximumHeight(72);
     files_row->addWidget(file_list_, 1);
     auto* file_buttons = new QVBoxLayout;
     QPushButton* add = MakeButton("AddSeriesFileButton", "Add file...", this);

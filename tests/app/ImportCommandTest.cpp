@@ -41,10 +41,11 @@ TEST_F(ImportFixture, SavesTheDataSetReportsItAndItsTablesCarryDates) {
         test::RunTool(Import({"--step", "week", "--resave", dir.File("new.inp"), dir.File("base.inp")}));
     ASSERT_EQ(imported.status, ExitOk) << imported.err;
     EXPECT_EQ(imported.out,
-              "Imported " + dir.File("weather.csv") + " (70 rows), " + dir.File("readings.csv") +
-                  " (2 rows)\n"
+              "Read " + dir.File("weather.csv") + ": 70 rows\nRead " + dir.File("readings.csv") +
+                  ": 2 rows\n"
                   "Period: 2024-01-01 to 2024-03-10, 10 steps of a week (Ts 7)\n"
-                  "Evaporation: crop factor 1 x ET0 by Hargreaves (latitude 30), total 166.48 mm\n"
+                  "Evaporation: crop factor 1 x ET0 by Hargreaves, total 166.48 mm\n"
+                  "  latitude 30\n"
                   "  rain: 70 days, 10 of 10 steps, total 84.00 mm\n"
                   "  water_table_depth: 2 readings in 1 of 10 steps\n"
                   "  tmin, tmax: 70 days\n"

@@ -72,11 +72,11 @@ TEST(SeriesImportTest, AddsUpCalendarMonthsAndAveragesTheReadings) {
     EXPECT_EQ(d.S1meas, (StepSeries{-1, 4, -1, -1}));
 
     const std::vector<std::string> report = ImportReportLines(r.import, r.files, Monthly("2020-01-01"));
-    EXPECT_EQ(report[1], "Period: 2020-01-01 to 2020-03-31, 3 steps of a calendar month (Ts 30)");
-    EXPECT_EQ(report[2], "Evaporation: given");
-    EXPECT_EQ(report[4], "  irrigation: 3 days, 2 of 3 steps, total 170.00 mm; 1 outside the steps, not used");
-    EXPECT_EQ(report[6], "  drain_discharge: 2 readings in 1 of 3 steps");
-    EXPECT_EQ(report[7], "  water_table_depth: 2 readings in 1 of 3 steps; 1 outside the steps, not used");
+    EXPECT_EQ(report[3], "Period: 2020-01-01 to 2020-03-31, 3 steps of a calendar month (Ts 30)");
+    EXPECT_EQ(report[4], "Evaporation: given");
+    EXPECT_EQ(report[6], "  irrigation: 3 days, 2 of 3 steps, total 170.00 mm; 1 outside the steps, not used");
+    EXPECT_EQ(report[8], "  drain_discharge: 2 readings in 1 of 3 steps");
+    EXPECT_EQ(report[9], "  water_table_depth: 2 readings in 1 of 3 steps; 1 outside the steps, not used");
     EXPECT_EQ(report.back(), "Not used after the last step: 2020-04-01 to 2020-04-10 (10 days)");
 }
 

@@ -53,7 +53,7 @@ TEST_F(ImportSeriesDialogTest, ShowsProblemsFirstThenFillsTheEditors) {
 
     DialogEdit(dialog, "LatitudeEdit")->setText("35.5");
     ASSERT_TRUE(dialog.CheckClick());
-    EXPECT_TRUE(dialog.ReportText().startsWith("Imported " + QString::fromStdString(temp_.File("weather.csv"))));
+    EXPECT_TRUE(dialog.ReportText().startsWith("Read " + QString::fromStdString(temp_.File("weather.csv"))));
     EXPECT_TRUE(dialog.ReportText().contains("Period: 2023-01-01 to 2023-02-28, 2 steps of a calendar month (Ts 30)"));
     dialog.ImportClick();
     EXPECT_FALSE(dialog.isVisible());
