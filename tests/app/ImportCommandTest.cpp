@@ -51,6 +51,8 @@ TEST_F(ImportFixture, SavesTheDataSetReportsItAndItsTablesCarryDates) {
                   "  tmin, tmax: 70 days\n"
                   "Saved " + dir.File("new.inp") + "\n");
     EXPECT_TRUE(test::ReadFile(dir.File("new.inp")).ends_with(" Start date (YYYY-MM-DD)  : 2024-01-01\r\n"));
+    EXPECT_NE(test::RunTool({"--check", dir.File("new.inp")}).out.find("\nDates:              2024-01-01 to 2024-03-10\n"),
+              std::string::npos);
 
     const test::ToolResult run = test::RunTool({"--tables", dir.File("tables"), dir.File("new.inp")});
     ASSERT_EQ(run.status, ExitOk) << run.err;
