@@ -101,15 +101,7 @@ int RunImportCommand(const CommandLine& line, std::ostream& out, std::ostream& e
         return ExitBadInput;
     }
     for (const std::string& report : ImportReportLines(import, files, settings)) out << report << '\n';
-    import.data.FileName = line.Value("resave");
-    try {
-        SaveInputFile(import.data);
-    } catch (const FileError& error) {
-        err << "vantorel-run: " << error.what() << '\n';
-        return ExitRunFailed;
-    }
-    out << "Saved " << import.data.FileName << '\n';
-    return ExitOk;
+    return SaveDataSetAs(import.data, line.Value("resave"), out, err);
 }
 
 }  // namespace vantorel

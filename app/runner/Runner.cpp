@@ -212,6 +212,18 @@ int WriteGraphs(const ModelState& state, const std::string& input, const std::st
 
 }  // namespace
 
+int SaveDataSetAs(InputData& data, const std::string& path, std::ostream& out, std::ostream& err) {
+    data.FileName = path;
+    try {
+        SaveInputFile(data);
+    } catch (const FileError& error) {
+        err << "vantorel-run: " << error.what() << '\n';
+        return ExitRunFailed;
+    }
+    out << "Saved " << data.FileName << '\n';
+    return ExitOk;
+}
+
 int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CommandLine line;
     QuestionAnswers answers;
@@ -266,17 +278,7 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
     };
     if (line.Has("no-run")) return write_exports();
     if (!LoadForRun(state, input, dialogs, err)) return ExitBadInput;
-    if (line.Has("resave")) {
-        state.Input.FileName = line.Value("resave");
-        try {
-            SaveInputFile(state.Input);
-        } catch (const FileError& error) {
-            err << "vantorel-run: " << error.what() << '\n';
-            return ExitRunFailed;
-        }
-        out << "Saved " << state.Input.FileName << '\n';
-        return ExitOk;
-    }
+    if (line.Has("resave")) return SaveDataSetAs(state.Input, line.Value("resave"), out, err);
     if (line.Has("check")) {
         PrintDataSummary(state.Input, out);
         return ExitOk;
