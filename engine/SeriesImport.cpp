@@ -110,6 +110,19 @@ std::optional<CalendarDay> DataEnd(const DailyRecords& r, const std::vector<Dail
     return complete ? end : std::nullopt;
 }
 
+// The first day from `from` on with a value in any column of the need; every day before it lacks
+// the need, so that a long gap is passed over at once.
+CalendarDay NextDayWithValue(const DailyRecords& r, const DailyNeed& need, CalendarDay from) {
+    CalendarDay next = CalendarDay::max();
+    for (const std::vector<Q>& columns : need.alternatives) {
+        for (const Q q : columns) {
+            const auto found = r.Values(q).lower_bound(from);
+            if (found != r.Values(q).end() && found->first < next) next = found->first;
+        }
+    }
+    return next;
+}
+
 // Lists every run of days on which a need has no value, one problem per run.
 void ListGaps(const DailyRecords& r, const std::vector<DailyNeed>& needs, const std::vector<SeriesFile>& files,
               CalendarDay first, CalendarDay end, std::vector<ImportProblem>& problems) {
@@ -124,12 +137,17 @@ void ListGaps(const DailyRecords& r, const std::vector<DailyNeed>& needs, const 
             problems.push_back(run);
             run_start.reset();
         };
-        for (CalendarDay day = first; day < end; day += std::chrono::days(1)) {
+        for (CalendarDay day = first; day < end;) {
             if (Complete(r, need, day)) {
                 if (run_start) close(day);
+                day += std::chrono::days(1);
                 continue;
             }
-            if (run_start) continue;
+            const CalendarDay next = std::min(end, NextDayWithValue(r, need, day + std::chrono::days(1)));
+            if (run_start) {
+                day = next;
+                continue;
+            }
             run_start = day;
             std::string missing;
             std::optional<DailyValue> empty;
@@ -145,6 +163,7 @@ void ListGaps(const DailyRecords& r, const std::vector<DailyNeed>& needs, const 
             }
             run = {empty ? files[empty->file].name : files[r.FirstFileWith(first_missing)].name,
                    empty ? empty->line : 0, IsoDateText(day), missing, ""};
+            day = next;
         }
         if (run_start) close(end);
     }
@@ -191,6 +210,27 @@ int DecimalsWritten(const InputData& d, const StepSeries& series) {
         if (&(d.*column.field) == &series) return column.decimals;
     }
     return 2;
+}
+
+// The whole steps from the start up to the last day, no more than the settings ask for: the
+// largest count whose end is a day after the last at the latest.
+int32_t WholeSteps(const ImportSettings& s, CalendarDay last) {
+    const auto ends_in_time = [&](int64_t steps) {
+        const std::optional<CalendarDay> end = StepFirstDay(s.start, s.ts, steps + 1);
+        return end && *end <= last + std::chrono::days(1);
+    };
+    // A step lasts at least its length, or 28 days a month.
+    const int64_t shortest = s.ts == 30 ? 28 : s.ts == 360 ? 12 * 28 : s.ts;
+    int64_t low = 0, high = std::min<int64_t>(s.steps.value_or(INT32_MAX - 1), std::max<int64_t>(0, (last - s.start).count() / shortest + 1));
+    while (low < high) {
+        const int64_t middle = low + (high - low + 1) / 2;
+        if (ends_in_time(middle)) {
+            low = middle;
+        } else {
+            high = middle - 1;
+        }
+    }
+    return static_cast<int32_t>(low);
 }
 
 // Sums amounts and averages readings into the steps; counts what each column gave.
@@ -267,6 +307,8 @@ SeriesImport ImportSeries(const InputData& base, const std::vector<SeriesFile>& 
     SeriesImport result;
     std::vector<ImportProblem>& problems = result.problems;
     CheckImportSettings(settings, problems);
+    // Nothing can be counted in steps of no length.
+    if (settings.ts < 1 || settings.ts > LongestTimeStep) return result;
     const DailyRecords records(files, problems);
     CheckLayers(base, records, files, problems);
     result.method = ChooseMethod(records, result.unused_weather);
@@ -285,17 +327,9 @@ SeriesImport ImportSeries(const InputData& base, const std::vector<SeriesFile>& 
     const std::vector<DailyNeed> needs = DailyNeeds(records, result.method);
     result.data_end = DataEnd(records, needs, files, problems);
     if (!result.data_end) return result;
-    StepTable steps{{settings.start}};
-    const int32_t wanted = settings.steps.value_or(INT32_MAX - 1);
-    // Whole steps up to the end of the data, but no more than asked for.
-    for (;;) {
-        const std::optional<CalendarDay> next = StepFirstDay(settings.start, settings.ts, static_cast<int64_t>(steps.bounds.size()) + 1);
-        if (!next || *next > *result.data_end + std::chrono::days(1) || static_cast<int32_t>(steps.bounds.size()) > wanted) break;
-        steps.bounds.push_back(*next);
-    }
-    result.steps = static_cast<int32_t>(steps.bounds.size()) - 1;
-    result.first_day = steps.bounds.front();
-    result.end_day = steps.bounds.back();
+    result.steps = WholeSteps(settings, *result.data_end);
+    result.first_day = settings.start;
+    result.end_day = *StepFirstDay(settings.start, settings.ts, static_cast<int64_t>(result.steps) + 1);
     if (result.steps == 0) {
         OptionProblem(problems, "--start",
                       "the data needed every day end on " + IsoDateText(*result.data_end) +
@@ -309,6 +343,8 @@ SeriesImport ImportSeries(const InputData& base, const std::vector<SeriesFile>& 
     ListGaps(records, needs, files, result.first_day, result.end_day, problems);
     if (!problems.empty()) return result;
 
+    StepTable steps;
+    for (int64_t step = 1; step <= result.steps + 1; ++step) steps.bounds.push_back(*StepFirstDay(settings.start, settings.ts, step));
     InputData& d = result.data;
     d = base;
     ResetSeries(d, result.steps, settings.ts);
