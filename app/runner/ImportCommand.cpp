@@ -71,7 +71,8 @@ int RunImportCommand(const CommandLine& line, std::ostream& out, std::ostream& e
                                           "--crop-factor are taken only with --import.");
     if (!line.Has("resave")) return usage("--import needs --resave NEW.inp, the file the data set is saved to.");
     if (!line.Has("start")) return usage("--import needs --start YYYY-MM-DD, the first day of the first step.");
-    for (const char* other : {"output", "tables", "graphs", "no-run", "check", "statistics", "objective-map"}) {
+    for (const char* other : {"output", "tables", "graphs", "no-run", "check", "statistics", "objective-map", "jobs",
+                              "manifest", "skip-done", "shard", "scenarios", "study-dir"}) {
         if (line.Has(other)) return usage(std::string("--") + other + " cannot be combined with --import.");
     }
     if (line.arguments.size() != 1) return usage("--import takes one base input file.");
