@@ -1,6 +1,7 @@
 #include "model/SeriesFile.h"
 
 #include <cmath>
+#include <limits>
 #include <map>
 
 #include "model/CsvFile.h"
@@ -21,6 +22,8 @@ double CellValue(std::string_view cell, const SeriesColumnInfo& info, ImportProb
         problem.text = "'" + std::string(cell) + "' is not a number (numbers are written with a decimal point)";
     } else if (*value < info.lowest && info.lowest == 0) {
         problem.text = FormatSignificant(*value, 15) + " is negative";
+    } else if (*value < info.lowest && info.highest == std::numeric_limits<double>::max()) {
+        problem.text = FormatSignificant(*value, 15) + " " + info.unit + " is below " + FormatSignificant(info.lowest, 15);
     } else if (*value < info.lowest || *value > info.highest) {
         problem.text = FormatSignificant(*value, 15) + " " + info.unit + " lies outside " +
                        FormatSignificant(info.lowest, 15) + " to " + FormatSignificant(info.highest, 15);

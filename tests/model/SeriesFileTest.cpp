@@ -43,6 +43,8 @@ TEST(SeriesFileTest, ListsEveryRefusedCellAndRow) {
                   "rh_min, rh_max, rh_mean, wind_speed, sunshine_hours, solar_radiation, crop_factor",
                   "s.csv, line 1, column rain: the column is given twice",
               }));
+    EXPECT_EQ(Problems("date,water_table_depth\n2021-01-01,-1000\n"),
+              std::vector<std::string>{"s.csv, line 2, 2021-01-01, column water_table_depth: -1000 m is below -999"});
     EXPECT_EQ(Problems("date,rain,tmin,sunshine_hours\n"
                        "2021-02-29,1,2,3\n"
                        "1/3/2021,1,2,3\n"
