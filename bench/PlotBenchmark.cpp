@@ -16,7 +16,7 @@ namespace {
 constexpr int Steps = 100'000;
 
 OverlayChart ThreeLongScenarios() {
-    OverlayChart chart{"Depth of the water table", "Depth (m)", true, {}};
+    OverlayChart chart{"Depth of the water table", "Depth (m)", true, {}, {}};
     for (int scenario = 0; scenario < 3; ++scenario) {
         OverlayLine& line = chart.lines.emplace_back();
         line.name = "scenario-" + std::to_string(scenario + 1);

@@ -10,6 +10,7 @@
 #include "model/EditorRules.h"
 #include "model/InputFile.h"
 #include "model/NumberText.h"
+#include "model/PlainNumber.h"
 #include "model/PrintableText.h"
 #include "model/SilentDialogs.h"
 #include "model/TextFile.h"
@@ -17,15 +18,6 @@
 namespace vantorel {
 
 namespace {
-
-// A decimal number with a point, an optional sign and exponent; nothing else.
-std::optional<double> PlainNumber(std::string_view text) {
-    if (text.empty() || text.find_first_not_of("0123456789.eE+-") != std::string_view::npos) return std::nullopt;
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
-    return value;
-}
 
 bool ValidScenarioName(std::string_view name) {
     if (name.empty() || name.size() > 200 || name.front() == '.') return false;

@@ -99,6 +99,8 @@ ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const I
     result.drains = state.Input.DrainPresent;
     result.qh1 = state.Run.QH1Used;
     result.qh2 = state.Run.QH2Used;
+    result.start = state.Input.StartDate;
+    result.ts = state.Input.Ts;
     if (!ReadResults(result)) result.status = RunStatus::Stopped;
     return result;
 }

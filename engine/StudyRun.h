@@ -26,6 +26,8 @@ struct ScenarioResult {
     int32_t layers = 0;
     std::vector<double> depth;                            // the DepthWT column, m
     std::array<std::vector<double>, ZoneCount> salinity;  // per zone; empty for layers the root zone lacks
+    std::optional<CalendarDay> start;                     // the first day of step 1, where known
+    int32_t ts = 0;
     double percolation = 0, capillary_rise = 0, evapotranspiration = 0, drain_discharge = 0, surface_drainage = 0;
 };
 

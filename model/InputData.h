@@ -4,8 +4,11 @@
 // efficiencies in per cent. A run converts some fields in place and restores them afterwards.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "model/CalendarDate.h"
 
 namespace vantorel {
 
@@ -32,6 +35,8 @@ struct InputData {
     bool Is2Layer = false;
     bool Is3Layer = false;
     int32_t LayerIndex = 0;  // NrLayers - 1 as read from the general-data line
+    // The first day of time step 1, where the data came with dates.
+    std::optional<CalendarDay> StartDate;
 
     // Hydrological data, mm per time step
     StepSeries Rain;

@@ -11,6 +11,7 @@
 #include "model/FileNames.h"
 #include "model/InputFileLayout.h"
 #include "model/NumberText.h"
+#include "model/StartDateLine.h"
 #include "model/TextFile.h"
 #include "model/WrittenColumns.h"
 
@@ -424,6 +425,7 @@ InputFileText BuildInputFile(InputData& d) {
     WriteSoilSection(d, layout, out);
     out.Add("");
     WriteSalinitySection(d, layout, out);
+    if (d.StartDate) out.Add(StartDateLine(*d.StartDate));
     return out;
 }
 
@@ -467,6 +469,7 @@ void LoadInputFile(InputData& data, UserDialogs& dialogs, SalinityCellTexts* sal
     ReadHydrologicalTable(reader, data, dialogs);
     ReadSoilProperties(reader, data, older_layout);
     ReadSalinityTable(reader, data, salinity_texts);
+    data.StartDate = ReadStartDateLine(reader);
 }
 
 }  // namespace vantorel

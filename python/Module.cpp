@@ -43,7 +43,7 @@ PYBIND11_MODULE(vantorel, m) {
     ds.save("field-2.inp")
 
 Functions: load_input, run, read_output, run_many, objective_map, drain_factors,
-drain_spacing.
+drain_spacing, import_series, et0.
 A file that cannot be read or written raises vantorel.FileError (an OSError) with the
 program's message, naming the file and the line; a value the program refuses raises
 ValueError with the program's message; an argument of the wrong type, or an object made
@@ -69,5 +69,6 @@ pickled, so they go to a concurrent.futures.ProcessPoolExecutor or a dask cluste
     vantorel::python::BindDrainDesign(m);
     vantorel::python::BindRunMany(m);
     vantorel::python::BindObjectiveMap(m);
+    vantorel::python::BindSeriesImport(m);
     vantorel::python::BindPickling(m);
 }

@@ -4,6 +4,7 @@
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
+#include "model/CalendarDate.h"
 #include "model/DataChecks.h"
 #include "python/Bindings.h"
 #include "python/DataSet.h"
@@ -20,7 +21,8 @@ struct Member {
     T InputData::*member;
 };
 
-// Every member of InputData: one forgotten here would come back from a pickle with its default.
+// Every member of InputData but the start date (below): one forgotten here would come back from a
+// pickle with its default.
 constexpr Member<std::string> TextMembers[] = {
     {"FileName", &InputData::FileName}, {"Title1", &InputData::Title1}, {"Title2", &InputData::Title2}};
 constexpr Member<int32_t> CountMembers[] = {
@@ -93,6 +95,7 @@ py::dict DataSetState(const DataSet& set) {
     Put(state, data, NumberMembers, same);
     Put(state, data, SeriesMembers, [](const StepSeries& series) { return py::array_t<double>(series.size(), series.data()); });
     Put(state, data, StepListMembers, same);
+    state["StartDate"] = data.StartDate ? py::object(py::str(IsoDateText(*data.StartDate))) : py::none();
     return state;
 }
 
@@ -105,6 +108,10 @@ DataSet DataSetFromState(const py::dict& state) {
     Take(data, state, NumberMembers);
     Take(data, state, SeriesMembers);
     Take(data, state, StepListMembers);
+    if (state.contains("StartDate") && !state["StartDate"].is_none()) {
+        data.StartDate = ParseIsoDate(state["StartDate"].cast<std::string>());
+        if (!data.StartDate) throw py::value_error("not a pickled vantorel.DataSet: the start date is no date");
+    }
     for (const auto& refusal : {TimeStepCountRefusal(data.NrTimeSteps), StepLengthRefusal(data.Ts),
                                 LayerCountRefusal(data.NrLayers)}) {
         if (refusal) throw py::value_error("not a pickled vantorel.DataSet: " + *refusal);

@@ -16,6 +16,7 @@
 #include "python/DataSet.h"
 #include "python/RunTable.h"
 #include "python/Interruptible.h"
+#include "python/StepDates.h"
 
 namespace py = pybind11;
 
@@ -116,7 +117,7 @@ std::string CheckedOutputPath(const std::string& path) {
 // its table. A file the reader refuses leaves its message for whoever asks for the table.
 void TakeTable(RunResult& result, const ModelState& state, const std::string& output) {
     try {
-        result.table = RunTable(ReadBackOutput(output), &state.Input);
+        result.table = WithStepDates(RunTable(ReadBackOutput(output), &state.Input), {state.Input.StartDate, state.Input.Ts});
     } catch (const FileError& refused) {
         result.table_error = py::str(refused.what());
     }
@@ -197,7 +198,7 @@ py::object ReadOutput(const py::object& path) {
     if (!std::filesystem::is_regular_file(given.FileName)) return RunTable(read, nullptr);
     SilentDialogs dialogs;
     LoadInputFile(given, dialogs);
-    return RunTable(read, &given);
+    return WithStepDates(RunTable(read, &given), {given.StartDate, given.Ts});
 }
 
 }  // namespace
@@ -236,7 +237,9 @@ dask worker.)")
             "the layer count), salinity_transition_zone, salinity_aquifer (dS/m), each followed by its\n"
             "_measured column, storage (when the file has it), surface_drainage_given,\n"
             "surface_drainage and ponding (mm). Not measured is NaN. None when the run did not\n"
-            "complete; an output file the program's reader refuses raises vantorel.FileError.")
+            "complete; an output file the program's reader refuses raises vantorel.FileError. Where the\n"
+            "data set has a start date, the index is the first day of each step (a DatetimeIndex named\n"
+            "date) and step is a column.")
         .def_readonly("factors", &RunResult::factors,
                       "The drainage factors the run used: a dict with qh1, qh2, chosen ('given', 'water balance',\n"
                       "'water table', 'drain discharge' or 'no drainage system') and fit (the fraction of the\n"
@@ -263,8 +266,8 @@ dask worker.)")
 
 The extension of the path is replaced by ".out", as the reader does; the input file of the same
 name (".inp"), when there is one, gives the forcing and the measurements (without it, those
-columns are left out). Useful for the outputs of run_many. A file the reader refuses raises
-vantorel.FileError with its message.)");
+columns are left out); where it has a start date, the table is indexed by date. Useful for the
+outputs of run_many. A file the reader refuses raises vantorel.FileError with its message.)");
 
     m.def(
         "run",

@@ -4,6 +4,7 @@ Units are those of the input file: flows in mm per time step, porosities and eff
 cent, depths and thicknesses in m, salinities in dS/m.
 """
 
+import datetime
 import os
 from typing import Any, Iterable, Optional, Union, overload
 
@@ -37,6 +38,7 @@ class DataSet:
     RicePresent: bool
     Title1: str
     Title2: str
+    start: Optional[datetime.date]
     @property
     def FileName(self) -> str: ...
     @property
@@ -183,6 +185,23 @@ def run_many(
     task_threads: int = 1,
 ) -> pd.DataFrame: ...
 def objective_map(ds_or_path: Union[DataSet, _Path]) -> pd.DataFrame: ...
+def import_series(
+    base: Union[DataSet, _Path],
+    *sources: Union[_Path, pd.DataFrame],
+    start: Union[str, datetime.date],
+    step: Optional[str] = None,
+    steps: Optional[int] = None,
+    latitude: Optional[float] = None,
+    elevation: Optional[float] = None,
+    wind_height: float = 2.0,
+    crop_factor: float = 1.0,
+) -> DataSet: ...
+def et0(
+    weather: Union[pd.DataFrame, _Path],
+    latitude: float,
+    elevation: Optional[float] = None,
+    wind_height: float = 2.0,
+) -> pd.Series: ...
 @overload
 def drain_factors(
     ka: float, kb: float, depth_below: float, perimeter: float, porosity: float, spacing: float

@@ -3,6 +3,7 @@
 
 #include <QMenuBar>
 
+#include "ui/ImportSeriesDialog.h"
 #include "ui/MainForm.h"
 #include "ui/QtPlatform.h"
 #include "ui/RecentFiles.h"
@@ -32,6 +33,8 @@ void TMainForm::BuildFileMenu() {
                 PageControl->setCurrentWidget(out_.OutTab);
                 OpenOutputButtonClick();
             });
+    AddImportSeriesAction(*FileMenu, *this, services_, [this]() -> const InputData& { return state_.Input; },
+                          [this](InputData data, const SalinityCellTexts& texts) { TakeDataSet(std::move(data), texts); });
     FileMenu->addSeparator();
     QMenu* recent = FileMenu->addMenu("&Recent files");
     recent->setObjectName("RecentFilesMenu");

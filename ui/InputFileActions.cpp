@@ -33,10 +33,19 @@ void TMainForm::OpenInputFile(const std::string& path) {
         services_.errors.ShowError(error.what());
         return;
     }
-    state_.Input = std::move(loaded);
+    TakeDataSet(std::move(loaded), salinity_texts);
+}
+
+void TMainForm::TakeDataSet(InputData data, const SalinityCellTexts& salinity_texts) {
+    state_.Input = std::move(data);
     editors_.Show(state_.Input, salinity_texts);
 
-    CurrentFileChanged(ReplaceExtension(path, ".inp"));
+    // A data set imported has no file until it is saved: nothing to add to the recent files.
+    if (state_.Input.FileName.empty()) {
+        ShowInputFileName();
+    } else {
+        CurrentFileChanged(ReplaceExtension(state_.Input.FileName, ".inp"));
+    }
     flags_.AllGroupsChecked = true;
     // The soil data are now the file's, complete or not as the run will check.
     flags_.SoilDataComplete = true;
@@ -55,7 +64,9 @@ void TMainForm::OpenInputFile(const std::string& path) {
 
 void TMainForm::ShowInputFileName() {
     c_.FileLabel->show();
-    c_.NameLabel->setText(PathToQt(ReplaceExtension(state_.Input.FileName, ".inp")));
+    // A data set imported has no file until it is saved.
+    const std::string& name = state_.Input.FileName;
+    c_.NameLabel->setText(name.empty() ? QString() : PathToQt(ReplaceExtension(name, ".inp")));
 }
 
 void TMainForm::SaveAllButtonClick() {

@@ -175,6 +175,8 @@ void TMainForm::FormCreate() {
     c_.NameLabel->clear();
     workflow_.HideGroupPanels();
     d.LayerIndex = 0;
+    // The dates of an imported or opened data set do not carry over to one entered anew.
+    d.StartDate.reset();
     d.InfCap = 100;
     d.RiceTransp = 40;
     SetDecimalSeparator('.');

@@ -53,6 +53,8 @@ public:
     bool Calculating() const { return calculation_.Busy(); }
     // "Open input" once the file is chosen.
     void OpenInputFile(const std::string& path);
+    // The editors show a data set read or imported, which may then be edited, saved and run.
+    void TakeDataSet(InputData data, const SalinityCellTexts& salinity_texts);
 
     // The Output page (OutputActions.cpp) and the Graphs page (GraphActions.cpp).
     void OpenOutputButtonClick();

@@ -25,6 +25,7 @@
 #include "model/DerivedValues.h"
 #include "model/FileNames.h"
 #include "model/InputFile.h"
+#include "ui/ImportSeriesDialog.h"
 #include "ui/QtPlatform.h"
 #include "ui/analysis/CalibrationViews.h"
 #include "ui/analysis/DrainageMapWindow.h"
@@ -235,6 +236,31 @@ bool PhotographScenarioStudy(TMainForm& main, const QDir& folder, const QTempora
     return saved;
 }
 
+// "File" > "Import series..." with the field-data example beside the first input file: the
+// problems of a first try, the report, and the hydrological data of the data set imported.
+int PhotographImport(TMainForm& main, const QDir& folder, const std::string& first_input) {
+    const QDir field(QFileInfo(PathToQt(first_input)).absoluteDir().filePath("field-data"));
+    if (!field.exists("weather.csv")) return 0;
+    int failures = 0;
+    main.OpenInputFile(PathFromQt(field.filePath("base.inp")));
+    main.findChild<QAction*>("ImportSeriesAction")->trigger();
+    ImportSeriesDialog* dialog = FindImportSeriesDialog(main);
+    for (const char* name : {"weather.csv", "irrigation.csv", "readings.csv"}) dialog->AddFile(PathFromQt(field.filePath(name)));
+    dialog->findChild<QLineEdit*>("StartEdit")->setText("2021-01-04");
+    dialog->CheckClick();
+    if (!Save(*dialog, folder, "window-ImportSeriesDialog-problems")) ++failures;
+    dialog->findChild<QLineEdit*>("StartEdit")->setText("2021-01-01");
+    dialog->findChild<QLineEdit*>("LatitudeEdit")->setText("37.5");
+    dialog->findChild<QLineEdit*>("ElevationEdit")->setText("30");
+    if (!dialog->CheckClick() || !Save(*dialog, folder, "window-ImportSeriesDialog")) ++failures;
+    dialog->ImportClick();
+    main.findChild<QTabWidget*>("PageControl")->setCurrentWidget(main.findChild<QWidget*>("InpTab"));
+    main.GroupWorkflow().HideGroupPanels();
+    main.GroupWorkflow().Panel(GroupPanel::Hydrology)->show();
+    if (!Save(main, folder, "panel-HydrPanel-imported")) ++failures;
+    return failures;
+}
+
 }  // namespace
 
 void PrintedDialogs::ShowMessage(const std::string& text) { std::cout << "! " << text << '\n'; }
@@ -291,6 +317,7 @@ int RunScreenshotTour(ProgramWindows& windows, const QString& folder_path, const
     }
     if (!input_files.empty()) failures += PhotographAnalysis(main, folder, input_files.front(), runs);
     if (!input_files.empty() && !PhotographScenarioStudy(main, folder, runs)) ++failures;
+    if (!input_files.empty()) failures += PhotographImport(main, folder, input_files.front());
     failures += PhotographMenus(main, *pages, folder);
     return failures;
 }

@@ -33,6 +33,11 @@ void PrintDataSummary(const InputData& d, std::ostream& out) {
     out << "Second title:       " << d.Title2 << '\n';
     out << "Time steps:         " << n << " " << StepName(d.Ts) << " of " << d.Ts << (d.Ts == 1 ? " day" : " days")
         << '\n';
+    if (d.StartDate) {
+        const std::optional<CalendarDay> end = StepFirstDay(*d.StartDate, d.Ts, static_cast<int64_t>(n) + 1);
+        out << "Dates:              " << IsoDateText(*d.StartDate) << " to "
+            << (end ? IsoDateText(*end - std::chrono::days(1)) : "after 9999") << '\n';
+    }
     out << "Root zone layers:   " << d.NrLayers << '\n';
     out << "Drainage system:    ";
     if (d.DrainPresent) {

@@ -10,6 +10,7 @@
 #include "app/runner/DataSummary.h"
 #include "app/runner/DrainDesign.h"
 #include "app/runner/GraphExport.h"
+#include "app/runner/ImportCommand.h"
 #include "app/runner/ManyRuns.h"
 #include "app/runner/Pictures.h"
 #include "app/runner/QuestionAnswers.h"
@@ -46,7 +47,7 @@ const std::vector<OptionDefinition>& RunnerOptions() {
     };
     static const std::vector<OptionDefinition> all = [] {
         std::vector<OptionDefinition> joined = options;
-        for (const auto* more : {&ManyRunOptions, &StudyOptions}) joined.insert(joined.end(), more->begin(), more->end());
+        for (const auto* more : {&ManyRunOptions, &StudyOptions, &ImportOptions}) joined.insert(joined.end(), more->begin(), more->end());
         return joined;
     }();
     return all;
@@ -108,6 +109,25 @@ Scenario study: vantorel-run --scenarios STUDY.csv --study-dir DIR [answers] [--
   runs every scenario (a row of STUDY.csv: name and changes to fields of BASE.inp) from its own
   input file DIR/NAME.inp, writes DIR/NAME.out, DIR/summary.csv and overlay pictures DIR/*.png
 
+Import of dated series: vantorel-run --import DATA.csv [--import MORE.csv ...] --start YYYY-MM-DD
+                        [--step day|week|month|year] [--steps N] [--latitude DEG] [--elevation M]
+                        [--wind-height M] [--crop-factor KC] --resave NEW.inp BASE.inp
+  saves NEW.inp: the soils, drains, layers and initial conditions of BASE.inp with every time-step
+  series from the daily rows of the CSV files (date, rain, irrigation, evaporation, readings,
+  weather, ...), added up or averaged into the steps from the start; prints what was taken, or
+  every problem found (nothing is written then)
+  --import DATA.csv    a file of dated series; several files join by date
+  --start YYYY-MM-DD   the first day of the first step (the first of a month for month or year steps)
+  --step day|week|month|year
+                       the length of a step (default: that of BASE.inp)
+  --steps N            fewer steps than the data cover
+  --latitude DEG       latitude of the field in degrees, south negative, for the evaporation from
+                       the weather
+  --elevation M        elevation of the field above sea level, m (Penman-Monteith)
+  --wind-height M      height above the ground of the wind measurements, m (default 2)
+  --crop-factor KC     crop factor on the reference evapotranspiration for the days without a
+                       crop_factor value (default 1)
+
 Drain design, without an input file (numbers with a decimal point):
   --drain-factors --ka=KA --kb=KB --depth-below=D --perimeter=U --porosity=P --spacing=L
                    print the equivalent depth d (m) and the drainage factors QH1 and QH2 of
@@ -127,6 +147,7 @@ or the output file cannot be read or the options are wrong. With many files the 
 the files; a study exits with 1 when a scenario stopped or was refused, with 2 when the study or the
 base file cannot be read.
 A drain design exits with 2 for a refused value and with 1 when no spacing meets the design.
+An import exits with 2 when a series file or the base file is refused.
 SIGINT and SIGTERM end the running calculations without output files and start nothing new; the
 manifest and a study's summary list the rest as interrupted; the shell then reports 130 or 143.
 )";
@@ -203,6 +224,22 @@ int WriteGraphs(const ModelState& state, const std::string& input, const std::st
     return ExitOk;
 }
 
+}  // namespace
+
+int SaveDataSetAs(InputData& data, const std::string& path, std::ostream& out, std::ostream& err) {
+    data.FileName = path;
+    try {
+        SaveInputFile(data);
+    } catch (const FileError& error) {
+        err << "vantorel-run: " << error.what() << '\n';
+        return ExitRunFailed;
+    }
+    out << "Saved " << data.FileName << '\n';
+    return ExitOk;
+}
+
+namespace {
+
 int RunCommand(const std::vector<std::string>& args, const StopRequest& stop, std::ostream& out, std::ostream& err) {
     CommandLine line;
     QuestionAnswers answers;
@@ -231,6 +268,7 @@ int RunCommand(const std::vector<std::string>& args, const StopRequest& stop, st
         return ExitBadInput;
     }
     if (WantsDrainDesign(line)) return RunDrainDesign(line, out, err);
+    if (WantsImport(line)) return RunImportCommand(line, out, err);
     if (WantsStudy(line)) return RunStudyCommand(line, answers, stop, out, err);
     if (WantsManyRuns(line)) return RunManyFiles(line, answers, stop, out, err);
     if (line.arguments.size() != 1) return UsageFailure("name one input file.", err);
@@ -268,17 +306,7 @@ int RunCommand(const std::vector<std::string>& args, const StopRequest& stop, st
     };
     if (line.Has("no-run")) return write_exports();
     if (!LoadForRun(state, input, dialogs, err)) return ExitBadInput;
-    if (line.Has("resave")) {
-        state.Input.FileName = line.Value("resave");
-        try {
-            SaveInputFile(state.Input);
-        } catch (const FileError& error) {
-            err << "vantorel-run: " << error.what() << '\n';
-            return ExitRunFailed;
-        }
-        out << "Saved " << state.Input.FileName << '\n';
-        return ExitOk;
-    }
+    if (line.Has("resave")) return SaveDataSetAs(state.Input, line.Value("resave"), out, err);
     if (line.Has("check")) {
         PrintDataSummary(state.Input, out);
         return ExitOk;

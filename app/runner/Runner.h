@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/runner/CommandLine.h"
+#include "model/InputData.h"
 
 namespace vantorel {
 
@@ -16,6 +17,9 @@ inline constexpr int ExitBadInput = 2;   // the input cannot be read or the opti
 
 // The options vantorel-run takes.
 const std::vector<OptionDefinition>& RunnerOptions();
+
+// --resave: writes the data set as the input file at the path and says so; the exit status.
+int SaveDataSetAs(InputData& data, const std::string& path, std::ostream& out, std::ostream& err);
 
 // Runs vantorel-run with the arguments after the program name; returns the exit status.
 int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

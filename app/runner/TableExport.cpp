@@ -9,10 +9,13 @@
 
 namespace vantorel {
 
-std::vector<std::string> CsvLines(const ResultTable& table) {
-    std::vector<std::string> lines = {CsvLine(table.ColumnTitles)};
+std::vector<std::string> CsvLines(const ResultTable& table, const std::vector<std::string>& dates) {
+    std::vector<std::string> titles = table.ColumnTitles;
+    if (!dates.empty()) titles.insert(titles.begin(), "date");
+    std::vector<std::string> lines = {CsvLine(titles)};
     for (int32_t row = 1; row < table.RowCount(); ++row) {
         std::vector<std::string> fields;
+        if (!dates.empty()) fields.push_back(static_cast<size_t>(row) <= dates.size() ? dates[row - 1] : "");
         for (int32_t column = 0; column < table.ColCount(); ++column) {
             const std::string_view value = TrimBlanks(table.Cell(column, row));
             fields.emplace_back(value == "-" ? std::string_view() : value);
@@ -34,9 +37,12 @@ std::optional<std::string> ExportTables(const ModelState& state, const std::stri
         {"hydrology.csv", BuildHydrologyTable(state)},
         {"surface.csv", BuildSurfaceTable(state)},
     };
+    const InputData& d = state.Input;
+    const std::vector<std::string> dates = d.StartDate ? StepDateTexts(*d.StartDate, d.Ts, d.NrTimeSteps)
+                                                       : std::vector<std::string>();
     for (const auto& file : files) {
         AtomicFileWriter writer((std::filesystem::path(folder) / file.name).string());
-        for (const std::string& line : CsvLines(file.table)) writer.Line(line);
+        for (const std::string& line : CsvLines(file.table, dates)) writer.Line(line);
         try {
             writer.Commit();
         } catch (const FileError& failure) {

@@ -2,6 +2,8 @@
 
 #include <qcustomplot.h>
 
+#include <cmath>
+
 #include "graphs/draw/PictureFiles.h"
 #include "graphs/plots/SegmentGraph.h"
 
@@ -28,7 +30,7 @@ void DrawOverlay(QCustomPlot& plot, const OverlayChart& chart) {
         plot.plotLayout()->addElement(0, 0, title);
     }
     title->setText(QString::fromStdString(chart.title));
-    plot.xAxis->setLabel("Time step");
+    SetTimeAxis(*plot.xAxis, chart.calendar);
     plot.yAxis->setLabel(QString::fromStdString(chart.value_label));
     plot.yAxis->setRangeReversed(chart.downward);
     plot.legend->setVisible(true);
@@ -47,7 +49,10 @@ void DrawOverlay(QCustomPlot& plot, const OverlayChart& chart) {
         graph->setName(QString::fromStdString(line.name));
         QVector<double> steps, values;
         for (size_t i = 0; i < line.values.size(); ++i) {
-            steps.push_back(static_cast<double>(i + 1));
+            const double position = StepPosition(chart.calendar, static_cast<int64_t>(i) + 1);
+            // Steps after the last date the calendar has are left out.
+            if (std::isnan(position)) break;
+            steps.push_back(position);
             values.push_back(line.values[i]);
         }
         graph->setData(steps, values, true);

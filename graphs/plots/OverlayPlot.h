@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "graphs/plots/TimeAxis.h"
+
 class QCustomPlot;
 
 namespace vantorel {
@@ -20,6 +22,7 @@ struct OverlayChart {
     std::string value_label;  // the value axis, with its unit
     bool downward = false;    // depths: the value axis grows downward
     std::vector<OverlayLine> lines;
+    StepCalendar calendar;  // dates on the time axis, where known
 };
 
 // Replaces what the plot shows by the chart, the axes fitted to the lines.

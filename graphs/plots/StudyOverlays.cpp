@@ -18,11 +18,14 @@ std::vector<StudyChart> StudyCharts(const std::vector<ScenarioResult>& results) 
     };
     std::vector<StudyChart> charts;
     for (const Quantity& q : quantities) {
-        StudyChart chart{q.stem, {q.title, q.zone < 0 ? "Depth (m below the surface)" : "Salinity (dS/m)", q.zone < 0, {}}};
+        StudyChart chart{q.stem, {q.title, q.zone < 0 ? "Depth (m below the surface)" : "Salinity (dS/m)", q.zone < 0, {}, {}}};
         for (const ScenarioResult& result : results) {
             if (result.status != RunStatus::Completed) continue;
             const std::vector<double>& values = q.zone < 0 ? result.depth : result.salinity[q.zone];
-            if (!values.empty()) chart.chart.lines.push_back({result.name, values, result.base});
+            if (values.empty()) continue;
+            chart.chart.lines.push_back({result.name, values, result.base});
+            // The scenarios share the base's start and step length.
+            chart.chart.calendar = {result.start, result.ts};
         }
         if (!chart.chart.lines.empty()) charts.push_back(std::move(chart));
     }

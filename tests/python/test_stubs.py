@@ -9,6 +9,14 @@ import vantorel
 STUBS = Path(__file__).resolve().parents[2] / "python" / "vantorel.pyi"
 
 
+def parameters(args):
+    """A function's argument names; a star argument is only "*", since pybind11 calls each *args."""
+    names = [argument.arg for argument in args.args]
+    if args.vararg:
+        names.append("*")
+    return names + [argument.arg for argument in args.kwonlyargs]
+
+
 def stubbed():
     """The stubs' top-level names, each with its members or arguments."""
     names = {}
@@ -17,12 +25,12 @@ def stubbed():
             members = {}
             for item in node.body:
                 if isinstance(item, ast.FunctionDef):
-                    members[item.name] = [argument.arg for argument in item.args.args]
+                    members[item.name] = parameters(item.args)
                 elif isinstance(item, ast.AnnAssign):
                     members[item.target.id] = None
             names[node.name] = members
         elif isinstance(node, ast.FunctionDef):
-            names[node.name] = [argument.arg for argument in node.args.args]
+            names[node.name] = parameters(node.args)
         elif isinstance(node, ast.AnnAssign):
             names[node.target.id] = None
     return names
@@ -31,7 +39,8 @@ def stubbed():
 def arguments(function):
     """The argument names of a function of the module, from the signature its docstring begins with."""
     signature = re.match(r"\w+\((.*)\) ->", function.__doc__.splitlines()[0]).group(1)
-    return [part.split(":")[0].strip() for part in re.split(r",\s*(?![^\[]*\])", signature) if part]
+    names = [part.split(":")[0].strip() for part in re.split(r",\s*(?![^\[]*\])", signature) if part]
+    return ["*" if name.startswith("*") else name for name in names]
 
 
 def test_every_public_name_has_its_stub():

@@ -45,7 +45,8 @@ TEST_F(MenusTest, TheMenusAndTheirShortcuts) {
     EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Analysis", "&Help"}));
     QStringList file;
     for (const QAction* item : Menu("FileMenu")->actions()) file << (item->isSeparator() ? "-" : item->text());
-    EXPECT_EQ(file, (QStringList{"&Open input...", "Open o&utput...", "-", "&Recent files", "-", "E&xit"}));
+    EXPECT_EQ(file, (QStringList{"&Open input...", "Open o&utput...", "&Import series...", "-", "&Recent files", "-",
+                                 "E&xit"}));
     EXPECT_EQ(Item("OpenInputItem")->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(Item("OpenOutputItem")->shortcut(), QKeySequence("Ctrl+Shift+O"));
     EXPECT_EQ(Item("ExitItem")->shortcut(), QKeySequence("Ctrl+Q"));

@@ -14,7 +14,7 @@ namespace vantorel::test {
 namespace {
 
 TEST(PlotViewsTest, ALongSeriesKeepsItsOneStepPeakInThePicture) {
-    OverlayChart chart{"Salinity", "dS/m", false, {}};
+    OverlayChart chart{"Salinity", "dS/m", false, {}, {}};
     OverlayLine& line = chart.lines.emplace_back();
     line.name = "base";
     line.emphasized = true;

@@ -102,6 +102,22 @@ TEST_F(ScenarioStudyWindowTest, TheFieldListDescribesEveryField) {
     EXPECT_EQ(fields->itemText(fields->findData("Irrig")), "Irrig: irrigation (mm per time step)");
 }
 
+TEST_F(ScenarioStudyWindowTest, ADatedBaseKeepsItsStartAndTheGraphShowsDates) {
+    ScenarioStudyWindow& window = OpenStudyWindow();
+    WriteFile(Data().FileName, ReadFile(Data().FileName) + " Start date (YYYY-MM-DD)  : 2021-01-01\r\n");
+    ASSERT_TRUE(window.LoadStudyText("name,Repeat\r\nlonger,2\r\n", "study.csv"));
+    window.RunClick();
+    WaitFor(window);
+    ASSERT_EQ(window.Results().front().status, RunStatus::Completed);
+    EXPECT_TRUE(ReadFile(dir_.File("field-study/longer.inp")).ends_with("2021-01-01\r\n"));
+
+    auto* plot = window.findChild<QCustomPlot*>("StudyPlot");
+    EXPECT_TRUE(plot->xAxis->ticker().dynamicCast<QCPAxisTickerDateTime>());
+    const QCPGraphDataContainer& data = *plot->graph(0)->data();
+    EXPECT_EQ(QCPAxisTickerDateTime::keyToDateTime(data.at(0)->key).toUTC().date(), QDate(2021, 1, 1));
+    EXPECT_EQ(QCPAxisTickerDateTime::keyToDateTime(data.at(47)->key).toUTC().date(), QDate(2024, 12, 1));
+}
+
 TEST_F(ScenarioStudyWindowTest, RefusesATableThatIsNoStudyAndCancelledScenariosAreInterrupted) {
     ScenarioStudyWindow& window = OpenStudyWindow();
     EXPECT_FALSE(window.LoadStudyText("name,Irrig\nwet,*x\n", "study.csv"));
