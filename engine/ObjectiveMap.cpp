@@ -37,7 +37,7 @@ bool OnEdge(DrainageObjective objective, double qh) {
 
 }  // namespace
 
-ObjectiveMap ComputeObjectiveMap(const InputData& data) {
+ObjectiveMap ComputeObjectiveMap(const InputData& data, const StopRequest* stop) {
     if (!data.DrainPresent) {
         throw ObjectiveMapError("the data set has no subsurface drainage system, so it has no drainage factors to map.");
     }
@@ -57,7 +57,7 @@ ObjectiveMap ComputeObjectiveMap(const InputData& data) {
     map.discharge_measured = AnyMeasured(d.DrainMeas, d.NrTimeSteps);
     map.input_qh1 = d.QH1;
     map.input_qh2 = d.QH2;
-    RunDrainageGrid(state, d.IrrSpread, map.sums, [](int) {});
+    RunDrainageGrid(state, d.IrrSpread, map.sums, [](int) {}, stop);
     return map;
 }
 

@@ -25,8 +25,8 @@ public:
 
 // Runs the search's 10000 trials on the data set as loaded or saved, whether or not a run would
 // ask for the optimization; the data set itself is not changed. Throws ObjectiveMapError for a
-// data set without drains or one a run would refuse.
-ObjectiveMap ComputeObjectiveMap(const InputData& data);
+// data set without drains or one a run would refuse. A requested stop ends it with RunInterrupted.
+ObjectiveMap ComputeObjectiveMap(const InputData& data, const StopRequest* stop = nullptr);
 
 // Whether the objective tells anything: the fits need measurements, and the balance of steps longer
 // than a day is rounding noise.
