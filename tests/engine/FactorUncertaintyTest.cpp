@@ -8,6 +8,7 @@
 
 #include "engine/Engine.h"
 #include "engine/FactorUncertainty.h"
+#include "engine/UncertaintyTables.h"
 #include "model/DerivedValues.h"
 #include "tests/engine/EngineRun.h"
 #include "tests/support/DataSets.h"
@@ -110,6 +111,29 @@ TEST(FactorUncertaintyTest, AnObjectiveWithoutMeasurementsOrADataSetARunRefusesH
     }
     data.IrrEff = 0;
     EXPECT_THROW(ComputeFactorUncertainty(data, {DrainageObjective::WaterTable, {1, 1, 1, 1, 1}}), UncertaintyError);
+}
+
+TEST(FactorUncertaintyTest, SummaryWarnsWhenTheGridsEdgeHoldsMoreThanFivePerCent) {
+    FactorUncertainty u;
+    u.objective = DrainageObjective::WaterTable;
+    u.measurements = 16;
+    u.summary.first = {0.0131, 0.001, 0.011, 0.013, 0.016};
+    u.summary.second = {0.02, 0.01, 0.001, 0.004, 0.0395};
+    u.band_pairs = {5, 6, 7};
+    u.band_probability = 0.9912;
+    u.summary.edge_probability = 0.05;
+    EXPECT_EQ(UncertaintySummaryLines(u),
+              (std::vector<std::string>{"Uncertainty of the drainage factors (water-table depth, n = 16): QH1 0.013 "
+                                        "(90 %: 0.011-0.016), QH2 0.004 (90 %: 0.001-0.040), correlation n.a.",
+                                        "Prediction bands (5, 50 and 95 % per time step) over 3 pairs holding 99.1 % "
+                                        "of the probability"}));
+    u.summary.edge_probability = 0.0501;
+    u.summary.correlation = -0.456;
+    const std::vector<std::string> lines = UncertaintySummaryLines(u);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].substr(lines[0].size() - 19), ", correlation -0.46");
+    EXPECT_EQ(lines[1], "  The grid's outer rows and columns hold 5.01 % of the probability: the factors may lie "
+                        "outside the grid.");
 }
 
 }  // namespace
