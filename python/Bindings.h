@@ -19,5 +19,6 @@ void BindRun(pybind11::module_& m);
 void BindDrainDesign(pybind11::module_& m);
 void BindRunMany(pybind11::module_& m);
 void BindObjectiveMap(pybind11::module_& m);
+void BindUncertainty(pybind11::module_& m);
 
 }  // namespace vantorel::python
