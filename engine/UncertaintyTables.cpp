@@ -24,6 +24,15 @@ std::string Interval(const char* name, const MarginalSummary& m) {
     return std::string(name) + ' ' + Factor(m.p50) + " (90 %: " + Factor(m.p05) + "-" + Factor(m.p95) + ")";
 }
 
+constexpr const char* BandsHeader = "step,series,p05,p50,p95";
+
+void AddBandLines(const PredictionBand& band, std::vector<std::string>& lines) {
+    for (size_t step = 0; step < band.p50.size(); ++step) {
+        lines.push_back(std::to_string(step + 1) + ',' + band.series + ',' + Exact(band.p05[step]) + ',' +
+                        Exact(band.p50[step]) + ',' + Exact(band.p95[step]));
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> PosteriorCsvLines(const FactorUncertainty& uncertainty) {
@@ -47,13 +56,14 @@ std::vector<std::string> IntervalsCsvLines(const FactorUncertainty& uncertainty)
 }
 
 std::vector<std::string> BandsCsvLines(const FactorUncertainty& uncertainty) {
-    std::vector<std::string> lines = {"step,series,p05,p50,p95"};
-    for (const PredictionBand& band : uncertainty.bands) {
-        for (size_t step = 0; step < band.p50.size(); ++step) {
-            lines.push_back(std::to_string(step + 1) + ',' + band.series + ',' + Exact(band.p05[step]) + ',' +
-                            Exact(band.p50[step]) + ',' + Exact(band.p95[step]));
-        }
-    }
+    std::vector<std::string> lines = {BandsHeader};
+    for (const PredictionBand& band : uncertainty.bands) AddBandLines(band, lines);
+    return lines;
+}
+
+std::vector<std::string> BandCsvLines(const PredictionBand& band) {
+    std::vector<std::string> lines = {BandsHeader};
+    AddBandLines(band, lines);
     return lines;
 }
 

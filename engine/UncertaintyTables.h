@@ -18,6 +18,8 @@ std::vector<std::string> IntervalsCsvLines(const FactorUncertainty& uncertainty)
 
 // Header "step,series,p05,p50,p95", then each series step by step.
 std::vector<std::string> BandsCsvLines(const FactorUncertainty& uncertainty);
+// The same for one series.
+std::vector<std::string> BandCsvLines(const PredictionBand& band);
 
 // "Uncertainty of the drainage factors (...): QH1 0.013 (90 %: 0.012-0.014), QH2 ...", the
 // warning when the grid's edge holds much of the probability, and the bands' pairs.

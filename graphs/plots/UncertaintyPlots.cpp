@@ -110,6 +110,20 @@ QString PosteriorPointText(const FactorUncertainty& uncertainty, double qh1, dou
         .arg(uncertainty.posterior.probability[*index], 0, 'g', 4);
 }
 
+QString BandPointText(const FactorUncertainty& uncertainty, size_t band, double step) {
+    const PredictionBand& b = uncertainty.bands[band];
+    const long i = std::lround(step);
+    if (i < 1 || i > static_cast<long>(b.p50.size())) return {};
+    const size_t at = static_cast<size_t>(i - 1);
+    QString text = QString("Step %1: 5 % %2, median %3, 95 % %4")
+                       .arg(i)
+                       .arg(b.p05[at], 0, 'g', 5)
+                       .arg(b.p50[at], 0, 'g', 5)
+                       .arg(b.p95[at], 0, 'g', 5);
+    if (!std::isnan(b.measured[at])) text += QString(", measured %1").arg(b.measured[at], 0, 'g', 5);
+    return text;
+}
+
 QString BandTitle(const FactorUncertainty& uncertainty, size_t band) {
     return LookOf(uncertainty.bands[band].series, OneLayer(uncertainty)).title;
 }

@@ -27,6 +27,9 @@ QString PosteriorPointText(const FactorUncertainty& uncertainty, double qh1, dou
 // measurements against the time step.
 void BuildBandPlot(QCustomPlot& plot, const FactorUncertainty& uncertainty, size_t band);
 
+// What the window shows for the step under a point of a band plot; empty outside the steps.
+QString BandPointText(const FactorUncertainty& uncertainty, size_t band, double step);
+
 // "Water-table depth", "Salinity of the root zone", ...
 QString BandTitle(const FactorUncertainty& uncertainty, size_t band);
 

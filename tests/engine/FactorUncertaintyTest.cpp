@@ -100,8 +100,11 @@ TEST(FactorUncertaintyTest, OnlyARunThatFittedItsFactorsToMeasurementsHasAnUncer
     EXPECT_THROW(UncertaintyBasisOf(run), UncertaintyError);
 }
 
-TEST(FactorUncertaintyTest, AnObjectiveWithoutMeasurementsOrADataSetARunRefusesHasNone) {
+TEST(FactorUncertaintyTest, AnObjectiveWithoutMeasurementsOrADataSetARunRefusesHasNoneAndAStopEndsIt) {
     InputData data = test::MakeDataSet({1, 24, 30, true, false, 62});
+    StopRequest stop;
+    stop.Request();
+    EXPECT_THROW(ComputeFactorUncertainty(data, {DrainageObjective::WaterTable, {1, 1, 1, 1, 1}}, &stop), RunInterrupted);
     for (int32_t i = 1; i <= data.NrTimeSteps; ++i) data.DrainMeas[i] = MissingDepthOrDischarge;
     try {
         ComputeFactorUncertainty(data, {DrainageObjective::DrainDischarge, {1, 1, 1, 1, 1}});

@@ -25,6 +25,7 @@ void CalibrationViews::AddTo(QMenu& menu) {
         {"FitStatisticsItem", "Fit statistics...", &CalibrationViews::FitStatisticsClick},
         {"DrainageMapItem", "Drainage-factor map...", &CalibrationViews::DrainageMapClick},
         {"LeachingCurvesItem", "Leaching curves...", &CalibrationViews::LeachingCurvesClick},
+        {"UncertaintyItem", "Uncertainty...", &CalibrationViews::UncertaintyClick},
     };
     for (const auto& item : items) {
         QAction* action = menu.addAction(item.caption);
@@ -33,7 +34,10 @@ void CalibrationViews::AddTo(QMenu& menu) {
     }
 }
 
-void CalibrationViews::RunCompleted(const ModelState& state) { last_run_ = KeepCalibrationRun(state); }
+void CalibrationViews::RunCompleted(const ModelState& state) {
+    last_run_ = KeepCalibrationRun(state);
+    uncertainty_run_ = KeepUncertaintyRun(state);
+}
 
 void CalibrationViews::FitStatisticsClick() {
     if (!statistics_) statistics_ = new FitStatisticsWindow(&window_, services_);
@@ -50,6 +54,11 @@ void CalibrationViews::DrainageMapClick() {
 void CalibrationViews::LeachingCurvesClick() {
     if (!curves_) curves_ = new LeachingCurvesWindow(&window_);
     curves_->ShowRun(last_run_);
+}
+
+void CalibrationViews::UncertaintyClick() {
+    if (!uncertainty_) uncertainty_ = new UncertaintyWindow(&window_, services_);
+    uncertainty_->ComputeFor(uncertainty_run_);
 }
 
 }  // namespace vantorel

@@ -1,0 +1,211 @@
+#include "ui/analysis/UncertaintyWindow.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+#include <qcustomplot.h>
+
+#include "engine/UncertaintyTables.h"
+#include "graphs/plots/PlotFiles.h"
+#include "graphs/plots/UncertaintyPlots.h"
+#include "model/TextFile.h"
+#include "ui/ControlFactory.h"
+
+namespace vantorel {
+
+namespace {
+
+// Runs on a worker thread with its own copy of the data set.
+UncertaintyResult Compute(const InputData& data, const UncertaintyBasis& basis, std::shared_ptr<StopRequest> stop) {
+    try {
+        return ComputeFactorUncertainty(data, basis, stop.get());
+    } catch (const RunInterrupted&) {
+        return std::string("The computation was cancelled.");
+    } catch (const std::exception& error) {
+        return std::string("No uncertainty: ") + error.what();
+    }
+}
+
+QString Lines(const std::vector<std::string>& lines) {
+    QStringList joined;
+    for (const std::string& line : lines) joined << QString::fromStdString(line).trimmed();
+    return joined.join('\n');
+}
+
+}  // namespace
+
+UncertaintyRun KeepUncertaintyRun(const ModelState& completed_run) {
+    UncertaintyRun run{completed_run.Input.FileName, completed_run.Input, std::string(),
+                       {completed_run.Run.QH1Used, completed_run.Run.QH2Used}};
+    try {
+        run.basis = UncertaintyBasisOf(completed_run);
+    } catch (const UncertaintyError& error) {
+        run.basis = std::string(error.what());
+    }
+    return run;
+}
+
+UncertaintyWindow::UncertaintyWindow(QWidget* parent, WindowServices& services) : QDialog(parent), services_(services) {
+    SetUpWindow(*this, "UncertaintyWindow", "Uncertainty of the drainage factors", 900, 780);
+    picture_ = MakeNamed<QComboBox>("UncertaintyPictureCombo");
+    note_ = MakeNamed<QLabel>("UncertaintyNoteLabel");
+    note_->setWordWrap(true);
+    note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    busy_ = MakeNamed<QProgressBar>("UncertaintyBusyBar");
+    busy_->setRange(0, 0);
+    busy_->setTextVisible(false);
+    busy_->setMaximumWidth(160);
+    busy_->hide();
+    cancel_ = MakeButton("UncertaintyCancelButton", "Cancel");
+    cancel_->hide();
+    plot_ = MakeNamed<QCustomPlot>("UncertaintyPlot");
+    plot_->setMouseTracking(true);
+    point_ = MakeNamed<QLabel>("UncertaintyPointLabel");
+    save_picture_ = MakeButton("UncertaintySavePictureButton", "Save picture");
+    save_table_ = MakeButton("UncertaintySaveTableButton", "Save table");
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(new QLabel("Show:"));
+    choices->addWidget(picture_, 1);
+    choices->addStretch();
+    choices->addWidget(busy_);
+    choices->addWidget(cancel_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(point_, 1);
+    buttons->addWidget(save_picture_);
+    buttons->addWidget(save_table_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choices);
+    layout->addWidget(note_);
+    layout->addWidget(plot_, 1);
+    layout->addLayout(buttons);
+
+    connect(picture_, &QComboBox::currentIndexChanged, this, [this] { Draw(); });
+    connect(&watcher_, &QFutureWatcher<UncertaintyResult>::finished, this, [this] { Computed(); });
+    connect(plot_, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
+        point_->setText(PointText(plot_->xAxis->pixelToCoord(event->position().x()),
+                                  plot_->yAxis->pixelToCoord(event->position().y())));
+    });
+    connect(cancel_, &QPushButton::clicked, this, [this] { CancelButtonClick(); });
+    connect(save_picture_, &QPushButton::clicked, this, [this] { SavePictureButtonClick(); });
+    connect(save_table_, &QPushButton::clicked, this, [this] { SaveTableButtonClick(); });
+    save_picture_->setEnabled(false);
+    save_table_->setEnabled(false);
+    picture_->setEnabled(false);
+    plot_->hide();
+}
+
+void UncertaintyWindow::ComputeFor(const std::optional<UncertaintyRun>& run) {
+    show();
+    raise();
+    if (Busy()) return;
+    uncertainty_.reset();
+    plot_->hide();
+    point_->clear();
+    picture_->setEnabled(false);
+    save_picture_->setEnabled(false);
+    save_table_->setEnabled(false);
+    if (!run) {
+        note_->setText("No calculation has been made in this window yet. The uncertainty is that of the drainage "
+                       "factors a run made here with \"Save all - Run\" fitted to the measured water table or drain "
+                       "discharge.");
+        return;
+    }
+    if (const std::string* refusal = std::get_if<std::string>(&run->basis)) {
+        note_->setText(QString("The last run (%1) has no uncertainty to show: %2")
+                           .arg(QString::fromStdString(run->output_file), QString::fromStdString(*refusal)));
+        return;
+    }
+    used_pair_ = run->used_pair;
+    stop_ = std::make_shared<StopRequest>();
+    note_->setText("Computing the posterior of the 10000 pairs of the drainage-factor search and the final runs of "
+                   "the prediction bands ...");
+    busy_->show();
+    cancel_->show();
+    watcher_.setFuture(QtConcurrent::run(Compute, run->data, std::get<UncertaintyBasis>(run->basis), stop_));
+}
+
+bool UncertaintyWindow::Busy() const { return watcher_.isRunning(); }
+
+void UncertaintyWindow::CancelButtonClick() {
+    if (stop_) stop_->Request();
+}
+
+void UncertaintyWindow::Computed() {
+    busy_->hide();
+    cancel_->hide();
+    UncertaintyResult result = watcher_.result();
+    if (const std::string* failure = std::get_if<std::string>(&result)) {
+        note_->setText(QString::fromStdString(*failure));
+        return;
+    }
+    uncertainty_ = std::make_unique<FactorUncertainty>(std::move(std::get<FactorUncertainty>(result)));
+    const QSignalBlocker quiet(picture_);
+    picture_->clear();
+    picture_->addItem("Posterior of the drainage factors");
+    for (size_t band = 0; band < uncertainty_->bands.size(); ++band) {
+        picture_->addItem(BandTitle(*uncertainty_, band) + ": prediction band");
+    }
+    picture_->setCurrentIndex(0);
+    picture_->setEnabled(true);
+    note_->setText(Lines(UncertaintySummaryLines(*uncertainty_)));
+    Draw();
+}
+
+void UncertaintyWindow::Draw() {
+    if (!uncertainty_) return;
+    const int shown = picture_->currentIndex();
+    if (shown <= 0) {
+        BuildPosteriorPlot(*plot_, *uncertainty_, used_pair_);
+    } else {
+        BuildBandPlot(*plot_, *uncertainty_, static_cast<size_t>(shown - 1));
+    }
+    point_->clear();
+    plot_->show();
+    save_picture_->setEnabled(true);
+    save_table_->setEnabled(true);
+}
+
+QString UncertaintyWindow::PointText(double x, double y) const {
+    if (!uncertainty_) return {};
+    const int shown = picture_->currentIndex();
+    if (shown <= 0) return PosteriorPointText(*uncertainty_, x, y);
+    return BandPointText(*uncertainty_, static_cast<size_t>(shown - 1), x);
+}
+
+void UncertaintyWindow::SavePictureButtonClick() {
+    const std::optional<std::string> path = services_.files.SaveFile(picture_dialog_);
+    if (!path) return;
+    try {
+        SavePlotPicture(*plot_, *path);
+    } catch (const std::exception& error) {
+        services_.errors.ShowError(error.what());
+        return;
+    }
+    services_.dialogs.ShowMessage("The picture was saved as " + *path);
+}
+
+void UncertaintyWindow::SaveTableButtonClick() {
+    const std::optional<std::string> path = services_.files.SaveFile(table_dialog_);
+    if (!path || !uncertainty_) return;
+    const int shown = picture_->currentIndex();
+    AtomicFileWriter writer(*path);
+    for (const std::string& line : shown <= 0 ? PosteriorCsvLines(*uncertainty_)
+                                              : BandCsvLines(uncertainty_->bands[static_cast<size_t>(shown - 1)])) {
+        writer.Line(line);
+    }
+    try {
+        writer.Commit();
+    } catch (const std::exception& error) {
+        services_.errors.ShowError(error.what());
+        return;
+    }
+    services_.dialogs.ShowMessage("The table was saved as " + *path);
+}
+
+}  // namespace vantorel
