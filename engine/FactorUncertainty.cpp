@@ -8,7 +8,8 @@ namespace vantorel {
 
 namespace {
 
-constexpr const char* NoDrains = "the data set has no subsurface drainage system, so it has no drainage factors to fit.";
+constexpr const char* NoDrains =
+    "the data set has no subsurface drainage system, so it has no drainage factors to fit.";
 
 // The steps whose deviation the search adds to the objective's sum.
 int MeasuredSteps(const InputData& d, DrainageObjective objective) {
@@ -25,7 +26,8 @@ int MeasuredSteps(const InputData& d, DrainageObjective objective) {
 std::optional<std::string> UncertaintyRefusal(const InputData& data, bool drainage_optimization) {
     if (!data.DrainPresent) return NoDrains;
     if (!drainage_optimization) {
-        return "the uncertainty is that of drainage factors fitted to measurements, and the run does not optimize them.";
+        return "the uncertainty is that of drainage factors fitted to measurements, and the run does not optimize "
+               "them.";
     }
     return std::nullopt;
 }
@@ -34,16 +36,20 @@ UncertaintyBasis UncertaintyBasisOf(const ModelState& completed_run) {
     const RunValues& r = completed_run.Run;
     if (!completed_run.Input.DrainPresent) throw UncertaintyError(NoDrains);
     if (r.QHOptBalance) {
-        throw UncertaintyError("the run took the drainage factors of the best water balance, which is no fit to measurements.");
+        throw UncertaintyError(
+            "the run took the drainage factors of the best water balance, which is no fit to measurements.");
     }
-    if (!r.QHOptDwt && !r.QHOptDrain) throw UncertaintyError("the run used the given drainage factors, which no measurements fixed.");
+    if (!r.QHOptDwt && !r.QHOptDrain) {
+        throw UncertaintyError("the run used the given drainage factors, which no measurements fixed.");
+    }
     UncertaintyBasis basis;
     basis.objective = r.QHOptDwt ? DrainageObjective::WaterTable : DrainageObjective::DrainDischarge;
     basis.efficiencies = r.LEUsed;
     return basis;
 }
 
-FactorUncertainty ComputeFactorUncertainty(const InputData& data, const UncertaintyBasis& basis, const StopRequest* stop) {
+FactorUncertainty ComputeFactorUncertainty(const InputData& data, const UncertaintyBasis& basis,
+                                           const StopRequest* stop) {
     InputData prepared = data;
     ComputeDerivedValues(prepared);
     ObjectiveMap map;
@@ -59,10 +65,9 @@ FactorUncertainty ComputeFactorUncertainty(const InputData& data, const Uncertai
         basis.objective == DrainageObjective::WaterTable ? map.sums.water_table : map.sums.discharge;
     result.posterior.probability = PosteriorFromAbsoluteSums(sums, result.measurements);
     if (result.posterior.probability.empty()) {
-        throw UncertaintyError(result.measurements == 0
-                                   ? std::string("the data set has no measurements of the ") +
-                                         ObjectiveLabel(basis.objective) + "."
-                                   : "no pair of the grid has a finite sum of deviations.");
+        throw UncertaintyError(result.measurements == 0 ? std::string("the data set has no measurements of the ") +
+                                                              ObjectiveLabel(basis.objective) + "."
+                                                        : "no pair of the grid has a finite sum of deviations.");
     }
     for (int j = 1; j <= DrainageGridSize; ++j) result.posterior.first.push_back(TrialQH1(DrainageTrialIndex(j, 1)));
     for (int k = 1; k <= DrainageGridSize; ++k) result.posterior.second.push_back(TrialQH2(DrainageTrialIndex(1, k)));

@@ -57,7 +57,9 @@ double QuantileOfAscending(const std::vector<double>& values, const std::vector<
 
 MarginalSummary SummarizeMarginal(const std::vector<double>& values, const std::vector<double>& probability) {
     MarginalSummary summary;
-    for (size_t index = 0; index < values.size(); ++index) summary.mean = summary.mean + probability[index] * values[index];
+    for (size_t index = 0; index < values.size(); ++index) {
+        summary.mean = summary.mean + probability[index] * values[index];
+    }
     double variance = 0;
     for (size_t index = 0; index < values.size(); ++index) {
         const double deviation = values[index] - summary.mean;

@@ -23,7 +23,7 @@ struct BandSource {
     StepSeries RunValues::*simulated;
     StepSeries InputData::*measured;
     double measured_above;  // a measurement counts when it is greater
-    bool per_step;   // a flow per day during the run, per time step in the output file
+    bool per_step;          // a flow per day during the run, per time step in the output file
 };
 
 std::vector<BandSource> BandSources(const InputData& d) {
@@ -94,8 +94,9 @@ std::string RunPairs(std::vector<std::unique_ptr<FinalRunner>>& runners, const s
                 for (int32_t i = first; i < first + count; ++i) {
                     const double value = sources[s].per_step ? series[i] * ts : series[i];
                     if (!std::isfinite(value)) {
-                        failures[p] = "The final run with " + PairText(pairs[p]) + " gave a value that is not a number for " +
-                                      sources[s].name + " at time step " + std::to_string(i) + ".";
+                        failures[p] = "The final run with " + PairText(pairs[p]) +
+                                      " gave a value that is not a number for " + sources[s].name + " at time step " +
+                                      std::to_string(i) + ".";
                         return;
                     }
                     values[(s * count + (i - first)) * pair_count + p] = value;

@@ -16,8 +16,8 @@ std::string Factor(double value) { return FormatFixed(value, 0, 3); }
 std::string Percent(double fraction) { return FormatSignificant(100 * fraction, 3); }
 
 std::string MarginalRow(const char* parameter, const MarginalSummary& m) {
-    return std::string(parameter) + ',' + Exact(m.mean) + ',' + Exact(m.sd) + ',' + Exact(m.p05) + ',' +
-           Exact(m.p50) + ',' + Exact(m.p95);
+    return std::string(parameter) + ',' + Exact(m.mean) + ',' + Exact(m.sd) + ',' + Exact(m.p05) + ',' + Exact(m.p50) +
+           ',' + Exact(m.p95);
 }
 
 std::string Interval(const char* name, const MarginalSummary& m) {
@@ -70,10 +70,9 @@ std::vector<std::string> BandCsvLines(const PredictionBand& band) {
 std::vector<std::string> UncertaintySummaryLines(const FactorUncertainty& uncertainty) {
     const PosteriorSummary& s = uncertainty.summary;
     std::vector<std::string> lines = {
-        "Uncertainty of the drainage factors (" + std::string(ObjectiveLabel(uncertainty.objective)) +
-        ", n = " + std::to_string(uncertainty.measurements) + "): " + Interval("QH1", s.first) + ", " +
-        Interval("QH2", s.second) + ", correlation " +
-        (s.correlation ? FormatFixed(*s.correlation, 0, 2) : std::string("n.a."))};
+        "Uncertainty of the drainage factors (" + std::string(ObjectiveLabel(uncertainty.objective)) + ", n = " +
+        std::to_string(uncertainty.measurements) + "): " + Interval("QH1", s.first) + ", " + Interval("QH2", s.second) +
+        ", correlation " + (s.correlation ? FormatFixed(*s.correlation, 0, 2) : std::string("n.a."))};
     if (s.edge_probability > EdgeWarningProbability) {
         lines.push_back("  The grid's outer rows and columns hold " + Percent(s.edge_probability) +
                         " % of the probability: the factors may lie outside the grid.");

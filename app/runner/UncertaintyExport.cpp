@@ -29,8 +29,9 @@ std::optional<std::string> ReadUncertaintyFolder(const CommandLine& line) {
     const bool single_run = !WantsDrainDesign(line) && !WantsStudy(line) && !WantsManyRuns(line) &&
                             !line.Has("no-run") && !line.Has("check") && !line.Has("resave");
     if (!single_run) {
-        throw UsageError("--uncertainty needs the run of one input file: it cannot go with several files, a study, "
-                         "a drain design, --no-run, --check or --resave.");
+        throw UsageError(
+            "--uncertainty needs the run of one input file: it cannot go with several files, a study, "
+            "a drain design, --no-run, --check or --resave.");
     }
     return line.Value("uncertainty");
 }
@@ -75,7 +76,8 @@ int ExportUncertainty(const std::string& folder, const InputData& loaded, const 
         WriteCsv(BandsCsvLines(uncertainty), (place / files[2]).string());
         EnsureOffscreenApplication();
         const RunValues& r = completed_run.Run;
-        for (const std::string& picture : SaveUncertaintyPictures(uncertainty, folder, std::pair{r.QH1Used, r.QH2Used})) {
+        for (const std::string& picture :
+             SaveUncertaintyPictures(uncertainty, folder, std::pair{r.QH1Used, r.QH2Used})) {
             files.push_back(picture);
         }
     } catch (const FileError& error) {

@@ -69,12 +69,11 @@ QVector<double> Values(const std::vector<double>& values) { return QVector<doubl
 
 void BuildPosteriorPlot(QCustomPlot& plot, const FactorUncertainty& uncertainty,
                         std::optional<std::pair<double, double>> used_pair) {
-    QCPColorMap* colours = StartGridHeatMap(
-        plot,
-        QString("Posterior of the drainage factors, fitted to the %1 (n = %2)")
-            .arg(ObjectiveLabel(uncertainty.objective))
-            .arg(uncertainty.measurements),
-        "Probability of the pair");
+    QCPColorMap* colours = StartGridHeatMap(plot,
+                                            QString("Posterior of the drainage factors, fitted to the %1 (n = %2)")
+                                                .arg(ObjectiveLabel(uncertainty.objective))
+                                                .arg(uncertainty.measurements),
+                                            "Probability of the pair");
     const std::vector<double>& probability = uncertainty.posterior.probability;
     for (size_t index = 0; index < probability.size(); ++index) {
         colours->data()->setCell(static_cast<int>(index) / DrainageGridSize, static_cast<int>(index) % DrainageGridSize,

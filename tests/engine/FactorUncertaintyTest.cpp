@@ -25,7 +25,9 @@ public:
         const double u = (static_cast<double>(numbers_() >> 11) + 0.5) / 9007199254740992.0 - 0.5;
         return -scale * std::copysign(std::log(1 - 2 * std::abs(u)), u);
     }
-    int Between(int low, int high) { return low + static_cast<int>(numbers_() % static_cast<uint64_t>(high - low + 1)); }
+    int Between(int low, int high) {
+        return low + static_cast<int>(numbers_() % static_cast<uint64_t>(high - low + 1));
+    }
 
 private:
     std::mt19937_64 numbers_;
@@ -62,7 +64,8 @@ TEST(FactorUncertaintyTest, NinetyPerCentIntervalsHoldTheTrueFactorsOfSyntheticF
     for (int field = 0; field < Fields; ++field) {
         const int j = scatter.Between(8, 70), k = scatter.Between(8, 70);
         const double qh1 = 0.001 * j, qh2 = 0.001 * k;
-        const DrainageObjective objective = field % 2 == 0 ? DrainageObjective::DrainDischarge : DrainageObjective::WaterTable;
+        const DrainageObjective objective =
+            field % 2 == 0 ? DrainageObjective::DrainDischarge : DrainageObjective::WaterTable;
         const InputData data = SyntheticField(static_cast<uint32_t>(100 + field), qh1, qh2, objective, scatter);
         const FactorUncertainty u = ComputeFactorUncertainty(data, {objective, {0.8, 0.8, 0.8, 0.8, 0.8}});
         qh1_held += u.summary.first.p05 <= qh1 && qh1 <= u.summary.first.p95;
@@ -104,7 +107,8 @@ TEST(FactorUncertaintyTest, AnObjectiveWithoutMeasurementsOrADataSetARunRefusesH
     InputData data = test::MakeDataSet({1, 24, 30, true, false, 62});
     StopRequest stop;
     stop.Request();
-    EXPECT_THROW(ComputeFactorUncertainty(data, {DrainageObjective::WaterTable, {1, 1, 1, 1, 1}}, &stop), RunInterrupted);
+    EXPECT_THROW(ComputeFactorUncertainty(data, {DrainageObjective::WaterTable, {1, 1, 1, 1, 1}}, &stop),
+                 RunInterrupted);
     for (int32_t i = 1; i <= data.NrTimeSteps; ++i) data.DrainMeas[i] = MissingDepthOrDischarge;
     try {
         ComputeFactorUncertainty(data, {DrainageObjective::DrainDischarge, {1, 1, 1, 1, 1}});
@@ -135,8 +139,9 @@ TEST(FactorUncertaintyTest, SummaryWarnsWhenTheGridsEdgeHoldsMoreThanFivePerCent
     const std::vector<std::string> lines = UncertaintySummaryLines(u);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].substr(lines[0].size() - 19), ", correlation -0.46");
-    EXPECT_EQ(lines[1], "  The grid's outer rows and columns hold 5.01 % of the probability: the factors may lie "
-                        "outside the grid.");
+    EXPECT_EQ(lines[1],
+              "  The grid's outer rows and columns hold 5.01 % of the probability: the factors may lie "
+              "outside the grid.");
 }
 
 }  // namespace

@@ -34,7 +34,8 @@ TEST(PredictionBandsTest, OnePairGivesTheSeriesOfARunWithItsFactors) {
         InputData data = DrainedField(layers, 7, 80 + layers);
         data.QH1 = 0.023;
         data.QH2 = 0.011;
-        const std::vector<PredictionBand> bands = ComputePredictionBands(data, Efficiencies(data), {{0.023, 0.011, 1.0}});
+        const std::vector<PredictionBand> bands =
+            ComputePredictionBands(data, Efficiencies(data), {{0.023, 0.011, 1.0}});
 
         test::EngineRun run(data);
         run.WaterAndSaltBalance();
@@ -46,13 +47,14 @@ TEST(PredictionBandsTest, OnePairGivesTheSeriesOfARunWithItsFactors) {
             {"salinity_aquifer", &r.SAq}};
         ASSERT_EQ(bands.size(), layers == 1 ? 5u : 7u);
         for (const PredictionBand& band : bands) {
-            const auto source = std::find_if(expected.begin(), expected.end(),
-                                             [&](const auto& e) { return e.first == band.series; });
+            const auto source =
+                std::find_if(expected.begin(), expected.end(), [&](const auto& e) { return e.first == band.series; });
             ASSERT_NE(source, expected.end()) << band.series;
             int differences = 0;
             for (int32_t i = 1; i <= data.NrTimeSteps; ++i) {
                 // The output file holds the discharge per time step.
-                const double value = band.series == "drain_discharge" ? (*source->second)[i] * data.Ts : (*source->second)[i];
+                const double value =
+                    band.series == "drain_discharge" ? (*source->second)[i] * data.Ts : (*source->second)[i];
                 differences += !SameBits(band.p05[i - 1], value) + !SameBits(band.p50[i - 1], value) +
                                !SameBits(band.p95[i - 1], value);
             }
@@ -61,7 +63,7 @@ TEST(PredictionBandsTest, OnePairGivesTheSeriesOfARunWithItsFactors) {
         int measured = 0;
         for (int32_t i = 1; i <= data.NrTimeSteps; ++i) {
             measured += data.DwtMeas[i] > MissingDepthOrDischarge ? bands[0].measured[i - 1] == data.DwtMeas[i]
-                                                                   : std::isnan(bands[0].measured[i - 1]);
+                                                                  : std::isnan(bands[0].measured[i - 1]);
         }
         EXPECT_EQ(measured, data.NrTimeSteps);
     }
@@ -107,8 +109,9 @@ TEST(PredictionBandsTest, AStoppedFinalRunIsReportedAndAStopRequestEndsTheRuns) 
         ComputePredictionBands(data, Efficiencies(data), {{0.010, 0.020, 1}});
         ADD_FAILURE() << "the run should stop";
     } catch (const PredictionBandError& error) {
-        EXPECT_NE(std::string(error.what()).find("The final run with QH1 0.01, QH2 0.02 stopped: The water table is below"),
-                  std::string::npos)
+        EXPECT_NE(
+            std::string(error.what()).find("The final run with QH1 0.01, QH2 0.02 stopped: The water table is below"),
+            std::string::npos)
             << error.what();
     }
 

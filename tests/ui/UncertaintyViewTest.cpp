@@ -57,8 +57,9 @@ TEST_F(UncertaintyViewTest, ARunWithoutFittedFactorsHasNoneAndSaysWhy) {
 TEST_F(UncertaintyViewTest, PosteriorAndBandsAreShownHoveredAndSaved) {
     RunMonthlyExample(true);
     UncertaintyWindow* view = View();
-    EXPECT_TRUE(Note(view).startsWith("Uncertainty of the drainage factors (drain discharge, n = 12): QH1 0.013 (90 %: "
-                                      "0.011-0.016)"))
+    EXPECT_TRUE(
+        Note(view).startsWith("Uncertainty of the drainage factors (drain discharge, n = 12): QH1 0.013 (90 %: "
+                              "0.011-0.016)"))
         << Note(view).toStdString();
     auto* pictures = view->findChild<QComboBox*>("UncertaintyPictureCombo");
     ASSERT_EQ(pictures->count(), 6);

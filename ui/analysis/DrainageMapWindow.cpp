@@ -14,9 +14,8 @@
 
 #include "engine/CalibrationTables.h"
 #include "graphs/plots/ObjectiveMapPlot.h"
-#include "graphs/plots/PlotFiles.h"
-#include "model/TextFile.h"
 #include "ui/ControlFactory.h"
+#include "ui/analysis/PlotViewParts.h"
 #include "model/NumberText.h"
 
 namespace vantorel {
@@ -49,13 +48,8 @@ DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
     percent_->setSuffix(" %");
     note_ = MakeNamed<QLabel>("MapNoteLabel");
     note_->setWordWrap(true);
-    busy_ = MakeNamed<QProgressBar>("MapBusyBar");
-    busy_->setRange(0, 0);
-    busy_->setTextVisible(false);
-    busy_->setMaximumWidth(160);
-    busy_->hide();
+    busy_ = MakeBusyBar("MapBusyBar");
     plot_ = MakeNamed<QCustomPlot>("MapPlot");
-    plot_->setMouseTracking(true);
     point_ = MakeNamed<QLabel>("MapPointLabel");
     save_picture_ = MakeButton("MapSavePictureButton", "Save picture");
     save_table_ = MakeButton("MapSaveTableButton", "Save table");
@@ -82,10 +76,7 @@ DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
     connect(objective_, &QComboBox::currentIndexChanged, this, [this] { Draw(); });
     connect(percent_, &QDoubleSpinBox::valueChanged, this, [this] { Draw(); });
     connect(&watcher_, &QFutureWatcher<ObjectiveMapResult>::finished, this, [this] { MapComputed(); });
-    connect(plot_, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
-        point_->setText(PointText(plot_->xAxis->pixelToCoord(event->position().x()),
-                                  plot_->yAxis->pixelToCoord(event->position().y())));
-    });
+    FollowPointer(*plot_, *point_, [this](double qh1, double qh2) { return PointText(qh1, qh2); });
     connect(save_picture_, &QPushButton::clicked, this, [this] { SavePictureButtonClick(); });
     connect(save_table_, &QPushButton::clicked, this, [this] { SaveTableButtonClick(); });
     save_picture_->setEnabled(false);
@@ -170,30 +161,10 @@ QString DrainageMapWindow::PointText(double qh1, double qh2) const {
     return ObjectiveMapPointText(*map_, static_cast<DrainageObjective>(objective_->currentData().toInt()), qh1, qh2);
 }
 
-void DrainageMapWindow::SavePictureButtonClick() {
-    const std::optional<std::string> path = services_.files.SaveFile(picture_dialog_);
-    if (!path) return;
-    try {
-        SavePlotPicture(*plot_, *path);
-    } catch (const std::exception& error) {
-        services_.errors.ShowError(error.what());
-        return;
-    }
-    services_.dialogs.ShowMessage("The picture was saved as " + *path);
-}
+void DrainageMapWindow::SavePictureButtonClick() { SavePlotAs(services_, picture_dialog_, *plot_); }
 
 void DrainageMapWindow::SaveTableButtonClick() {
-    const std::optional<std::string> path = services_.files.SaveFile(table_dialog_);
-    if (!path || !map_) return;
-    AtomicFileWriter writer(*path);
-    for (const std::string& line : ObjectiveMapCsvLines(*map_)) writer.Line(line);
-    try {
-        writer.Commit();
-    } catch (const std::exception& error) {
-        services_.errors.ShowError(error.what());
-        return;
-    }
-    services_.dialogs.ShowMessage("The table was saved as " + *path);
+    if (map_) SaveTableAs(services_, table_dialog_, ObjectiveMapCsvLines(*map_));
 }
 
 }  // namespace vantorel

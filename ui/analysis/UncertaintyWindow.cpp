@@ -11,10 +11,9 @@
 #include <qcustomplot.h>
 
 #include "engine/UncertaintyTables.h"
-#include "graphs/plots/PlotFiles.h"
 #include "graphs/plots/UncertaintyPlots.h"
-#include "model/TextFile.h"
 #include "ui/ControlFactory.h"
+#include "ui/analysis/PlotViewParts.h"
 
 namespace vantorel {
 
@@ -40,7 +39,9 @@ QString Lines(const std::vector<std::string>& lines) {
 }  // namespace
 
 UncertaintyRun KeepUncertaintyRun(const ModelState& completed_run) {
-    UncertaintyRun run{completed_run.Input.FileName, completed_run.Input, std::string(),
+    UncertaintyRun run{completed_run.Input.FileName,
+                       completed_run.Input,
+                       std::string(),
                        {completed_run.Run.QH1Used, completed_run.Run.QH2Used}};
     try {
         run.basis = UncertaintyBasisOf(completed_run);
@@ -56,15 +57,10 @@ UncertaintyWindow::UncertaintyWindow(QWidget* parent, WindowServices& services) 
     note_ = MakeNamed<QLabel>("UncertaintyNoteLabel");
     note_->setWordWrap(true);
     note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    busy_ = MakeNamed<QProgressBar>("UncertaintyBusyBar");
-    busy_->setRange(0, 0);
-    busy_->setTextVisible(false);
-    busy_->setMaximumWidth(160);
-    busy_->hide();
+    busy_ = MakeBusyBar("UncertaintyBusyBar");
     cancel_ = MakeButton("UncertaintyCancelButton", "Cancel");
     cancel_->hide();
     plot_ = MakeNamed<QCustomPlot>("UncertaintyPlot");
-    plot_->setMouseTracking(true);
     point_ = MakeNamed<QLabel>("UncertaintyPointLabel");
     save_picture_ = MakeButton("UncertaintySavePictureButton", "Save picture");
     save_table_ = MakeButton("UncertaintySaveTableButton", "Save table");
@@ -87,10 +83,7 @@ UncertaintyWindow::UncertaintyWindow(QWidget* parent, WindowServices& services) 
 
     connect(picture_, &QComboBox::currentIndexChanged, this, [this] { Draw(); });
     connect(&watcher_, &QFutureWatcher<UncertaintyResult>::finished, this, [this] { Computed(); });
-    connect(plot_, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
-        point_->setText(PointText(plot_->xAxis->pixelToCoord(event->position().x()),
-                                  plot_->yAxis->pixelToCoord(event->position().y())));
-    });
+    FollowPointer(*plot_, *point_, [this](double x, double y) { return PointText(x, y); });
     connect(cancel_, &QPushButton::clicked, this, [this] { CancelButtonClick(); });
     connect(save_picture_, &QPushButton::clicked, this, [this] { SavePictureButtonClick(); });
     connect(save_table_, &QPushButton::clicked, this, [this] { SaveTableButtonClick(); });
@@ -111,9 +104,10 @@ void UncertaintyWindow::ComputeFor(const std::optional<UncertaintyRun>& run) {
     save_picture_->setEnabled(false);
     save_table_->setEnabled(false);
     if (!run) {
-        note_->setText("No calculation has been made in this window yet. The uncertainty is that of the drainage "
-                       "factors a run made here with \"Save all - Run\" fitted to the measured water table or drain "
-                       "discharge.");
+        note_->setText(
+            "No calculation has been made in this window yet. The uncertainty is that of the drainage "
+            "factors a run made here with \"Save all - Run\" fitted to the measured water table or drain "
+            "discharge.");
         return;
     }
     if (const std::string* refusal = std::get_if<std::string>(&run->basis)) {
@@ -123,8 +117,9 @@ void UncertaintyWindow::ComputeFor(const std::optional<UncertaintyRun>& run) {
     }
     used_pair_ = run->used_pair;
     stop_ = std::make_shared<StopRequest>();
-    note_->setText("Computing the posterior of the 10000 pairs of the drainage-factor search and the final runs of "
-                   "the prediction bands ...");
+    note_->setText(
+        "Computing the posterior of the 10000 pairs of the drainage-factor search and the final runs of "
+        "the prediction bands ...");
     busy_->show();
     cancel_->show();
     watcher_.setFuture(QtConcurrent::run(Compute, run->data, std::get<UncertaintyBasis>(run->basis), stop_));
@@ -178,34 +173,14 @@ QString UncertaintyWindow::PointText(double x, double y) const {
     return BandPointText(*uncertainty_, static_cast<size_t>(shown - 1), x);
 }
 
-void UncertaintyWindow::SavePictureButtonClick() {
-    const std::optional<std::string> path = services_.files.SaveFile(picture_dialog_);
-    if (!path) return;
-    try {
-        SavePlotPicture(*plot_, *path);
-    } catch (const std::exception& error) {
-        services_.errors.ShowError(error.what());
-        return;
-    }
-    services_.dialogs.ShowMessage("The picture was saved as " + *path);
-}
+void UncertaintyWindow::SavePictureButtonClick() { SavePlotAs(services_, picture_dialog_, *plot_); }
 
 void UncertaintyWindow::SaveTableButtonClick() {
-    const std::optional<std::string> path = services_.files.SaveFile(table_dialog_);
-    if (!path || !uncertainty_) return;
+    if (!uncertainty_) return;
     const int shown = picture_->currentIndex();
-    AtomicFileWriter writer(*path);
-    for (const std::string& line : shown <= 0 ? PosteriorCsvLines(*uncertainty_)
-                                              : BandCsvLines(uncertainty_->bands[static_cast<size_t>(shown - 1)])) {
-        writer.Line(line);
-    }
-    try {
-        writer.Commit();
-    } catch (const std::exception& error) {
-        services_.errors.ShowError(error.what());
-        return;
-    }
-    services_.dialogs.ShowMessage("The table was saved as " + *path);
+    SaveTableAs(services_, table_dialog_,
+                shown <= 0 ? PosteriorCsvLines(*uncertainty_)
+                           : BandCsvLines(uncertainty_->bands[static_cast<size_t>(shown - 1)]));
 }
 
 }  // namespace vantorel
