@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
-#include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 #include <qcustomplot.h>
 
@@ -63,15 +62,7 @@ DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
     choices->addWidget(new QLabel("of the best"));
     choices->addStretch();
     choices->addWidget(busy_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(point_, 1);
-    buttons->addWidget(save_picture_);
-    buttons->addWidget(save_table_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(choices);
-    layout->addWidget(note_);
-    layout->addWidget(plot_, 1);
-    layout->addLayout(buttons);
+    LayOutPlotView(*this, choices, note_, plot_, point_, save_picture_, save_table_);
 
     connect(objective_, &QComboBox::currentIndexChanged, this, [this] { Draw(); });
     connect(percent_, &QDoubleSpinBox::valueChanged, this, [this] { Draw(); });

@@ -1,7 +1,11 @@
 #include "ui/analysis/PlotViewParts.h"
 
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <qcustomplot.h>
 
 #include "graphs/plots/PlotFiles.h"
@@ -9,6 +13,19 @@
 #include "ui/ControlFactory.h"
 
 namespace vantorel {
+
+void LayOutPlotView(QDialog& view, QBoxLayout* choices, QLabel* note, QCustomPlot* plot, QLabel* point,
+                    QPushButton* save_picture, QPushButton* save_table) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(point, 1);
+    buttons->addWidget(save_picture);
+    buttons->addWidget(save_table);
+    auto* layout = new QVBoxLayout(&view);
+    layout->addLayout(choices);
+    layout->addWidget(note);
+    layout->addWidget(plot, 1);
+    layout->addLayout(buttons);
+}
 
 QProgressBar* MakeBusyBar(const char* name) {
     auto* busy = MakeNamed<QProgressBar>(name);

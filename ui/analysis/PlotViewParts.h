@@ -10,11 +10,19 @@
 
 #include "ui/Platform.h"
 
+class QBoxLayout;
 class QCustomPlot;
+class QDialog;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace vantorel {
+
+// The view's layout: its choices on top, a note, the plot, and below it the pointer's text with the
+// two save buttons.
+void LayOutPlotView(QDialog& view, QBoxLayout* choices, QLabel* note, QCustomPlot* plot, QLabel* point,
+                    QPushButton* save_picture, QPushButton* save_table);
 
 // A bar that moves while a computation runs; hidden until one starts.
 QProgressBar* MakeBusyBar(const char* name);

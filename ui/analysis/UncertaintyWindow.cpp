@@ -6,7 +6,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 #include <qcustomplot.h>
 
@@ -71,15 +70,7 @@ UncertaintyWindow::UncertaintyWindow(QWidget* parent, WindowServices& services) 
     choices->addStretch();
     choices->addWidget(busy_);
     choices->addWidget(cancel_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(point_, 1);
-    buttons->addWidget(save_picture_);
-    buttons->addWidget(save_table_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(choices);
-    layout->addWidget(note_);
-    layout->addWidget(plot_, 1);
-    layout->addLayout(buttons);
+    LayOutPlotView(*this, choices, note_, plot_, point_, save_picture_, save_table_);
 
     connect(picture_, &QComboBox::currentIndexChanged, this, [this] { Draw(); });
     connect(&watcher_, &QFutureWatcher<UncertaintyResult>::finished, this, [this] { Computed(); });
