@@ -39,10 +39,6 @@ std::vector<BandSource> BandSources(const InputData& d) {
     return sources;
 }
 
-// The stored results of all pairs may not take more than this many values at once; longer series
-// are done in parts of steps, each part running every pair again.
-constexpr size_t ValueBudget = size_t{1} << 24;
-
 // One worker's own model state, prepared once: each final run overwrites all that it reads.
 struct FinalRunner {
     FinalRunner(const InputData& data, const std::array<double, ZoneCount>& efficiencies, const StopRequest* stop) {
@@ -129,7 +125,8 @@ std::vector<std::string> BandSeriesNames(const InputData& data) {
 
 std::vector<PredictionBand> ComputePredictionBands(const InputData& data,
                                                    const std::array<double, ZoneCount>& efficiencies,
-                                                   const std::vector<WeightedPair>& pairs, const StopRequest* stop) {
+                                                   const std::vector<WeightedPair>& pairs, const StopRequest* stop,
+                                                   size_t value_budget) {
     const std::vector<BandSource> sources = BandSources(data);
     const int32_t n = data.NrTimeSteps;
     std::vector<PredictionBand> bands(sources.size());
@@ -150,7 +147,7 @@ std::vector<PredictionBand> ComputePredictionBands(const InputData& data,
     std::transform(pairs.begin(), pairs.end(), weights.begin(), [](const WeightedPair& pair) { return pair.weight; });
 
     const size_t per_step = pairs.size() * sources.size();
-    const int32_t part = static_cast<int32_t>(std::clamp<size_t>(ValueBudget / per_step, 1, static_cast<size_t>(n)));
+    const int32_t part = static_cast<int32_t>(std::clamp<size_t>(value_budget / per_step, 1, static_cast<size_t>(n)));
     std::vector<double> values;
     for (int32_t first = 1; first <= n; first += part) {
         const int32_t count = std::min(part, n - first + 1);

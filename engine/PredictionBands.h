@@ -4,6 +4,7 @@
 // quantiles of their results per time step.
 
 #include <array>
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -40,10 +41,14 @@ std::vector<std::string> BandSeriesNames(const InputData& data);
 // (fractions, by Zone); then per step and series the quantiles of the pairs' results weighted by
 // the pairs' weights. `data` is the data set as a run takes it (derived values computed) and must
 // have drains and pass the run's checks. The pairs run on all cores; the result is bit for bit that
-// of one pair after the other. A requested stop ends it with RunInterrupted.
+// of one pair after the other. A requested stop ends it with RunInterrupted. When the results of all
+// pairs would hold more than value_budget numbers, the steps are done in parts, each part running
+// every pair again.
+inline constexpr size_t BandValueBudget = size_t{1} << 24;
 std::vector<PredictionBand> ComputePredictionBands(const InputData& data,
                                                    const std::array<double, ZoneCount>& efficiencies,
                                                    const std::vector<WeightedPair>& pairs,
-                                                   const StopRequest* stop = nullptr);
+                                                   const StopRequest* stop = nullptr,
+                                                   size_t value_budget = BandValueBudget);
 
 }  // namespace vantorel

@@ -69,7 +69,7 @@ TEST(PredictionBandsTest, OnePairGivesTheSeriesOfARunWithItsFactors) {
     }
 }
 
-TEST(PredictionBandsTest, WeightedQuantilesOfTwoPairsAndAllCoresGiveTheResultOfOne) {
+TEST(PredictionBandsTest, WeightedQuantilesOfTwoPairsAndAllCoresOrPartsOfStepsGiveTheResultOfOne) {
     const InputData data = DrainedField(2, 30, 91);
     const std::vector<WeightedPair> two = {{0.010, 0.005, 0.3}, {0.060, 0.040, 0.7}};
     const std::vector<PredictionBand> bands = ComputePredictionBands(data, Efficiencies(data), two);
@@ -87,14 +87,19 @@ TEST(PredictionBandsTest, WeightedQuantilesOfTwoPairsAndAllCoresGiveTheResultOfO
     std::vector<WeightedPair> many;
     for (int j = 1; j <= 12; ++j) many.push_back({0.004 * j, 0.003 * (13 - j), 1.0 / (j + 1)});
     const std::vector<PredictionBand> parallel = ComputePredictionBands(data, Efficiencies(data), many);
+    // Results too many to keep at once: seven steps at a time.
+    const std::vector<PredictionBand> in_parts =
+        ComputePredictionBands(data, Efficiencies(data), many, nullptr, many.size() * parallel.size() * 7);
     ScopedWorkerLimit one(1);
     const std::vector<PredictionBand> sequential = ComputePredictionBands(data, Efficiencies(data), many);
     int differences = 0;
     for (size_t s = 0; s < parallel.size(); ++s) {
         for (size_t i = 0; i < parallel[s].p50.size(); ++i) {
-            differences += !SameBits(parallel[s].p05[i], sequential[s].p05[i]) +
-                           !SameBits(parallel[s].p50[i], sequential[s].p50[i]) +
-                           !SameBits(parallel[s].p95[i], sequential[s].p95[i]);
+            for (const std::vector<PredictionBand>* other : {&sequential, &in_parts}) {
+                differences += !SameBits(parallel[s].p05[i], (*other)[s].p05[i]) +
+                               !SameBits(parallel[s].p50[i], (*other)[s].p50[i]) +
+                               !SameBits(parallel[s].p95[i], (*other)[s].p95[i]);
+            }
         }
     }
     EXPECT_EQ(differences, 0);
