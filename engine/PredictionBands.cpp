@@ -117,12 +117,6 @@ std::string RunPairs(std::vector<std::unique_ptr<FinalRunner>>& runners, const s
 
 }  // namespace
 
-std::vector<std::string> BandSeriesNames(const InputData& data) {
-    std::vector<std::string> names;
-    for (const BandSource& source : BandSources(data)) names.emplace_back(source.name);
-    return names;
-}
-
 std::vector<PredictionBand> ComputePredictionBands(const InputData& data,
                                                    const std::array<double, ZoneCount>& efficiencies,
                                                    const std::vector<WeightedPair>& pairs, const StopRequest* stop,
@@ -135,7 +129,7 @@ std::vector<PredictionBand> ComputePredictionBands(const InputData& data,
         band.series = sources[s].name;
         for (std::vector<double>* column : {&band.p05, &band.p50, &band.p95, &band.measured}) column->assign(n, NAN);
         const StepSeries& measured = data.*sources[s].measured;
-        for (int32_t i = 1; i <= n; ++i) {
+        for (int32_t i = 1; i <= n && i < static_cast<int32_t>(measured.size()); ++i) {
             if (measured[i] > sources[s].measured_above) band.measured[i - 1] = measured[i];
         }
     }

@@ -26,24 +26,22 @@ struct PredictionBand {
     std::vector<double> p05, p50, p95, measured;
 };
 
-// A final run of some pair stopped or gave a value that is not a number.
+// The run's checks refused the data set, or a final run of some pair stopped or gave a value that
+// is not a number.
 class PredictionBandError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-// The names of the series of a data set's bands, in their order: the water table, the drain
-// discharge and the salinity of each zone the data set has.
-std::vector<std::string> BandSeriesNames(const InputData& data);
-
-// For every pair, the water and salt balances of a run's final stage (as RunCalculation runs them
-// once its searches are done) with the pair's factors and the given leaching efficiencies
-// (fractions, by Zone); then per step and series the quantiles of the pairs' results weighted by
-// the pairs' weights. `data` is the data set as a run takes it (derived values computed) and must
-// have drains and pass the run's checks. The pairs run on all cores; the result is bit for bit that
-// of one pair after the other. A requested stop ends it with RunInterrupted. When the results of all
-// pairs would hold more than value_budget numbers, the steps are done in parts, each part running
-// every pair again.
+// The bands of the water table, the drain discharge and the salinity of each zone the data set has,
+// in that order. For every pair, the water and salt balances of a run's final stage (as
+// RunCalculation runs them once its searches are done) with the pair's factors and the given
+// leaching efficiencies (fractions, by Zone); then per step and series the quantiles of the pairs'
+// results weighted by the pairs' weights. `data` is the data set as a run takes it (derived values
+// computed) and must have drains; a data set the run's checks refuse raises PredictionBandError.
+// The pairs run on all cores; the result is bit for bit that of one pair after the other. A
+// requested stop ends it with RunInterrupted. When the results of all pairs would hold more than
+// value_budget numbers, the steps are done in parts, each part running every pair again.
 inline constexpr size_t BandValueBudget = size_t{1} << 24;
 std::vector<PredictionBand> ComputePredictionBands(const InputData& data,
                                                    const std::array<double, ZoneCount>& efficiencies,
