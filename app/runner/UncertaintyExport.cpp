@@ -50,14 +50,15 @@ int ExportUncertainty(const std::string& folder, const InputData& loaded, const 
     try {
         basis = UncertaintyBasisOf(completed_run);
     } catch (const UncertaintyError& error) {
-        err << "vantorel-run: --uncertainty: " << error.what() << '\n';
+        err << "vantorel-run: --uncertainty: " << loaded.FileName << ": " << error.what() << '\n';
         return ExitBadInput;
     }
     FactorUncertainty uncertainty;
     try {
         uncertainty = ComputeFactorUncertainty(loaded, basis);
     } catch (const UncertaintyError& error) {
-        err << "vantorel-run: --uncertainty: the uncertainty could not be computed: " << error.what() << '\n';
+        err << "vantorel-run: --uncertainty: " << loaded.FileName << ": the uncertainty could not be computed: "
+            << error.what() << '\n';
         return ExitRunFailed;
     }
     for (const std::string& line : UncertaintySummaryLines(uncertainty)) out << line << '\n';

@@ -139,7 +139,8 @@ TEST_F(UncertaintyExportTest, RunsWhoseFactorsAreNoFitAndCallsWithoutOneRunAreRe
     SaveInputFile(unmeasured);
     const test::ToolResult result = RunTool({"--yes", "--uncertainty", dir_.File("u"), unmeasured.FileName});
     EXPECT_EQ(result.status, ExitBadInput);
-    EXPECT_NE(result.err.find("vantorel-run: --uncertainty: the run "), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("vantorel-run: --uncertainty: " + unmeasured.FileName + ": the run "), std::string::npos)
+        << result.err;
     EXPECT_FALSE(fs::exists(dir_.File("u")));
 }
 
