@@ -22,6 +22,7 @@ void BindRun(pybind11::module_& m);
 void BindDrainDesign(pybind11::module_& m);
 void BindRunMany(pybind11::module_& m);
 void BindObjectiveMap(pybind11::module_& m);
+void BindUncertainty(pybind11::module_& m);
 void BindSeriesImport(pybind11::module_& m);
 // Last: makes the classes and functions bound before it picklable.
 void BindPickling(pybind11::module_& m);

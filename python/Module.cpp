@@ -42,7 +42,7 @@ PYBIND11_MODULE(vantorel, m) {
     run = vantorel.run(ds)                  # a Run; run.table is a pandas DataFrame
     ds.save("field-2.inp")
 
-Functions: load_input, run, read_output, run_many, objective_map, drain_factors,
+Functions: load_input, run, read_output, run_many, objective_map, uncertainty, drain_factors,
 drain_spacing, import_series, et0.
 A file that cannot be read or written raises vantorel.FileError (an OSError) with the
 program's message, naming the file and the line; a value the program refuses raises
@@ -69,6 +69,7 @@ pickled, so they go to a concurrent.futures.ProcessPoolExecutor or a dask cluste
     vantorel::python::BindDrainDesign(m);
     vantorel::python::BindRunMany(m);
     vantorel::python::BindObjectiveMap(m);
+    vantorel::python::BindUncertainty(m);
     vantorel::python::BindSeriesImport(m);
     vantorel::python::BindPickling(m);
 }

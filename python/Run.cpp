@@ -1,11 +1,8 @@
 // One calculation from Python: the data set or input file runs as the batch runner runs it, and
 // the output file is read back into a table.
 
-#include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <system_error>
 
 #include "engine/FileRun.h"
 #include "model/FileNames.h"
@@ -14,9 +11,10 @@
 #include "python/Bindings.h"
 #include "python/Constructed.h"
 #include "python/DataSet.h"
-#include "python/RunTable.h"
 #include "python/Interruptible.h"
+#include "python/RunTable.h"
 #include "python/StepDates.h"
+#include "python/TemporaryFolder.h"
 
 namespace py = pybind11;
 
@@ -44,30 +42,6 @@ VANTOREL_CONSTRUCTED_ONLY(vantorel::python::RunResult)
 
 namespace vantorel::python {
 namespace {
-
-// A data set never saved runs into a folder of its own in the temporary folder, removed with
-// everything in it once the run's results are taken, however the run ends.
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vantorel-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) {
-            throw FileError("No temporary folder could be made as " + pattern + ": " +
-                            std::generic_category().message(errno) + ".");
-        }
-        path_ = pattern;
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 py::dict Factors(const ModelState& state) {
     const RunValues& r = state.Run;

@@ -1,6 +1,7 @@
 #include "ui/ScreenshotTour.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFocusEvent>
@@ -31,6 +32,7 @@
 #include "ui/analysis/DrainageMapWindow.h"
 #include "ui/analysis/ScenarioStudyMenu.h"
 #include "ui/analysis/ScenarioStudyWindow.h"
+#include "ui/analysis/UncertaintyWindow.h"
 
 namespace vantorel {
 
@@ -171,6 +173,20 @@ int PhotographRun(TMainForm& main, QTabWidget& pages, const QDir& folder, const 
     return failures;
 }
 
+// "Uncertainty..." after the run: the posterior, and the band of the water table.
+int PhotographUncertainty(TMainForm& main, const QDir& folder) {
+    main.findChild<QAction*>("UncertaintyItem")->trigger();
+    auto* window = main.findChild<UncertaintyWindow*>("UncertaintyWindow");
+    while (window->Busy()) QApplication::processEvents();
+    Settle();
+    int failures = Save(*window, folder, "analysis-UncertaintyWindow") ? 0 : 1;
+    window->findChild<QComboBox*>("UncertaintyPictureCombo")->setCurrentIndex(1);
+    Settle();
+    if (!Save(*window, folder, "analysis-UncertaintyWindow-water-table")) ++failures;
+    window->hide();
+    return failures;
+}
+
 // The analysis views after a run of the input file with every optimization accepted.
 int PhotographAnalysis(TMainForm& main, const QDir& folder, const std::string& input_file, const QTemporaryDir& runs) {
     struct AcceptingDialogs : PrintedDialogs {
@@ -214,7 +230,7 @@ int PhotographAnalysis(TMainForm& main, const QDir& folder, const std::string& i
         if (!Save(*dialog, folder, QString("analysis-") + window)) ++failures;
         dialog->hide();
     }
-    return failures;
+    return failures + PhotographUncertainty(main, folder);
 }
 
 // "Analysis" > "Scenario study..." on the input file of the last run, after a small study ran.

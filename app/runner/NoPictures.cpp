@@ -4,6 +4,7 @@
 #include "app/runner/CalibrationPictures.h"
 #include "app/runner/GraphExport.h"
 #include "app/runner/StudyPictures.h"
+#include "app/runner/UncertaintyPictures.h"
 
 namespace vantorel {
 
@@ -16,5 +17,7 @@ PictureFiles SaveObjectiveMapPictures(const ObjectiveMap&, double, const RunValu
 PictureFiles SaveLeachingCurvesPicture(const RunValues&, const std::string&) { return {}; }
 
 PictureFiles SaveStudyPictures(const std::vector<ScenarioResult>&, const std::string&) { return {}; }
+
+PictureFiles SaveUncertaintyPictureFiles(const FactorUncertainty&, const RunValues&, const std::string&) { return {}; }
 
 }  // namespace vantorel

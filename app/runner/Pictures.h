@@ -1,11 +1,12 @@
 #pragma once
 // Everything vantorel-run draws goes through the functions declared in GraphExport.h,
-// CalibrationPictures.h and StudyPictures.h, defined with Qt in their own .cpp files. A build
-// without Qt (cmake -DVANTOREL_GUI=OFF) links NoPictures.cpp in their place, whose functions
-// draw nothing and return no files: there an option whose whole work is pictures is refused
-// before anything runs (PictureOptionRefusal), and an option that also writes data writes it and
-// says that it drew no pictures (NoteNoPictures). A new picture slots in the same way: its
-// function beside these, its empty twin in NoPictures.cpp, and its option in the refusal or a note.
+// CalibrationPictures.h, StudyPictures.h and UncertaintyPictures.h, defined with Qt in their own
+// .cpp files. A build without Qt (cmake -DVANTOREL_GUI=OFF) links NoPictures.cpp in their place,
+// whose functions draw nothing and return no files: there an option whose whole work is pictures
+// is refused before anything runs (PictureOptionRefusal), and an option that also writes data
+// writes it and says that it drew no pictures (NoteNoPictures). A new picture slots in the same
+// way: its function beside these, its empty twin in NoPictures.cpp, and its option in the refusal
+// or a note.
 
 #include <optional>
 #include <ostream>

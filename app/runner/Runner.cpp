@@ -17,6 +17,7 @@
 #include "app/runner/StopSignals.h"
 #include "app/runner/StudyCommand.h"
 #include "app/runner/TableExport.h"
+#include "app/runner/UncertaintyExport.h"
 #include "engine/CpuCount.h"
 #include "engine/FileRun.h"
 #include "engine/RunSummary.h"
@@ -43,6 +44,7 @@ const std::vector<OptionDefinition>& RunnerOptions() {
         {"perimeter", true, false},      {"porosity", true, false},      {"spacing", true, true},
         {"discharge", true, false},      {"head", true, false},
         {"statistics", true, false},     {"objective-map", true, false}, {"near-optimal", true, false},
+        {"uncertainty", true, false},
         {"version", false, false, 'V'},
     };
     static const std::vector<OptionDefinition> all = [] {
@@ -90,6 +92,11 @@ Options (a valued option is written --name=value or --name value):
                        measurements, and the leaching searches' curves when they ran
   --near-optimal P     the near-optimal region of --objective-map: the pairs within P per cent of
                        the best value (0 < P <= 100, default 5)
+  --uncertainty DIR    after a run whose drainage factors were fitted to the measured water table
+                       or drain discharge, write their posterior over the 10000 pairs, their
+                       intervals and prediction bands of the results to DIR/posterior.csv,
+                       DIR/intervals.csv and DIR/bands.csv with pictures, and print a summary
+                       (exit status 2 when the run's factors are no fit to measurements)
   -h, --help           show this text
   -V, --version        print the program's version
 
@@ -244,10 +251,12 @@ int RunCommand(const std::vector<std::string>& args, const StopRequest& stop, st
     CommandLine line;
     QuestionAnswers answers;
     CalibrationOptions calibration;
+    std::optional<std::string> uncertainty;
     try {
         line = ParseCommandLine(args, RunnerOptions());
         answers = QuestionAnswers::FromCommandLine(line);
         calibration = ReadCalibrationOptions(line);
+        uncertainty = ReadUncertaintyFolder(line);
     } catch (const UsageError& error) {
         return UsageFailure(error.what(), err);
     }
@@ -316,6 +325,10 @@ int RunCommand(const std::vector<std::string>& args, const StopRequest& stop, st
         err << "vantorel-run: " << *refusal << '\n';
         return ExitBadInput;
     }
+    if (const auto refusal = uncertainty ? UncertaintyRefusalBeforeRun(state.Input, answers) : std::nullopt) {
+        err << "vantorel-run: " << *refusal << '\n';
+        return ExitBadInput;
+    }
     const InputData loaded = state.Input;
     FileRunOptions options;
     options.answers = answers;
@@ -338,6 +351,9 @@ int RunCommand(const std::vector<std::string>& args, const StopRequest& stop, st
     if (const auto error = ExportCalibration(calibration, loaded, state, statistics, out)) {
         err << "vantorel-run: " << *error << '\n';
         return ExitRunFailed;
+    }
+    if (uncertainty) {
+        if (const int status = ExportUncertainty(*uncertainty, loaded, state, out, err); status != ExitOk) return status;
     }
     const int status = write_exports();
     if (status != ExitOk || !tables) return status;

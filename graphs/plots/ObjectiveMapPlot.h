@@ -21,8 +21,6 @@ struct ObjectiveMapView {
 // Replaces the plot's contents. The objective should be meaningful for the map. Panning and
 // zooming keep within the grid.
 void BuildObjectiveMapPlot(QCustomPlot& plot, const ObjectiveMap& map, const ObjectiveMapView& view);
-// The view of the whole grid, as first built.
-void ShowWholeGrid(QCustomPlot& plot);
 
 // What the window shows for the trial under a point of the plot; empty outside the grid.
 QString ObjectiveMapPointText(const ObjectiveMap& map, DrainageObjective objective, double qh1, double qh2);

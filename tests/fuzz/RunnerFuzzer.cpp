@@ -1,7 +1,7 @@
 // RunVantorel on argument vectors made of the fuzzed bytes (a NUL ends each argument). A command
 // line that parses is rebuilt before the run so that every file and folder it names lies in a
-// work folder that starts afresh for each input; --graphs and --scenarios, which draw through Qt,
-// are left out.
+// work folder that starts afresh for each input; --graphs, --scenarios and --uncertainty, which draw
+// through Qt, are left out.
 
 #include <cctype>
 #include <filesystem>
@@ -68,8 +68,9 @@ std::string InWorkFolder(const std::string& folder, const std::string& text) {
 std::vector<std::string> SafeArguments(const CommandLine& line, const std::string& folder) {
     std::vector<std::string> args;
     for (const auto& [name, values] : line.values) {
-        // Studies draw their pictures through Qt too; the study file has a target of its own.
-        if (name == "graphs" || name == "scenarios") continue;
+        // Studies and the uncertainty draw their pictures through Qt too; the study file has a target
+        // of its own.
+        if (name == "graphs" || name == "scenarios" || name == "uncertainty") continue;
         const bool path = name == "output" || name == "resave" || name == "tables" || name == "manifest" ||
                           name == "study-dir";
         if (values.empty()) args.push_back("--" + name);

@@ -36,6 +36,7 @@ void CalibrationViews::AddTo(QMenu& menu) {
         {"FitStatisticsItem", "&Fit statistics...", "Ctrl+Shift+F", &CalibrationViews::FitStatisticsClick},
         {"DrainageMapItem", "Drainage-factor &map...", "Ctrl+Shift+M", &CalibrationViews::DrainageMapClick},
         {"LeachingCurvesItem", "&Leaching curves...", "Ctrl+Shift+L", &CalibrationViews::LeachingCurvesClick},
+        {"UncertaintyItem", "&Uncertainty...", "Ctrl+Shift+U", &CalibrationViews::UncertaintyClick},
     };
     for (const auto& item : items) {
         QAction* action = menu.addAction(item.caption);
@@ -47,6 +48,7 @@ void CalibrationViews::AddTo(QMenu& menu) {
 
 void CalibrationViews::RunCompleted(const ModelState& state) {
     last_run_ = KeepCalibrationRun(state);
+    uncertainty_run_ = KeepUncertaintyRun(state);
     last_statistics_ = last_run_;
 }
 
@@ -69,6 +71,11 @@ void CalibrationViews::DrainageMapClick() {
 void CalibrationViews::LeachingCurvesClick() {
     if (!curves_) curves_ = new LeachingCurvesWindow(&window_, services_);
     curves_->ShowRun(last_run_);
+}
+
+void CalibrationViews::UncertaintyClick() {
+    if (!uncertainty_) uncertainty_ = new UncertaintyWindow(&window_, services_);
+    uncertainty_->ComputeFor(uncertainty_run_);
 }
 
 }  // namespace vantorel

@@ -8,6 +8,7 @@
 #include "model/ModelState.h"
 #include "ui/Platform.h"
 #include "ui/analysis/CalibrationRun.h"
+#include "ui/analysis/UncertaintyWindow.h"
 
 class QMenu;
 class QWidget;
@@ -17,12 +18,13 @@ namespace vantorel {
 class DrainageMapWindow;
 class FitStatisticsWindow;
 class LeachingCurvesWindow;
+class UncertaintyWindow;
 
 class CalibrationViews : public QObject {
 public:
     CalibrationViews(QWidget& window, const ModelState& state, WindowServices& services);
 
-    // Adds "Fit statistics...", "Drainage-factor map..." and "Leaching curves...".
+    // Adds "Fit statistics...", "Drainage-factor map...", "Leaching curves..." and "Uncertainty...".
     void AddTo(QMenu& menu);
     // Right after a run made in the window completed.
     void RunCompleted(const ModelState& state);
@@ -32,6 +34,7 @@ public:
     void FitStatisticsClick();
     void DrainageMapClick();
     void LeachingCurvesClick();
+    void UncertaintyClick();
 
 private:
     QWidget& window_;
@@ -40,9 +43,11 @@ private:
     std::optional<CalibrationRun> last_run_;
     // The run or the output file opened last.
     std::optional<CalibrationRun> last_statistics_;
+    std::optional<UncertaintyRun> uncertainty_run_;
     FitStatisticsWindow* statistics_ = nullptr;
     DrainageMapWindow* map_ = nullptr;
     LeachingCurvesWindow* curves_ = nullptr;
+    UncertaintyWindow* uncertainty_ = nullptr;
 };
 
 }  // namespace vantorel

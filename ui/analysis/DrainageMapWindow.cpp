@@ -12,10 +12,12 @@
 #include <qcustomplot.h>
 
 #include "engine/CalibrationTables.h"
+#include "graphs/plots/GridPlot.h"
 #include "graphs/plots/ObjectiveMapPlot.h"
 #include "ui/ControlFactory.h"
 #include "ui/Mnemonics.h"
 #include "ui/QtPlatform.h"
+#include "ui/analysis/PlotViewParts.h"
 #include "ui/analysis/StaleInput.h"
 #include "ui/analysis/ViewSaves.h"
 #include "model/NumberText.h"
@@ -36,11 +38,7 @@ DrainageMapWindow::DrainageMapWindow(QWidget* parent, WindowServices& services)
     percent_->setSuffix(" %");
     note_ = MakeNamed<QLabel>("MapNoteLabel");
     note_->setWordWrap(true);
-    busy_ = MakeNamed<QProgressBar>("MapBusyBar");
-    busy_->setRange(0, 0);
-    busy_->setTextVisible(false);
-    busy_->setMaximumWidth(160);
-    busy_->hide();
+    busy_ = MakeBusyBar("MapBusyBar");
     plot_ = MakeNamed<QCustomPlot>("MapPlot");
     plot_->setMouseTracking(true);
     new StaleInputFilter(*plot_);
