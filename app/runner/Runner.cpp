@@ -10,6 +10,7 @@
 #include "app/runner/DrainDesign.h"
 #include "app/runner/GraphExport.h"
 #include "app/runner/ManyRuns.h"
+#include "app/runner/PictureCommand.h"
 #include "app/runner/QuestionAnswers.h"
 #include "app/runner/RunSummary.h"
 #include "app/runner/StudyCommand.h"
@@ -36,7 +37,7 @@ const std::vector<OptionDefinition>& RunnerOptions() {
         {"perimeter", true, false},      {"porosity", true, false},      {"spacing", true, true},
         {"discharge", true, false},      {"head", true, false},
         {"statistics", true, false},     {"objective-map", true, false}, {"near-optimal", true, false},
-        {"version", false, false},
+        {"version", false, false},       {"picture", true, false},
     };
     static const std::vector<OptionDefinition> all = [] {
         std::vector<OptionDefinition> joined = options;
@@ -83,6 +84,8 @@ Options (a valued option is written --name=value or --name value):
                        measurements, and the leaching searches' curves when they ran
   --near-optimal P     the near-optimal region of --objective-map: the pairs within P per cent of
                        the best value (0 < P <= 100, default 5)
+  --picture IN OUT.png convert a picture the Graphs page opens (bitmap, icon, PNG, JPEG, Windows
+                       metafile .wmf or .emf) into the PNG file OUT.png; no input file is needed
   --help               show this text
   --version            print the program's version
 
@@ -210,6 +213,7 @@ int RunVantorel(const std::vector<std::string>& args, std::ostream& out, std::os
         out << ProgramVersionLine << '\n';
         return ExitOk;
     }
+    if (WantsPicture(line)) return RunPictureCommand(line, out, err);
     if (WantsDrainDesign(line)) return RunDrainDesign(line, out, err);
     if (WantsStudy(line)) return RunStudyCommand(line, answers, out, err);
     if (WantsManyRuns(line)) return RunManyFiles(line, answers, out, err);
