@@ -8,7 +8,7 @@ namespace vantorel {
 namespace {
 
 // An embedded bitmap larger than this is not part of a graph; it is not decoded.
-constexpr int64_t MaxDibPixels = int64_t{64} * 1024 * 1024;
+constexpr int64_t MaxDibPixels = int64_t{16} * 1024 * 1024;
 
 uint32_t LittleEndian(const QByteArray& bytes, qsizetype at, int length) {
     uint32_t value = 0;

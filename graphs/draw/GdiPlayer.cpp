@@ -283,6 +283,12 @@ void GdiPlayer::Measure(const QRectF& picture_box) {
     extent_ = extent_.isNull() ? box : extent_.united(box);
 }
 
+QRectF GdiPlayer::PictureLimit() const {
+    const QRectF picture = QRectF(QPointF(), QSizeF(painter_->device()->width(), painter_->device()->height()));
+    const double margin = std::max(picture.width(), picture.height());
+    return picture.adjusted(-margin, -margin, margin, margin);
+}
+
 // Shapes far outside the picture are cut to a margin around it first: the rasterizer works in
 // fixed point, and a dashed line a billion pixels long would take forever.
 void GdiPlayer::Paint(QPainterPath path, bool fill, bool stroke) {
@@ -295,9 +301,7 @@ void GdiPlayer::Paint(QPainterPath path, bool fill, bool stroke) {
         Measure(path.controlPointRect().adjusted(-margin, -margin, margin, margin));
         return;
     }
-    const QRectF picture = QRectF(QPointF(), QSizeF(painter_->device()->width(), painter_->device()->height()));
-    const double margin = std::max(picture.width(), picture.height());
-    const QRectF limit = picture.adjusted(-margin, -margin, margin, margin);
+    const QRectF limit = PictureLimit();
     const QRectF bounds = path.controlPointRect();
     if (!Finite(bounds.topLeft()) || !Finite(bounds.bottomRight())) return;
     painter_->setBackgroundMode(state_.OpaqueBackground ? Qt::OpaqueMode : Qt::TransparentMode);
@@ -656,7 +660,15 @@ void GdiPlayer::CombineClipDevice(const std::optional<QPainterPath>& device_area
     CombineClip(device_area ? std::optional<QPainterPath>(device_to_picture_.map(*device_area)) : std::nullopt, mode);
 }
 
-void GdiPlayer::CombineClip(const std::optional<QPainterPath>& picture_area, uint32_t mode) {
+void GdiPlayer::CombineClip(const std::optional<QPainterPath>& picture_area_in, uint32_t mode) {
+    std::optional<QPainterPath> picture_area = picture_area_in;
+    if (picture_area && painter_ != nullptr) {
+        // Like the shapes, a clipping area is cut to a margin around the picture.
+        const QRectF bounds = picture_area->controlPointRect();
+        if (!Finite(bounds.topLeft()) || !Finite(bounds.bottomRight())) return;
+        const QRectF limit = PictureLimit();
+        if (!limit.contains(bounds)) picture_area = picture_area->intersected(RectPath(limit));
+    }
     std::optional<QPainterPath>& clip = state_.Clip;
     if (mode == 5 || (!clip && mode == 1)) {
         clip = picture_area;

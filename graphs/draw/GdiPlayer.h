@@ -176,6 +176,8 @@ private:
     double PenWidth() const;
     QPen MakePen() const;
     QBrush MakeBrush(const GdiBrush& brush) const;
+    // The picture with a margin of its own size around it.
+    QRectF PictureLimit() const;
     void Paint(QPainterPath path, bool fill, bool stroke);
     void PaintRect(const QRectF& picture_box, const QBrush& brush);
     void AddToPath(const QPainterPath& logical_path, bool closed);

@@ -44,16 +44,17 @@ GdiFont Font(const MetafileBytes& p) {
     return font;
 }
 
-// A region: a box and bands of scans, each with its top and bottom and pairs of left and right.
+// A region: after its header a box and bands of scans, each with its top and bottom and pairs of
+// left and right.
 GdiRegion Region(const MetafileBytes& p, const QTransform& logical_to_device) {
     QPainterPath area;
-    const int scans = p.I16(12);
+    const int scans = p.I16(10);
     size_t at = 22;
     for (int scan = 0; scan < scans; ++scan) {
         const uint16_t count = p.U16(at);
-        const double top = p.U16(at + 2), bottom = p.U16(at + 4);
+        const double top = p.I16(at + 2), bottom = p.I16(at + 4);
         for (size_t i = 0; i + 1 < count; i += 2) {
-            const double left = p.U16(at + 6 + 2 * i), right = p.U16(at + 8 + 2 * i);
+            const double left = p.I16(at + 6 + 2 * i), right = p.I16(at + 8 + 2 * i);
             area.addRect(QRectF(QPointF(left, top), QPointF(right, bottom)));
         }
         at += 8 + 2 * size_t{count};

@@ -65,6 +65,11 @@ std::string WmfShapes() {
     wmf.Record(0x0418, {2300, 2300, 1300, 700});
     wmf.Record(0x0127, {-1});
     wmf.Record(0x041f, Fields().U32(Black).I16s({100, 100}));
+    // Two bars of one region, filled with a brush of their own.
+    wmf.Record(0x02fc, Fields().U16(0).U32(Red).U16(0));
+    wmf.Record(0x06ff, Fields().U16(0).I16(6).U32(0).I16(34).I16(1).I16(4).I16s({3700, 50, 3980, 250})
+                           .U16(4).I16s({50, 250, 3700, 3780, 3880, 3980}).U16(4));
+    wmf.Record(0x0228, {1, 0});
     return wmf.Finish(true, {0, 0, 4000, 3000}, 1000);
 }
 
