@@ -4,6 +4,7 @@
 
 #include "graphs/draw/DibBitmap.h"
 #include "graphs/draw/GdiPlayer.h"
+#include "graphs/draw/MetafileFields.h"
 #include "graphs/draw/MetafileDrawing.h"
 
 namespace vantorel {
@@ -20,25 +21,12 @@ QPointF Point(const MetafileBytes& p, size_t at) { return QPointF(p.I32(at), p.I
 
 QSizeF Size(const MetafileBytes& p, size_t at) { return QSizeF(p.I32(at), p.I32(at + 4)); }
 
-// Points of 32 or 16 bits each coordinate.
-QPolygonF Points(const MetafileBytes& p, size_t at, size_t count, bool short_points) {
-    const size_t size = short_points ? 4 : 8;
-    if (count > p.Size() / size || !p.Holds(at, count * size)) throw MetafileDamaged("a record is cut short");
-    QPolygonF points;
-    points.reserve(static_cast<qsizetype>(count));
-    for (size_t i = 0; i < count; ++i) {
-        const size_t point = at + i * size;
-        points.append(short_points ? QPointF(p.I16(point), p.I16(point + 2)) : Point(p, point));
-    }
-    return points;
-}
-
 // Counts of points, then the points of all figures.
 std::vector<QPolygonF> Figures(const MetafileBytes& p, bool short_points) {
     const size_t figures = p.U32(16);
     const size_t total = p.U32(20);
     if (figures > p.Size() / 4) throw MetafileDamaged("a record is cut short");
-    const QPolygonF points = Points(p, 24 + 4 * figures, total, short_points);
+    const QPolygonF points = ReadPoints(p, 24 + 4 * figures, total, short_points);
     std::vector<QPolygonF> result;
     qsizetype at = 0;
     for (size_t i = 0; i < figures; ++i) {
@@ -81,14 +69,7 @@ QImage Bitmap(const MetafileBytes& p, size_t fields, uint32_t usage) {
 }
 
 GdiFont Font(const MetafileBytes& p) {
-    GdiFont font;
-    font.Height = p.I32(4);
-    font.Escapement = p.I32(12);
-    font.Weight = p.I32(20);
-    font.Italic = p.U8(24) != 0;
-    font.Underline = p.U8(25) != 0;
-    font.StrikeOut = p.U8(26) != 0;
-    font.PitchAndFamily = p.U8(31);
+    GdiFont font = ReadLogFont(p, 4, false);
     for (size_t i = 0; i < 32; ++i) {
         const char16_t c = p.U16(32 + 2 * i);
         if (c == 0) break;
@@ -139,11 +120,11 @@ GdiPen ExtendedPen(const MetafileBytes& p) {
 
 void PlayRecord(GdiPlayer& player, uint32_t type, const MetafileBytes& p) {
     switch (type) {
-        case 2: case 85: player.PolyBezier(Points(p, 20, p.U32(16), type == 85)); break;
-        case 3: case 86: player.Polygon(Points(p, 20, p.U32(16), type == 86)); break;
-        case 4: case 87: player.Polyline(Points(p, 20, p.U32(16), type == 87)); break;
-        case 5: case 88: player.PolyBezierTo(Points(p, 20, p.U32(16), type == 88)); break;
-        case 6: case 89: player.PolylineTo(Points(p, 20, p.U32(16), type == 89)); break;
+        case 2: case 85: player.PolyBezier(ReadPoints(p, 20, p.U32(16), type == 85)); break;
+        case 3: case 86: player.Polygon(ReadPoints(p, 20, p.U32(16), type == 86)); break;
+        case 4: case 87: player.Polyline(ReadPoints(p, 20, p.U32(16), type == 87)); break;
+        case 5: case 88: player.PolyBezierTo(ReadPoints(p, 20, p.U32(16), type == 88)); break;
+        case 6: case 89: player.PolylineTo(ReadPoints(p, 20, p.U32(16), type == 89)); break;
         case 7: case 90: player.PolyPolyline(Figures(p, type == 90)); break;
         case 8: case 91: player.PolyPolygon(Figures(p, type == 91)); break;
         case 9: player.SetWindowExt(Size(p, 0)); break;

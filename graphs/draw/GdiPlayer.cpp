@@ -67,20 +67,6 @@ GdiPen StockPen(QColor colour, uint32_t style = 0) {
 
 }  // namespace
 
-QString AnsiText(const unsigned char* data, size_t size) {
-    // The code page differs from Latin-1 only in 0x80 .. 0x9f.
-    static constexpr char16_t Middle[32] = {
-        0x20ac, 0xfffd, 0x201a, 0x0192, 0x201e, 0x2026, 0x2020, 0x2021, 0x02c6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0xfffd, 0x017d, 0xfffd, 0xfffd, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022,
-        0x2013, 0x2014, 0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0xfffd, 0x017e, 0x0178};
-    QString text;
-    for (size_t i = 0; i < size && data[i] != 0; ++i) {
-        const unsigned char c = data[i];
-        text += c >= 0x80 && c < 0xa0 ? QChar(Middle[c - 0x80]) : QChar(c);
-    }
-    return text;
-}
-
 GdiPlayer::GdiPlayer(MetafileMapping mapping, QPainter* painter) : mapping_(mapping), painter_(painter) {
     state_.Brush = StockBrush(255);
     if (painter_ != nullptr) {

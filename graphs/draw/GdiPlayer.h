@@ -19,12 +19,6 @@
 
 namespace vantorel {
 
-// A COLORREF: red, green and blue in the three low bytes.
-inline QColor ColourRef(uint32_t value) { return QColor(value & 0xff, value >> 8 & 0xff, value >> 16 & 0xff); }
-
-// Single-byte text of a metafile, in the Western Windows code page.
-QString AnsiText(const unsigned char* data, size_t size);
-
 struct GdiPen {
     uint32_t Style = 0;  // PS_* style, end cap and join bits
     double Width = 0;    // logical units; 0 draws one pixel wide

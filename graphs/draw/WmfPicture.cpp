@@ -3,6 +3,7 @@
 #include "graphs/draw/DibBitmap.h"
 #include "graphs/draw/GdiPlayer.h"
 #include "graphs/draw/MetafileDrawing.h"
+#include "graphs/draw/MetafileFields.h"
 
 namespace vantorel {
 
@@ -18,27 +19,14 @@ struct WmfRecord {
     int16_t Word(size_t index) const { return Params.I16(2 * index); }
     // Coordinates are written y first.
     QPointF PointYX(size_t index) const { return QPointF(Word(index + 1), Word(index)); }
+    // Positions with sizes are written height, width, y, x, ending at the word of x.
+    QRectF Extent(size_t x_word) const { return QRectF(Word(x_word), Word(x_word - 1), Word(x_word - 2), Word(x_word - 3)); }
     // Rectangles are written bottom, right, top, left.
     QRectF Box(size_t index) const { return QRectF(QPointF(Word(index + 3), Word(index + 2)), QPointF(Word(index + 1), Word(index))); }
 };
 
-QPolygonF Points(const MetafileBytes& bytes, size_t at, size_t count) {
-    if (!bytes.Holds(at, count * 4)) throw MetafileDamaged("a record is cut short");
-    QPolygonF points;
-    points.reserve(static_cast<qsizetype>(count));
-    for (size_t i = 0; i < count; ++i) points.append(QPointF(bytes.I16(at + 4 * i), bytes.I16(at + 4 * i + 2)));
-    return points;
-}
-
 GdiFont Font(const MetafileBytes& p) {
-    GdiFont font;
-    font.Height = p.I16(0);
-    font.Escapement = p.I16(4);
-    font.Weight = p.I16(8);
-    font.Italic = p.U8(10) != 0;
-    font.Underline = p.U8(11) != 0;
-    font.StrikeOut = p.U8(12) != 0;
-    font.PitchAndFamily = p.U8(17);
+    GdiFont font = ReadLogFont(p, 0, true);
     const size_t face_length = std::min<size_t>(32, p.Size() - 18);
     font.Face = AnsiText(p.Data() + 18, face_length);
     return font;
@@ -103,15 +91,15 @@ void PlayRecord(GdiPlayer& player, const WmfRecord& r, size_t record_words) {
         case 0x0127: player.RestoreDc(r.Word(0)); break;
         case 0x0214: player.MoveTo(r.PointYX(0)); break;
         case 0x0213: player.LineTo(r.PointYX(0)); break;
-        case 0x0324: player.Polygon(Points(p, 2, p.U16(0))); break;
-        case 0x0325: player.Polyline(Points(p, 2, p.U16(0))); break;
+        case 0x0324: player.Polygon(ReadPoints(p, 2, p.U16(0), true)); break;
+        case 0x0325: player.Polyline(ReadPoints(p, 2, p.U16(0), true)); break;
         case 0x0538: {
             const size_t count = p.U16(0);
             std::vector<QPolygonF> polygons;
             size_t at = 2 + 2 * count;
             for (size_t i = 0; i < count; ++i) {
                 const size_t points = p.U16(2 + 2 * i);
-                polygons.push_back(Points(p, at, points));
+                polygons.push_back(ReadPoints(p, at, points, true));
                 at += 4 * points;
             }
             player.PolyPolygon(polygons);
@@ -125,7 +113,7 @@ void PlayRecord(GdiPlayer& player, const WmfRecord& r, size_t record_words) {
         case 0x0830: player.Arc(GdiPlayer::ArcKind::Chord, r.Box(4), r.PointYX(2), r.PointYX(0)); break;
         case 0x041f: player.SetPixel(r.PointYX(2), ColourRef(p.U32(0))); break;
         case 0x061d:
-            player.PatBlt(QRectF(r.Word(5), r.Word(4), r.Word(3), r.Word(2)), p.U32(0));
+            player.PatBlt(r.Extent(5), p.U32(0));
             break;
         case 0x0416: player.IntersectClipRect(r.Box(0)); break;
         case 0x0415: player.ExcludeClipRect(r.Box(0)); break;
@@ -154,19 +142,15 @@ void PlayRecord(GdiPlayer& player, const WmfRecord& r, size_t record_words) {
             player.CreateObjectInFreeSlot(brush);
             break;
         }
-        case 0x0142: {
+        case 0x0142:
+        case 0x01f9: {
             GdiBrush brush;
             brush.Style = 5;
             brush.Colour = Qt::gray;
-            // Colours that index a palette, or an old device bitmap, cannot be decoded here.
-            if (p.U16(0) != 3 && p.U16(2) == 0) brush.Pattern = DecodePackedDib(p.Part(4, p.Size() - 4));
-            player.CreateObjectInFreeSlot(brush);
-            break;
-        }
-        case 0x01f9: {
-            GdiBrush brush;
-            brush.Style = 3;
-            brush.Colour = Qt::gray;
+            // An old device bitmap, or colours that index a palette, cannot be decoded here.
+            if (r.Function == 0x0142 && p.U16(0) != 3 && p.U16(2) == 0) {
+                brush.Pattern = DecodePackedDib(p.Part(4, p.Size() - 4));
+            }
             player.CreateObjectInFreeSlot(brush);
             break;
         }
@@ -187,27 +171,24 @@ void PlayRecord(GdiPlayer& player, const WmfRecord& r, size_t record_words) {
         }
         case 0x0f43: {
             if (p.U16(4) != 0) break;
-            const QImage bitmap = DecodePackedDib(p.Part(22, p.Size() - 22));
-            player.StretchBitmap(QRectF(r.Word(10), r.Word(9), r.Word(8), r.Word(7)), bitmap,
-                                 QRectF(r.Word(6), r.Word(5), r.Word(4), r.Word(3)), p.U32(0));
+            player.StretchBitmap(r.Extent(10), DecodePackedDib(p.Part(22, p.Size() - 22)), r.Extent(6), p.U32(0));
             break;
         }
         case 0x0b41:
             if (!HoldsBitmap(r, record_words)) {
-                player.PatBlt(QRectF(r.Word(10), r.Word(9), r.Word(8), r.Word(7)), p.U32(0));
+                player.PatBlt(r.Extent(10), p.U32(0));
             } else {
-                const QImage bitmap = DecodePackedDib(p.Part(20, p.Size() - 20));
-                player.StretchBitmap(QRectF(r.Word(9), r.Word(8), r.Word(7), r.Word(6)), bitmap,
-                                     QRectF(r.Word(5), r.Word(4), r.Word(3), r.Word(2)), p.U32(0));
+                player.StretchBitmap(r.Extent(9), DecodePackedDib(p.Part(20, p.Size() - 20)), r.Extent(5), p.U32(0));
             }
             break;
         case 0x0940:
             if (!HoldsBitmap(r, record_words)) {
-                player.PatBlt(QRectF(r.Word(8), r.Word(7), r.Word(6), r.Word(5)), p.U32(0));
+                player.PatBlt(r.Extent(8), p.U32(0));
             } else {
-                const QImage bitmap = DecodePackedDib(p.Part(16, p.Size() - 16));
-                player.StretchBitmap(QRectF(r.Word(7), r.Word(6), r.Word(5), r.Word(4)), bitmap,
-                                     QRectF(r.Word(3), r.Word(2), r.Word(5), r.Word(4)), p.U32(0));
+                // The source has the size of the destination.
+                const QRectF destination = r.Extent(7);
+                player.StretchBitmap(destination, DecodePackedDib(p.Part(16, p.Size() - 16)),
+                                     QRectF(QPointF(r.Word(3), r.Word(2)), destination.size()), p.U32(0));
             }
             break;
         default: break;  // palettes, escapes, raster operations: nothing a picture shows
