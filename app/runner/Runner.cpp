@@ -84,7 +84,8 @@ Options (a valued option is written --name=value or --name value):
                        measurements, and the leaching searches' curves when they ran
   --near-optimal P     the near-optimal region of --objective-map: the pairs within P per cent of
                        the best value (0 < P <= 100, default 5)
-  --picture IN OUT.png convert a picture the Graphs page opens (bitmap, icon, PNG, JPEG, Windows
+  --picture IN OUT.png
+                       convert a picture the Graphs page opens (bitmap, icon, PNG, JPEG, Windows
                        metafile .wmf or .emf) into the PNG file OUT.png; no input file is needed
   --help               show this text
   --version            print the program's version
