@@ -15,6 +15,7 @@ constexpr size_t MaxObjects = 65536;
 // Saved states beyond this many are not kept: a file that saves without end cannot exhaust memory.
 constexpr size_t MaxSavedStates = 4096;
 constexpr double MaxFontPixels = 2048;
+constexpr double MaxPenPixels = 1e6;
 
 bool Finite(QPointF point) { return std::isfinite(point.x()) && std::isfinite(point.y()); }
 
@@ -232,7 +233,8 @@ void GdiPlayer::DeleteObject(uint32_t index) {
 double GdiPlayer::PenWidth() const {
     if (state_.Pen.Width <= 0) return 1;
     const QTransform t = LogicalToPicture();
-    return std::max(1.0, state_.Pen.Width * std::sqrt(std::abs(t.determinant())));
+    const double width = state_.Pen.Width * std::sqrt(std::abs(t.determinant()));
+    return std::isfinite(width) ? std::clamp(width, 1.0, MaxPenPixels) : 1.0;
 }
 
 QPen GdiPlayer::MakePen() const {
@@ -292,6 +294,12 @@ void GdiPlayer::Paint(QPainterPath path, bool fill, bool stroke) {
     if (!Finite(bounds.topLeft()) || !Finite(bounds.bottomRight())) return;
     painter_->setBackgroundMode(state_.OpaqueBackground ? Qt::OpaqueMode : Qt::TransparentMode);
     painter_->setBackground(state_.BackgroundColour);
+    if (pen.style() != Qt::NoPen && pen.widthF() >= 2 * std::hypot(limit.width(), limit.height())) {
+        // Every point of the picture lies under such a pen; stroking with it would take the
+        // rasterizer ages, and its stroker fails on curves far narrower than the pen.
+        painter_->fillRect(limit, pen.color());
+        return;
+    }
     if (limit.contains(bounds)) {
         painter_->setPen(pen);
         painter_->setBrush(brush);

@@ -136,5 +136,17 @@ TEST(MetafilesTest, DamagedFilesAreRefusedWithTheFileNamed) {
     EXPECT_NE(OpenPicture(dir.File("empty.wmf")).Error.find("it draws nothing"), std::string::npos);
 }
 
+// A pen billions of pixels wide (found by the fuzz target) covers the picture at once.
+TEST(MetafilesTest, AnEnormousPenCoversThePicture) {
+    test::EmfWriter emf;
+    emf.Record(95, test::Fields().U32(1).U32(0).U32(0).U32(0).U32(0).U32(0x10000).U32(0xffffffff).U32(0).U32(0xff).U32(0).U32(0));
+    emf.Record(37, test::Fields().U32(1)).Record(42, test::Fields().I32s({40, 40, 60, 60}));
+    test::TempDir dir;
+    test::WriteFile(dir.File("wide.emf"), emf.Finish({0, 0, 99, 99}, {0, 0, 2646, 2646}, 1024, 768, 270, 203));
+    const QImage picture = OpenPicture(dir.File("wide.emf")).Picture.convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(picture.size(), QSize(100, 100));
+    EXPECT_TRUE(Near(picture.pixel(0, 0), qRgb(255, 0, 0)) && Near(picture.pixel(99, 99), qRgb(255, 0, 0)));
+}
+
 }  // namespace
 }  // namespace vantorel
