@@ -16,10 +16,10 @@ namespace {
 
 // Bitmaps as the graph files have always been; PNG for pictures that go into reports.
 constexpr const char* GraphSaveFilter = "Bitmap files (*.bmp)|*.bmp|PNG files (*.png)|*.png";
-// Every picture the page can show; metafiles cannot be shown here.
+// Every picture the page can show.
 constexpr const char* GraphOpenFilter =
     "bitmap files (*.bmp)|*.bmp|PNG files (*.png)|*.png|JPEG files (*.jpg *.jpeg)|*.jpg;*.jpeg|"
-    "icon files (*.ico)|*.ico";
+    "icon files (*.ico)|*.ico|metafiles (*.wmf *.emf)|*.wmf;*.emf";
 
 int RootZoneLayers(const InputData& d) {
     if (d.Is1Layer) return 1;

@@ -3,6 +3,8 @@
 
 #include "app/runner/CalibrationPictures.h"
 #include "app/runner/GraphExport.h"
+#include "app/runner/PictureCommand.h"
+#include "app/runner/Runner.h"
 #include "app/runner/StudyPictures.h"
 #include "app/runner/UncertaintyPictures.h"
 
@@ -15,6 +17,12 @@ GraphExport ExportGraphs(const ModelState&, const std::string&, GraphFileFormat)
 PictureFiles SaveObjectiveMapPictures(const ObjectiveMap&, double, const RunValues&, const std::string&) { return {}; }
 
 PictureFiles SaveLeachingCurvesPicture(const RunValues&, const std::string&) { return {}; }
+
+// Not reached: PictureOptionRefusal refuses --picture first.
+int RunPictureCommand(const CommandLine&, std::ostream&, std::ostream& err) {
+    err << "vantorel-run: --picture draws pictures, but " << NoDrawingReason << ".\n";
+    return ExitBadInput;
+}
 
 PictureFiles SaveStudyPictures(const std::vector<ScenarioResult>&, const std::string&) { return {}; }
 

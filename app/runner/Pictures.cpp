@@ -4,7 +4,7 @@ namespace vantorel {
 
 std::optional<std::string> PictureOptionRefusal(const CommandLine& line) {
     if (DrawsPictures) return std::nullopt;
-    for (const char* option : {"graphs"}) {
+    for (const char* option : {"graphs", "picture"}) {
         if (line.Has(option)) return std::string("--") + option + " draws pictures, but " + NoDrawingReason + ".";
     }
     return std::nullopt;

@@ -12,6 +12,7 @@
 #include "app/runner/GraphExport.h"
 #include "app/runner/ImportCommand.h"
 #include "app/runner/ManyRuns.h"
+#include "app/runner/PictureCommand.h"
 #include "app/runner/Pictures.h"
 #include "app/runner/QuestionAnswers.h"
 #include "app/runner/StopSignals.h"
@@ -44,6 +45,7 @@ const std::vector<OptionDefinition>& RunnerOptions() {
         {"perimeter", true, false},      {"porosity", true, false},      {"spacing", true, true},
         {"discharge", true, false},      {"head", true, false},
         {"statistics", true, false},     {"objective-map", true, false}, {"near-optimal", true, false},
+        {"picture", true, false},
         {"uncertainty", true, false},
         {"version", false, false, 'V'},
     };
@@ -97,6 +99,9 @@ Options (a valued option is written --name=value or --name value):
                        intervals and prediction bands of the results to DIR/posterior.csv,
                        DIR/intervals.csv and DIR/bands.csv with pictures, and print a summary
                        (exit status 2 when the run's factors are no fit to measurements)
+  --picture IN OUT.png
+                       convert a picture the Graphs page opens (bitmap, icon, PNG, JPEG, Windows
+                       metafile .wmf or .emf) into the PNG file OUT.png; no input file is needed
   -h, --help           show this text
   -V, --version        print the program's version
 
@@ -276,6 +281,7 @@ int RunCommand(const std::vector<std::string>& args, const StopRequest& stop, st
         err << "vantorel-run: " << *refusal << '\n';
         return ExitBadInput;
     }
+    if (WantsPicture(line)) return RunPictureCommand(line, out, err);
     if (WantsDrainDesign(line)) return RunDrainDesign(line, out, err);
     if (WantsImport(line)) return RunImportCommand(line, out, err);
     if (WantsStudy(line)) return RunStudyCommand(line, answers, stop, out, err);

@@ -9,7 +9,10 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "graphs/draw/DibBitmap.h"
+#include "graphs/draw/EmfPicture.h"
 #include "graphs/draw/JpegLoader.h"
+#include "graphs/draw/WmfPicture.h"
 #include "model/TextFile.h"
 
 namespace vantorel {
@@ -54,41 +57,21 @@ bool ReadPictureFile(const std::string& path, QByteArray& bytes, std::string& er
     return true;
 }
 
-uint32_t LittleEndian(const QByteArray& bytes, qsizetype at, int length) {
-    uint32_t value = 0;
-    for (int i = length - 1; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
-    return value;
-}
-
-// The bitmap reader shows a truncated file as a partly black picture; such a file is refused
-// here. Compressed bitmaps, whose size cannot be known beforehand, are left to the reader.
-bool BitmapComplete(const QByteArray& bytes) {
-    if (bytes.size() < 26 || bytes[0] != 'B' || bytes[1] != 'M') return false;
-    const uint32_t header = LittleEndian(bytes, 14, 4);
-    int64_t width = 0, height = 0;
-    uint32_t bits = 0, compression = 0;
-    if (header == 12) {
-        width = LittleEndian(bytes, 18, 2);
-        height = LittleEndian(bytes, 20, 2);
-        bits = LittleEndian(bytes, 24, 2);
-    } else {
-        if (bytes.size() < 34) return false;
-        width = static_cast<int32_t>(LittleEndian(bytes, 18, 4));
-        height = static_cast<int32_t>(LittleEndian(bytes, 22, 4));
-        bits = LittleEndian(bytes, 28, 2);
-        compression = LittleEndian(bytes, 30, 4);
-    }
-    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-    if (!uncompressed) return true;
-    const int64_t stride = (std::abs(width) * bits + 31) / 32 * 4;
-    return int64_t{LittleEndian(bytes, 10, 4)} + stride * std::abs(height) <= bytes.size();
-}
-
 OpenedPicture OpenJpeg(const std::string& path, const QByteArray& bytes) {
     DecodedPicture decoded =
         DecodeJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<size_t>(bytes.size()));
     if (decoded.Picture.isNull()) return Refused(path, "it is not a readable JPEG picture (" + decoded.Error + ")");
     return {std::move(decoded.Picture), {}};
+}
+
+OpenedPicture OpenMetafile(const std::string& path, const QByteArray& bytes, bool enhanced) {
+    const MetafileBytes file(reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<size_t>(bytes.size()));
+    try {
+        return {enhanced ? RenderEmf(file) : RenderWmf(file), {}};
+    } catch (const MetafileDamaged& damage) {
+        return Refused(path, std::string("it is not a readable ") + (enhanced ? "enhanced " : "") + "metafile (" +
+                                 damage.what() + ")");
+    }
 }
 
 OpenedPicture OpenWithQt(const std::string& path, QByteArray& bytes, const char* format) {
@@ -122,18 +105,17 @@ void SavePicture(const QImage& picture, const std::string& path) {
 OpenedPicture OpenPicture(const std::string& path) {
     const std::string extension = LowerExtension(path);
     const bool jpeg = extension == ".jpg" || extension == ".jpeg" || extension == ".jpe" || extension == ".jfif";
+    const bool metafile = extension == ".wmf" || extension == ".emf";
     const char* format = extension == ".bmp" ? "bmp" : extension == ".png" ? "png" : extension == ".ico" ? "ico" : nullptr;
-    if (extension == ".wmf" || extension == ".emf") {
-        return Refused(path, "metafiles (.wmf, .emf) cannot be shown here; save the picture as a bitmap, PNG or JPEG");
-    }
-    if (!jpeg && format == nullptr) {
-        return Refused(path, "this picture format cannot be shown here; open a bitmap (.bmp), icon (.ico), PNG (.png) "
-                             "or JPEG (.jpg) file");
+    if (!jpeg && !metafile && format == nullptr) {
+        return Refused(path, "this picture format cannot be shown here; open a bitmap (.bmp), icon (.ico), PNG (.png), "
+                             "JPEG (.jpg) or metafile (.wmf, .emf) file");
     }
     QByteArray bytes;
     std::string error;
     if (!ReadPictureFile(path, bytes, error)) return Refused(path, error);
     if (jpeg) return OpenJpeg(path, bytes);
+    if (metafile) return OpenMetafile(path, bytes, extension == ".emf");
     if (extension == ".bmp" && !BitmapComplete(bytes)) return Refused(path, "the bitmap is damaged or incomplete");
     return OpenWithQt(path, bytes, format);
 }

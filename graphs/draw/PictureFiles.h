@@ -1,6 +1,6 @@
 #pragma once
-// Graph pictures as files: saved as a Windows bitmap or PNG, opened from a bitmap, icon, PNG or
-// JPEG file. The format follows the file name's extension.
+// Graph pictures as files: saved as a Windows bitmap or PNG, opened from a bitmap, icon, PNG,
+// JPEG or metafile (.wmf, .emf). The format follows the file name's extension.
 
 #include <QImage>
 #include <string>

@@ -156,7 +156,7 @@ TEST_F(GraphsPageTest, SaveGraphWritesBitmapsAndPngsAndAsksBeforeReplacing) {
     EXPECT_EQ(TakeErrors().size(), 1u);
 }
 
-TEST_F(GraphsPageTest, OpenGraphShowsBitmapsAndJpegsWithoutChangingTheFace) {
+TEST_F(GraphsPageTest, OpenGraphShowsBitmapsJpegsAndMetafilesWithoutChangingTheFace) {
     QImage red(40, 30, QImage::Format_RGB32);
     red.fill(qRgb(200, 30, 30));
     ASSERT_TRUE(red.save(QString::fromStdString(temp_.File("red.bmp")), "BMP"));
@@ -188,6 +188,11 @@ TEST_F(GraphsPageTest, OpenGraphShowsBitmapsAndJpegsWithoutChangingTheFace) {
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find("broken.jpg"), std::string::npos) << errors[0];
     EXPECT_EQ(Picture().size(), QSize(40, 30));
+
+    scripted_.files.answers.push_back(TestDataPath("metafiles/shapes.emf"));
+    Click("OpenGrapButton");
+    EXPECT_EQ(Picture().size(), QSize(378, 283));
+    EXPECT_NE(scripted_.files.shown.back().filter.find("metafiles (*.wmf *.emf)|*.wmf;*.emf"), std::string::npos);
 }
 
 }  // namespace
