@@ -23,7 +23,7 @@ version=$("$runner" --version)
 architecture=$(dpkg --print-architecture)
 deb="$scratch/package/vantorel_${version#Vantorel }_$architecture.deb"
 module_deb="$scratch/package/python3-vantorel_${version#Vantorel }_$architecture.deb"
-with_module=$(find "$build/python" -name 'vantorel*.so' 2>/dev/null)
+with_module=$(find "$build/python" -name 'vantorel*.so' 2>/dev/null || true)
 for package in "$deb" ${with_module:+"$module_deb"}; do
   [ -f "$package" ] || { echo "no $(basename "$package"); cpack wrote:"; ls "$scratch/package"; exit 1; }
   [ "$(dpkg-deb -f "$package" Description | wc -l)" -gt 3 ] || fail "$(basename "$package") has no long description"
