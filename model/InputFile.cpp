@@ -1,6 +1,7 @@
 #include "model/InputFile.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <iterator>
@@ -32,7 +33,8 @@ struct Cell {
     std::string field;     // the model's name
     int32_t step;          // 0 for a single value
     double value;
-    bool missing = false;  // written as the placeholder
+    bool missing = false;          // written as the placeholder
+    bool reads_as_missing = false;  // a measurement whose printed digits read back as not measured
 };
 
 Cell NumberCell(double value, int width, int decimals, const char* field, int32_t step = 0) {
@@ -70,6 +72,11 @@ public:
     void Add(const std::string& start, const std::vector<Cell>& cells) {
         std::string line = start;
         for (const Cell& cell : cells) line += cell.text;
+        for (const Cell& cell : cells) {
+            if (unwritable_ || !cell.reads_as_missing) continue;
+            unwritable_ = ValueBreach{cell.field, cell.step, cell.value,
+                                      "the input file would read this measurement back as not measured"};
+        }
         if (!unwritable_ && !ReadsBack(line, start.size(), cells)) {
             // The first cell after which the line no longer reads back is the one to name.
             std::string part = start;
@@ -100,13 +107,26 @@ void AddValueLine(InputFileText& out, const InputData& d, const ValueLine& line)
     out.Add(line.label, {NumberCell(d.*line.field, line.width, line.decimals, FieldName(line.field))});
 }
 
+// The number a cell's digits give when read back.
+double PrintedValue(const Cell& cell) {
+    const std::string_view text = TrimBlanks(cell.text);
+    double printed = 0;
+    std::from_chars(text.data(), text.data() + text.size(), printed);
+    return printed;
+}
+
 Cell MeasuredOrPlaceholder(double value, const SeriesColumn& column, int32_t step) {
     // Values between the marker and 0 occur only in hand-written files; they are kept as numbers.
-    return SeriesCell(column, value, value <= MissingDepthOrDischarge, step);
+    Cell cell = SeriesCell(column, value, value <= MissingDepthOrDischarge, step);
+    cell.reads_as_missing = !cell.missing && PrintedValue(cell) <= MissingDepthOrDischarge;
+    return cell;
 }
 
 Cell SalinityOrPlaceholder(double value, const SeriesColumn& column, int32_t step) {
-    return SeriesCell(column, value, value == MissingSalinity || value == 0, step);
+    Cell cell = SeriesCell(column, value, value == MissingSalinity || value == 0, step);
+    // A salinity counts as measured when it is above 0, and 0 is written as not measured.
+    cell.reads_as_missing = value > 0 && PrintedValue(cell) <= 0;
+    return cell;
 }
 
 void WriteSoilSection(const InputData& d, const LayerLayout& layout, InputFileText& out) {

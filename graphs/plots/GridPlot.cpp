@@ -42,6 +42,8 @@ QCPColorMap* StartGridHeatMap(QCustomPlot& plot, const QString& title, const QSt
     KeepWithinGrid(*plot.yAxis);
 
     auto* colours = new QCPColorMap(plot.xAxis, plot.yAxis);
+    // The colour scale explains the cells; a legend row of the map would stay empty.
+    colours->removeFromLegend();
     colours->data()->setSize(DrainageGridSize, DrainageGridSize);
     colours->data()->setRange(QCPRange(Step, DrainageGridSize * Step), QCPRange(Step, DrainageGridSize * Step));
     colours->setInterpolate(false);

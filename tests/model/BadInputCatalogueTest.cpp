@@ -250,6 +250,11 @@ TEST_F(BadInputCatalogueTest, ASaveRefusesWhatTheFileCannotHoldAndLeavesThePrevi
     EXPECT_EQ(refusal([](InputData& d) { d.SAmeas[5] = -HUGE_VAL; }), refused + "SAmeas at time step 5 = -inf" + cannot_hold);
     EXPECT_EQ(refusal([](InputData& d) { d.Si = HUGE_VAL; }), refused + "Si = inf" + cannot_hold);
     EXPECT_EQ(refusal([](InputData& d) { d.TP2 = d.EffPor2 = 1e20; }), refused + "EffPor2 = 1e+20" + cannot_hold);
+    // Printed with their column's decimals, these would read back as not measured.
+    const std::string as_missing = ": the input file would read this measurement back as not measured.";
+    EXPECT_EQ(refusal([](InputData& d) { d.S1meas[2] = 0.004; }), refused + "S1meas at time step 2 = 0.004" + as_missing);
+    EXPECT_EQ(refusal([](InputData& d) { d.DwtMeas[1] = -999.9999; }),
+              refused + "DwtMeas at time step 1 = -999.9999" + as_missing);
     EXPECT_EQ(refusal([](InputData& d) { d.Title2 = "two\nlines"; }),
               refused + "its second title holds a line break, which a line of the file cannot hold.");
     EXPECT_EQ(test::ReadFile(input_), previous);
