@@ -147,6 +147,13 @@ void WriteSampledRowTables(const std::string& folder, const std::vector<SampledR
     WriteLinesFile((place / StudySensitivityFile).string(), SensitivityCsvLines(results, sampled_fields));
 }
 
+void RemoveSampledRowTables(const std::string& folder) {
+    for (const char* table : {StudyBandsFile, StudySensitivityFile}) {
+        std::error_code ignored;
+        std::filesystem::remove(std::filesystem::path(folder) / table, ignored);
+    }
+}
+
 std::optional<std::string> SampledValuesRefusal(const Study& expanded, const InputData& base) {
     const int64_t series = 4 + base.NrLayers;  // the water table, the drain discharge, each zone
     int64_t total = 0, one_of_each_row = 0;

@@ -44,6 +44,10 @@ inline constexpr const char* StudySensitivityFile = "sensitivity.csv";
 void WriteSampledRowTables(const std::string& folder, const std::vector<SampledRow>& rows,
                            const std::vector<ScenarioResult>& results, const std::vector<std::string>& sampled_fields);
 
+// Removes the two tables of an earlier study from the folder, which a study cut short would leave
+// beside a summary they do not fit.
+void RemoveSampledRowTables(const std::string& folder);
+
 // The sampled rows keep their samples' result series in memory until their bands are made: at
 // most this many values.
 inline constexpr int64_t MostSampledValues = int64_t{1} << 27;

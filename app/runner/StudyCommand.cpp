@@ -141,11 +141,7 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, con
     }
     const std::string summary = (std::filesystem::path(folder) / "summary.csv").string();
     // An earlier study's summary would be stale from the start, and so would its bands.
-    if (sampling.samples) {
-        for (const char* table : {StudyBandsFile, StudySensitivityFile}) {
-            std::filesystem::remove(std::filesystem::path(folder) / table, error);
-        }
-    }
+    if (sampling.samples) RemoveSampledRowTables(folder);
     std::optional<CsvJournal> journal;
     try {
         journal.emplace(summary, CsvLine(StudySummaryHeader(sampled_fields)));
