@@ -81,7 +81,7 @@ Study ExpandSamples(const Study& study, int32_t samples, uint64_t seed, const st
     return expanded;
 }
 
-std::optional<uint64_t> ParseSeed(std::string_view text) {
+std::optional<uint64_t> ParseWholeNumber(std::string_view text) {
     uint64_t seed = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
     if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;

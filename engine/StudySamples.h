@@ -24,9 +24,9 @@ struct StudySampling {
     uint64_t seed = 1;
 };
 
-// A seed written as a whole number from 0 to 18446744073709551615, digits only; nothing for any
-// other text.
-std::optional<uint64_t> ParseSeed(std::string_view text);
+// A seed or a count of samples: a whole number from 0 to 18446744073709551615 written in digits
+// alone; nothing for any other text.
+std::optional<uint64_t> ParseWholeNumber(std::string_view text);
 
 // A sampling that does not fit the study; the message says why.
 class StudySamplingError : public std::runtime_error {

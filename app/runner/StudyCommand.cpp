@@ -49,7 +49,7 @@ StudySampling SamplingOptions(const CommandLine& line) {
     StudySampling sampling;
     if (line.Has("samples")) {
         const std::string text = line.Value("samples");
-        const auto samples = text.find_first_not_of("0123456789") == std::string::npos ? ParseSeed(text) : std::nullopt;
+        const auto samples = ParseWholeNumber(text);
         if (!samples || *samples < 1 || *samples > static_cast<uint64_t>(MostSamples)) {
             throw UsageError("option '--samples' takes a whole number from 1 to " + std::to_string(MostSamples) +
                              ", not '" + text + "'");
@@ -58,7 +58,7 @@ StudySampling SamplingOptions(const CommandLine& line) {
     }
     if (line.Has("seed")) {
         if (!line.Has("samples")) throw UsageError("--seed is the seed of --samples and needs it.");
-        const auto seed = ParseSeed(line.Value("seed"));
+        const auto seed = ParseWholeNumber(line.Value("seed"));
         if (!seed) {
             throw UsageError("option '--seed' takes a whole number from 0 to 18446744073709551615, not '" +
                              line.Value("seed") + "'");

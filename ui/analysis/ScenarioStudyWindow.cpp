@@ -328,7 +328,7 @@ void ScenarioStudyWindow::RunClick() {
     StudySampling sampling;
     if (samples_->value() > 0) sampling.samples = samples_->value();
     const std::string seed = PathFromQt(seed_edit_->text().trimmed());
-    if (const auto value = ParseSeed(seed)) {
+    if (const auto value = ParseWholeNumber(seed)) {
         sampling.seed = *value;
     } else {
         services_.dialogs.ShowMessage("The seed must be a whole number from 0 to 18446744073709551615, not '" + seed + "'.");
