@@ -147,28 +147,49 @@ std::optional<std::string> EditorRuleRefusal(const Study& study, const Scenario&
     return std::nullopt;
 }
 
-}  // namespace
+// A cell's change, or why it is not understood (empty when nothing more than that can be said).
+struct CellParse {
+    std::optional<CellChange> change;
+    std::string problem;
+};
 
-std::optional<CellChange> ParseStudyCell(std::string_view text, const StudyField& field) {
+CellChange Change(CellChange::Kind kind, double value) {
+    CellChange change;
+    change.kind = kind;
+    change.value = value;
+    return change;
+}
+
+CellParse SampledCell(CellChange::Kind kind, std::string_view text) {
+    SamplingParse parsed = ParseSampling(text);
+    if (!parsed.sampling) return {std::nullopt, parsed.problem};
+    CellChange change = Change(kind, 0);
+    change.sampling = parsed.sampling;
+    return {change, {}};
+}
+
+CellParse ReadCell(std::string_view text, const StudyField& field) {
     text = TrimBlanks(text);
-    if (text.empty()) return CellChange{};
+    if (text.empty()) return {CellChange{}, {}};
+    const bool sampled = text.find('~') != std::string_view::npos;
     switch (field.kind) {
         case StudyFieldKind::YesNo:
-            if (text == "yes" || text == "no") return CellChange{CellChange::Kind::Set, text == "yes" ? 1.0 : 0.0};
-            return std::nullopt;
+            if (sampled) return {std::nullopt, "a flag cannot be sampled"};
+            if (text == "yes" || text == "no") return {Change(CellChange::Kind::Set, text == "yes" ? 1.0 : 0.0), {}};
+            return {};
         case StudyFieldKind::Repeat: {
-            if (text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+            if (sampled) return {std::nullopt, "Repeat cannot be sampled"};
+            if (text.find_first_not_of("0123456789") != std::string_view::npos) return {};
             int64_t k = 0;
             const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), k);
-            if (error != std::errc() || end != text.data() + text.size() || k < 1 || k > MostRepeatedSteps) {
-                return std::nullopt;
-            }
-            return CellChange{CellChange::Kind::Set, static_cast<double>(k)};
+            if (error != std::errc() || end != text.data() + text.size() || k < 1 || k > MostRepeatedSteps) return {};
+            return {Change(CellChange::Kind::Set, static_cast<double>(k)), {}};
         }
         case StudyFieldKind::Geometry: {
+            if (text.front() == '~') return SampledCell(CellChange::Kind::Set, text);
             const auto value = PlainNumber(text);
-            if (!value) return std::nullopt;
-            return CellChange{CellChange::Kind::Set, *value};
+            if (!value) return {};
+            return {Change(CellChange::Kind::Set, *value), {}};
         }
         case StudyFieldKind::Series:
         case StudyFieldKind::Number: {
@@ -177,12 +198,19 @@ std::optional<CellChange> ParseStudyCell(std::string_view text, const StudyField
                 kind = text.front() == '*' ? CellChange::Kind::Multiply : CellChange::Kind::Add;
                 text.remove_prefix(1);
             }
+            if (!text.empty() && text.front() == '~') return SampledCell(kind, text);
             const auto value = PlainNumber(text);
-            if (!value) return std::nullopt;
-            return CellChange{kind, *value};
+            if (!value) return {};
+            return {Change(kind, *value), {}};
         }
     }
-    return std::nullopt;
+    return {};
+}
+
+}  // namespace
+
+std::optional<CellChange> ParseStudyCell(std::string_view text, const StudyField& field) {
+    return ReadCell(text, field).change;
 }
 
 Study ParseStudy(std::string_view text, const std::string& path) {
@@ -203,8 +231,14 @@ Study ParseStudy(std::string_view text, const std::string& path) {
         const CsvRecord& record = records[r];
         if (record.fields.size() == 1 && record.fields.front().empty()) continue;
         if (record.fields.size() != header.size()) {
+            // The commas of an unquoted "~normal(1,0.1)" part the row into more cells.
+            const bool split_sampling = std::any_of(record.fields.begin(), record.fields.end(), [](const std::string& cell) {
+                return cell.find('~') != std::string::npos && cell.find('(') != std::string::npos &&
+                       cell.find(')') == std::string::npos;
+            });
             Fail(path, record.line, "the row has " + std::to_string(record.fields.size()) + " cells, the header " +
-                                        std::to_string(header.size()));
+                                        std::to_string(header.size()) +
+                                        (split_sampling ? " (a sampled cell holds commas: quote it, \"~normal(1,0.1)\")" : ""));
         }
         Scenario scenario;
         scenario.name = record.fields.front();
@@ -217,12 +251,13 @@ Study ParseStudy(std::string_view text, const std::string& path) {
         if (!names.insert(scenario.name).second) Fail(path, record.line, "the scenario name '" + scenario.name + "' is given twice");
         for (size_t c = 0; c < study.columns.size(); ++c) {
             const std::string& cell = record.fields[c + 1];
-            const auto change = ParseStudyCell(cell, *study.columns[c]);
-            if (!change) {
+            CellParse read = ReadCell(cell, *study.columns[c]);
+            if (!read.change) {
                 Fail(path, record.line, "column '" + std::string(study.columns[c]->name) + "', scenario " +
-                                            scenario.name + ": the cell '" + PrintableText(cell) + "' is not understood");
+                                            scenario.name + ": the cell '" + PrintableText(cell) + "' is not understood" +
+                                            (read.problem.empty() ? "" : ": " + PrintableText(read.problem)));
             }
-            scenario.changes.push_back(*change);
+            scenario.changes.push_back(*read.change);
         }
         study.scenarios.push_back(std::move(scenario));
     }
@@ -239,6 +274,15 @@ bool IsBaseScenario(const Scenario& scenario) {
 
 std::optional<std::string> ApplyScenario(const Study& study, const Scenario& scenario, InputData& d) {
     const ScenarioRefusal refuse(scenario);
+    for (size_t c = 0; c < study.columns.size(); ++c) {
+        const CellChange& change = scenario.changes[c];
+        if (change.sampling && !change.drawn) {
+            return refuse(std::string(study.columns[c]->name) + " is sampled, and no samples were drawn");
+        }
+        if (change.sampling && !std::isfinite(change.value)) {
+            return refuse(std::string(study.columns[c]->name) + " was drawn as a number too large to store");
+        }
+    }
     for (size_t c = 0; c < study.columns.size(); ++c) {
         const StudyField& field = *study.columns[c];
         const CellChange& change = scenario.changes[c];

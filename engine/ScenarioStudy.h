@@ -7,22 +7,27 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Sampling.h"
 #include "engine/StudyFields.h"
 #include "model/InputData.h"
 
 namespace vantorel {
 
-// What one cell does to its field.
+// What one cell does to its field. A sampled cell sets, multiplies or adds a value drawn for each
+// sample; until the samples are drawn (ExpandSamples) it has no value.
 struct CellChange {
     enum class Kind { Keep, Set, Multiply, Add };
     Kind kind = Kind::Keep;
     double value = 0;
+    std::optional<Sampling> sampling;
+    bool drawn = false;
 };
 
 struct Scenario {
     std::string name;
     size_t line = 0;                  // where its row starts in the study file
     std::vector<CellChange> changes;  // one per change column
+    std::string sampled_row;          // for a sample, the name of the row it was drawn from
 };
 
 struct Study {
@@ -35,7 +40,9 @@ inline constexpr int64_t MostRepeatedSteps = 1'000'000;
 
 // The cell of a column: empty (unchanged), a number (set), "*F" (multiply) or "+D" (add) for a
 // series or a number; "yes" or "no" for a flag; a whole number of at least 1 for Repeat; a number
-// for the drain geometry. Nothing when the cell is not understood.
+// for the drain geometry. A series, a number or the drain geometry may be sampled instead:
+// "~normal(m,s)" and the other forms of ParseSampling set the field, and for a series or a number
+// "*~..." and "+~..." multiply by or add the value drawn. Nothing when the cell is not understood.
 std::optional<CellChange> ParseStudyCell(std::string_view text, const StudyField& field);
 
 // Reads the study text. Throws FileError naming the file, the line and the column or cell that

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <numeric>
+#include <set>
 
+#include "engine/SampledRows.h"
+#include "engine/UncertaintyTables.h"
 #include "model/CsvFile.h"
 #include "model/FileIdentity.h"
 #include "model/InputFile.h"
@@ -38,6 +41,7 @@ bool ReadResults(ScenarioResult& result) {
     const auto steps = [n](const StepSeries& series) { return std::vector<double>(series.begin() + 1, series.begin() + 1 + n); };
     result.layers = read.NrLayers;
     result.depth = steps(read.Series(WaterTableDepth));
+    result.drain = steps(read.Series(DrainDischarge));
     for (int zone = 0; zone < ZoneCount; ++zone) {
         const bool exists = zone >= TransitionZone || zone < read.NrLayers;
         if (exists) result.salinity[zone] = steps(read.Series(ZoneSalinities[zone]));
@@ -50,6 +54,24 @@ bool ReadResults(ScenarioResult& result) {
     return true;
 }
 
+// Per sampled field the value drawn; once the scenario ran, a value it set as its input file
+// keeps it (rounded to the file's decimals).
+std::vector<SampledValue> SampledValues(const Study& study, const Scenario& scenario, const InputData* used) {
+    std::vector<SampledValue> values;
+    for (size_t c = 0; c < study.columns.size(); ++c) {
+        const CellChange& change = scenario.changes[c];
+        if (!change.sampling) continue;
+        const StudyField& field = *study.columns[c];
+        double value = change.value;
+        if (used != nullptr && change.kind == CellChange::Kind::Set) {
+            if (field.kind == StudyFieldKind::Number) value = used->*field.number;
+            if (field.kind == StudyFieldKind::Series && used->NrTimeSteps > 0) value = (used->*field.series)[1];
+        }
+        values.push_back({field.name, value});
+    }
+    return values;
+}
+
 }  // namespace
 
 ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const InputData& base,
@@ -57,6 +79,8 @@ ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const I
     ScenarioResult result;
     result.name = scenario.name;
     result.base = IsBaseScenario(scenario);
+    result.sampled_row = scenario.sampled_row;
+    result.samples = SampledValues(study, scenario, nullptr);
     result.input = (std::filesystem::path(folder) / (scenario.name + ".inp")).string();
     result.output = (std::filesystem::path(folder) / (scenario.name + ".out")).string();
 
@@ -101,6 +125,7 @@ ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const I
     result.qh2 = state.Run.QH2Used;
     result.start = state.Input.StartDate;
     result.ts = state.Input.Ts;
+    result.samples = SampledValues(study, scenario, &state.Input);
     if (!ReadResults(result)) result.status = RunStatus::Stopped;
     return result;
 }
@@ -113,7 +138,21 @@ std::vector<std::string> StudyFiles(const Study& study, const std::string& folde
     }
     files.push_back((place / "summary.csv").string());
     for (const char* stem : StudyPictureStems) files.push_back((place / (std::string(stem) + ".png")).string());
+    std::set<std::string> sampled_rows;
+    for (const Scenario& scenario : study.scenarios) {
+        if (scenario.sampled_row.empty() || !sampled_rows.insert(scenario.sampled_row).second) continue;
+        for (const char* series : StudyBandSeries) {
+            files.push_back((place / (StudyBandPictureStem(scenario.sampled_row, series) + ".png")).string());
+        }
+    }
+    if (!sampled_rows.empty()) {
+        for (const char* table : {StudyBandsFile, StudySensitivityFile}) files.push_back((place / table).string());
+    }
     return files;
+}
+
+std::string StudyBandPictureStem(const std::string& row, const std::string& series) {
+    return "bands-" + row + "-" + BandFileName(series);
 }
 
 std::optional<std::string> StudyWouldOverwriteInput(const Study& study, const std::string& base_file,
@@ -131,50 +170,60 @@ std::optional<std::string> StudyWouldOverwriteInput(const Study& study, const st
     return std::nullopt;
 }
 
-std::vector<std::string> StudySummaryHeader() {
-    return {"name",
-            "status",
-            "message",
-            "steps",
-            "qh1",
-            "qh2",
-            "mean_depth",
-            "shallowest_depth",
-            "percolation",
-            "capillary_rise",
-            "evapotranspiration",
-            "drain_discharge",
-            "surface_drainage",
-            "salinity_layer_1",
-            "salinity_layer_2",
-            "salinity_layer_3",
-            "salinity_transition_zone",
-            "salinity_aquifer"};
+std::vector<std::string> StudySummaryHeader(const std::vector<std::string>& sampled_fields) {
+    std::vector<std::string> header = {"name", "status", "message", "steps"};
+    for (const SummaryValue& value : StudySummaryValues(ScenarioResult{})) header.emplace_back(value.column);
+    header.insert(header.end(), sampled_fields.begin(), sampled_fields.end());
+    return header;
 }
 
-std::vector<std::string> StudySummaryRow(const ScenarioResult& r) {
+std::vector<SummaryValue> StudySummaryValues(const ScenarioResult& r) {
+    std::vector<SummaryValue> values = {{"qh1", {}},
+                                        {"qh2", {}},
+                                        {"mean_depth", {}},
+                                        {"shallowest_depth", {}},
+                                        {"percolation", {}},
+                                        {"capillary_rise", {}},
+                                        {"evapotranspiration", {}},
+                                        {"drain_discharge", {}},
+                                        {"surface_drainage", {}},
+                                        {"salinity_layer_1", {}},
+                                        {"salinity_layer_2", {}},
+                                        {"salinity_layer_3", {}},
+                                        {"salinity_transition_zone", {}},
+                                        {"salinity_aquifer", {}}};
+    if (r.status != RunStatus::Completed || r.depth.empty()) return values;
+    if (r.drains) {
+        values[0].value = r.qh1;
+        values[1].value = r.qh2;
+    }
+    values[2].value = std::accumulate(r.depth.begin(), r.depth.end(), 0.0) / static_cast<double>(r.depth.size());
+    values[3].value = *std::min_element(r.depth.begin(), r.depth.end());
+    const double sums[] = {r.percolation, r.capillary_rise, r.evapotranspiration, r.drain_discharge, r.surface_drainage};
+    for (size_t i = 0; i < std::size(sums); ++i) values[4 + i].value = sums[i];
+    for (int zone = 0; zone < ZoneCount; ++zone) {
+        if (!r.salinity[zone].empty()) values[9 + static_cast<size_t>(zone)].value = r.salinity[zone].back();
+    }
+    return values;
+}
+
+std::vector<std::string> StudySummaryRow(const ScenarioResult& r, const std::vector<std::string>& sampled_fields) {
     std::vector<std::string> row = {r.name, RunStatusName(r.status), r.message};
-    if (r.status != RunStatus::Completed || r.depth.empty()) {
-        row.resize(StudySummaryHeader().size());
-        return row;
+    const bool results = r.status == RunStatus::Completed && !r.depth.empty();
+    row.push_back(results ? std::to_string(r.depth.size()) : "");
+    for (const SummaryValue& value : StudySummaryValues(r)) row.push_back(value.value ? FormatSignificant(*value.value, 10) : "");
+    for (const std::string& field : sampled_fields) {
+        const auto used = std::find_if(r.samples.begin(), r.samples.end(), [&](const SampledValue& s) { return s.field == field; });
+        row.push_back(used == r.samples.end() ? "" : FormatSignificant(used->value, 10));
     }
-    const double mean = std::accumulate(r.depth.begin(), r.depth.end(), 0.0) / static_cast<double>(r.depth.size());
-    const double shallowest = *std::min_element(r.depth.begin(), r.depth.end());
-    row.push_back(std::to_string(r.depth.size()));
-    row.push_back(r.drains ? FormatSignificant(r.qh1, 10) : "");
-    row.push_back(r.drains ? FormatSignificant(r.qh2, 10) : "");
-    for (const double value : {mean, shallowest, r.percolation, r.capillary_rise, r.evapotranspiration,
-                               r.drain_discharge, r.surface_drainage}) {
-        row.push_back(FormatSignificant(value, 10));
-    }
-    for (const std::vector<double>& zone : r.salinity) row.push_back(zone.empty() ? "" : FormatSignificant(zone.back(), 10));
     return row;
 }
 
-void WriteStudySummary(const std::string& path, const std::vector<ScenarioResult>& results) {
+void WriteStudySummary(const std::string& path, const std::vector<ScenarioResult>& results,
+                       const std::vector<std::string>& sampled_fields) {
     AtomicFileWriter writer(path);
-    writer.Line(CsvLine(StudySummaryHeader()));
-    for (const ScenarioResult& result : results) writer.Line(CsvLine(StudySummaryRow(result)));
+    writer.Line(CsvLine(StudySummaryHeader(sampled_fields)));
+    for (const ScenarioResult& result : results) writer.Line(CsvLine(StudySummaryRow(result, sampled_fields)));
     writer.Commit();
 }
 

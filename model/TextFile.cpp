@@ -187,4 +187,10 @@ void AtomicFileWriter::Commit() const {
     }
 }
 
+void WriteLinesFile(const std::string& path, const std::vector<std::string>& lines) {
+    AtomicFileWriter writer(path);
+    for (const std::string& line : lines) writer.Line(line);
+    writer.Commit();
+}
+
 }  // namespace vantorel

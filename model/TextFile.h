@@ -87,4 +87,7 @@ private:
     std::string text_;
 };
 
+// Writes the lines, each ended by CR LF, through an AtomicFileWriter. Throws FileWriteError.
+void WriteLinesFile(const std::string& path, const std::vector<std::string>& lines);
+
 }  // namespace vantorel

@@ -4,6 +4,7 @@
 
 #include "engine/DrainDesign.h"
 #include "engine/ObjectiveMap.h"
+#include "engine/StudySamples.h"
 #include "model/NumberText.h"
 #include "model/ProgramVersion.h"
 #include "model/TextFile.h"
@@ -42,8 +43,8 @@ PYBIND11_MODULE(vantorel, m) {
     run = vantorel.run(ds)                  # a Run; run.table is a pandas DataFrame
     ds.save("field-2.inp")
 
-Functions: load_input, run, read_output, run_many, objective_map, uncertainty, drain_factors,
-drain_spacing, import_series, et0.
+Functions: load_input, run, read_output, run_many, study, objective_map, uncertainty,
+drain_factors, drain_spacing, import_series, et0.
 A file that cannot be read or written raises vantorel.FileError (an OSError) with the
 program's message, naming the file and the line; a value the program refuses raises
 ValueError with the program's message; an argument of the wrong type, or an object made
@@ -59,6 +60,8 @@ pickled, so they go to a concurrent.futures.ProcessPoolExecutor or a dask cluste
             PyErr_SetString(PyExc_ValueError, e.what());
         } catch (const vantorel::DesignRefusal& e) {
             PyErr_SetString(PyExc_ValueError, e.what());
+        } catch (const vantorel::StudySamplingError& e) {
+            PyErr_SetString(PyExc_ValueError, e.what());
         } catch (const vantorel::ObjectiveMapError& e) {
             PyErr_SetString(PyExc_ValueError, e.what());
         }
@@ -71,5 +74,6 @@ pickled, so they go to a concurrent.futures.ProcessPoolExecutor or a dask cluste
     vantorel::python::BindObjectiveMap(m);
     vantorel::python::BindUncertainty(m);
     vantorel::python::BindSeriesImport(m);
+    vantorel::python::BindStudy(m);
     vantorel::python::BindPickling(m);
 }

@@ -88,20 +88,6 @@ py::object Manifest(std::vector<std::string> lines) {
     return CsvTable(lines, options);
 }
 
-// The runs side by side: by default one per core, at most 4096.
-unsigned JobCount(const py::object& jobs) {
-    if (jobs.is_none()) return CoreCount();
-    // A bool is an int to Python, but no count of jobs.
-    if (!py::isinstance<py::int_>(jobs) || py::isinstance<py::bool_>(jobs)) {
-        throw py::type_error("jobs must be a whole number or None, not " +
-                             std::string(py::str(py::type::handle_of(jobs).attr("__name__"))));
-    }
-    int overflow = 0;
-    const long long count = PyLong_AsLongLongAndOverflow(jobs.ptr(), &overflow);
-    if (overflow < 0 || (overflow == 0 && count < 1)) throw py::value_error("jobs must be at least 1");
-    return overflow > 0 ? 4096u : static_cast<unsigned>(std::min<long long>(count, 4096));
-}
-
 py::object RunMany(const py::iterable& items, const py::object& jobs, const py::object& client,
                    const py::object& folder, bool drainage_opt, bool fit_choice, bool leaching_opt,
                    long task_threads) {
@@ -128,6 +114,19 @@ py::object RunMany(const py::iterable& items, const py::object& jobs, const py::
 }
 
 }  // namespace
+
+unsigned JobCount(const py::object& jobs) {
+    if (jobs.is_none()) return CoreCount();
+    // A bool is an int to Python, but no count of jobs.
+    if (!py::isinstance<py::int_>(jobs) || py::isinstance<py::bool_>(jobs)) {
+        throw py::type_error("jobs must be a whole number or None, not " +
+                             std::string(py::str(py::type::handle_of(jobs).attr("__name__"))));
+    }
+    int overflow = 0;
+    const long long count = PyLong_AsLongLongAndOverflow(jobs.ptr(), &overflow);
+    if (overflow < 0 || (overflow == 0 && count < 1)) throw py::value_error("jobs must be at least 1");
+    return overflow > 0 ? 4096u : static_cast<unsigned>(std::min<long long>(count, 4096));
+}
 
 void BindRunMany(py::module_& m) {
     py::class_<FileTask>(m, "FileTask", "One input file's run as a task of a dask cluster; returns its manifest line.")

@@ -186,6 +186,21 @@ class Uncertainty:
     def __getstate__(self) -> tuple[Any, ...]: ...
     def __setstate__(self, state: tuple[Any, ...]) -> None: ...
 
+class Study:
+    """The result of vantorel.study: the summary of every scenario and, for a Monte Carlo study,
+    the bands and rank correlations of its sampled rows."""
+
+    @property
+    def folder(self) -> str: ...
+    @property
+    def summary(self) -> pd.DataFrame: ...
+    @property
+    def bands(self) -> Optional[pd.DataFrame]: ...
+    @property
+    def sensitivity(self) -> Optional[pd.DataFrame]: ...
+    def __getstate__(self) -> tuple[Any, ...]: ...
+    def __setstate__(self, state: tuple[Any, ...]) -> None: ...
+
 def load_input(path: _Path) -> DataSet: ...
 def run(
     ds_or_path: Union[DataSet, _Path],
@@ -205,6 +220,17 @@ def run_many(
     leaching_opt: bool = False,
     task_threads: int = 1,
 ) -> pd.DataFrame: ...
+def study(
+    base: Union[DataSet, _Path],
+    study: Union[_Path, pd.DataFrame],
+    folder: _Path,
+    samples: Optional[int] = None,
+    seed: int = 1,
+    jobs: Optional[int] = None,
+    drainage_opt: bool = False,
+    fit_choice: bool = True,
+    leaching_opt: bool = False,
+) -> Study: ...
 def objective_map(ds_or_path: Union[DataSet, _Path]) -> pd.DataFrame: ...
 def uncertainty(
     ds_or_path: Union[DataSet, _Path], fit_choice: bool = True, leaching_opt: bool = False

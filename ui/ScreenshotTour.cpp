@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <qcustomplot.h>
@@ -233,21 +235,28 @@ int PhotographAnalysis(TMainForm& main, const QDir& folder, const std::string& i
     return failures + PhotographUncertainty(main, folder);
 }
 
-// "Analysis" > "Scenario study..." on the input file of the last run, after a small study ran.
+// "Analysis" > "Scenario study..." on the input file of the last run, after a small study with a
+// sampled row ran: the overlay of the scenarios, then a band of the samples with their rank
+// correlations.
 bool PhotographScenarioStudy(TMainForm& main, const QDir& folder, const QTemporaryDir& runs) {
     main.findChild<QAction*>("ScenarioStudyAction")->trigger();
     ScenarioStudyWindow* window = FindScenarioStudyWindow(main);
     // The study's files go with the tour's other runs, never beside the input file given.
     window->findChild<QLineEdit*>("FolderEdit")->setText(runs.filePath("study"));
     const char* const study =
-        "name,Irrig,Si,Repeat\r\nbase,,,\r\nmore-irrigation,*1.2,,\r\nfresher-water,,*0.5,\r\n"
-        "three-times,,,3\r\n";
+        "name,Irrig,Si,IrrEff,Repeat\r\nbase,,,,\r\nmore-irrigation,*1.2,,,\r\nfresher-water,,*0.5,,\r\n"
+        "three-times,,,,3\r\nuncertain,\"*~normal(1,0.1)\",\"~normal(1.2,0.2)\",\"~uniform(55,75)\",\r\n";
     if (!window->LoadStudyText(study, "screenshot study")) return false;
+    window->findChild<QSpinBox*>("SamplesBox")->setValue(50);
     window->RunClick();
     while (window->Running()) {
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     }
-    const bool saved = Save(*window, folder, "window-ScenarioStudyWindow");
+    bool saved = Save(*window, folder, "window-ScenarioStudyWindow");
+    auto* series = window->findChild<QComboBox*>("SeriesChoice");
+    series->setCurrentIndex(series->findText("Salinity of the root zone", Qt::MatchStartsWith));
+    window->findChild<QTabWidget*>("ResultTables")->setCurrentIndex(1);
+    saved = Save(*window, folder, "window-ScenarioStudyWindow-samples") && saved;
     window->hide();
     return saved;
 }

@@ -24,7 +24,9 @@ int RunPictureCommand(const CommandLine&, std::ostream&, std::ostream& err) {
     return ExitBadInput;
 }
 
-PictureFiles SaveStudyPictures(const std::vector<ScenarioResult>&, const std::string&) { return {}; }
+PictureFiles SaveStudyPictures(const std::vector<ScenarioResult>&, const std::vector<SampledRow>&, const std::string&) {
+    return {};
+}
 
 PictureFiles SaveUncertaintyPictureFiles(const FactorUncertainty&, const RunValues&, const std::string&) { return {}; }
 

@@ -117,9 +117,16 @@ Many files in one call: vantorel-run [answers] [--jobs N] [--manifest FILE.csv] 
   --skip-done          do not run a file whose output exists and is not older than the input file
   --shard K/N          only the files at positions K, K+N, K+2N, ... (for N machines or array jobs)
 
-Scenario study: vantorel-run --scenarios STUDY.csv --study-dir DIR [answers] [--jobs N] BASE.inp
+Scenario study: vantorel-run --scenarios STUDY.csv --study-dir DIR [answers] [--jobs N]
+                        [--samples N [--seed S]] BASE.inp
   runs every scenario (a row of STUDY.csv: name and changes to fields of BASE.inp) from its own
   input file DIR/NAME.inp, writes DIR/NAME.out, DIR/summary.csv and overlay pictures DIR/*.png
+  --samples N          a row with sampled cells (~uniform(a,b), ~normal(m,s), ~lognormal(m,s),
+                       ~triangular(a,c,b)) runs as N scenarios NAME-0001 ..; writes DIR/bands.csv
+                       (5, 50 and 95 % per step) and DIR/sensitivity.csv (rank correlations of the
+                       sampled fields with the summary's values), with pictures of the bands
+  --seed S             the seed of the draws (a whole number, default 1); the same seed gives the
+                       same files
 
 Import of dated series: vantorel-run --import DATA.csv [--import MORE.csv ...] --start YYYY-MM-DD
                         [--step day|week|month|year] [--steps N] [--latitude DEG] [--elevation M]

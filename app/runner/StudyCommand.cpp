@@ -9,7 +9,9 @@
 #include "app/runner/Runner.h"
 #include "app/runner/StudyPictures.h"
 #include "engine/RunPool.h"
+#include "engine/SampledRows.h"
 #include "engine/StudyRun.h"
+#include "engine/StudySamples.h"
 #include "model/CsvFile.h"
 #include "model/DerivedValues.h"
 #include "model/FileNames.h"
@@ -17,7 +19,8 @@
 
 namespace vantorel {
 
-const std::vector<OptionDefinition> StudyOptions = {{"scenarios", true, false}, {"study-dir", true, false}};
+const std::vector<OptionDefinition> StudyOptions = {
+    {"scenarios", true, false}, {"study-dir", true, false}, {"samples", true, false}, {"seed", true, false}};
 
 namespace {
 
@@ -41,9 +44,53 @@ std::string Block(const ScenarioResult& result) {
     return block.str();
 }
 
+// --samples N and --seed S. Throws UsageError.
+StudySampling SamplingOptions(const CommandLine& line) {
+    StudySampling sampling;
+    if (line.Has("samples")) {
+        const std::string text = line.Value("samples");
+        const auto samples = ParseWholeNumber(text);
+        if (!samples || *samples < 1 || *samples > static_cast<uint64_t>(MostSamples)) {
+            throw UsageError("option '--samples' takes a whole number from 1 to " + std::to_string(MostSamples) +
+                             ", not '" + text + "'");
+        }
+        sampling.samples = static_cast<int32_t>(*samples);
+    }
+    if (line.Has("seed")) {
+        if (!line.Has("samples")) throw UsageError("--seed is the seed of --samples and needs it.");
+        const auto seed = ParseWholeNumber(line.Value("seed"));
+        if (!seed) {
+            throw UsageError("option '--seed' takes a whole number from 0 to 18446744073709551615, not '" +
+                             line.Value("seed") + "'");
+        }
+        sampling.seed = *seed;
+    }
+    return sampling;
+}
+
+// FOLDER/bands.csv and FOLDER/sensitivity.csv of the sampled rows, after a line per row.
+int WriteSampledRows(const std::vector<ScenarioResult>& results, const std::vector<SampledRow>& rows,
+                     const std::vector<std::string>& sampled_fields, const std::string& folder, std::ostream& out,
+                     std::ostream& err) {
+    for (const SampledRow& row : rows) {
+        out << "Sampled row " << row.name << ": " << row.completed << " of " << row.samples << " samples completed\n";
+    }
+    try {
+        WriteSampledRowTables(folder, rows, results, sampled_fields);
+    } catch (const FileError& failure) {
+        err << "vantorel-run: " << failure.what() << '\n';
+        return ExitRunFailed;
+    }
+    out << "Bands and sensitivity written to " << folder << ": " << StudyBandsFile << ' ' << StudySensitivityFile
+        << '\n';
+    return ExitOk;
+}
+
 }  // namespace
 
-bool WantsStudy(const CommandLine& line) { return line.Has("scenarios") || line.Has("study-dir"); }
+bool WantsStudy(const CommandLine& line) {
+    return line.Has("scenarios") || line.Has("study-dir") || line.Has("samples") || line.Has("seed");
+}
 
 int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, const StopRequest& stop, std::ostream& out,
                     std::ostream& err) {
@@ -57,8 +104,10 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, con
     }
     if (line.arguments.size() != 1) return usage("a study takes one base input file.");
     unsigned jobs = 0;
+    StudySampling sampling;
     try {
         jobs = JobsOption(line);
+        sampling = SamplingOptions(line);
     } catch (const UsageError& error) {
         return usage(error.what());
     }
@@ -70,11 +119,14 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, con
         base.FileName = line.arguments.front();
         StudyLoadDialogs dialogs(out);
         LoadInputFile(base, dialogs);
-    } catch (const FileError& error) {
+        ComputeDerivedValues(base);
+        study = SampleStudy(study, sampling, base, line.Value("scenarios"));
+    } catch (const std::runtime_error& error) {
+        // FileError of the study or base file, or StudySamplingError.
         err << "vantorel-run: " << error.what() << '\n';
         return ExitBadInput;
     }
-    ComputeDerivedValues(base);
+    const std::vector<std::string> sampled_fields = SampledFields(study);
     const std::string folder = line.Value("study-dir");
     if (const auto overwrite = StudyWouldOverwriteInput(study, ReplaceExtension(line.arguments.front(), ".inp"),
                                                         line.Value("scenarios"), folder)) {
@@ -88,10 +140,11 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, con
         return ExitBadInput;
     }
     const std::string summary = (std::filesystem::path(folder) / "summary.csv").string();
-    // An earlier study's summary would be stale from the start.
+    // An earlier study's summary would be stale from the start, and so would its bands.
+    if (sampling.samples) RemoveSampledRowTables(folder);
     std::optional<CsvJournal> journal;
     try {
-        journal.emplace(summary, CsvLine(StudySummaryHeader()));
+        journal.emplace(summary, CsvLine(StudySummaryHeader(sampled_fields)));
     } catch (const FileError& failure) {
         err << "vantorel-run: " << failure.what() << '\n';
         return ExitRunFailed;
@@ -103,7 +156,7 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, con
         [&](size_t i) { results[i] = RunScenario(study, study.scenarios[i], base, folder, answers, &stop); },
         [&](size_t i) {
             blocks.Finish(i, Block(results[i]), results[i].status != RunStatus::Completed);
-            journal->Append(CsvLine(StudySummaryRow(results[i])));
+            journal->Append(CsvLine(StudySummaryRow(results[i], sampled_fields)));
         });
     blocks.Close();
 
@@ -123,7 +176,7 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, con
             << " scenarios were not run to their end.\n";
     }
     std::vector<std::string> rows;
-    for (const ScenarioResult& result : results) rows.push_back(CsvLine(StudySummaryRow(result)));
+    for (const ScenarioResult& result : results) rows.push_back(CsvLine(StudySummaryRow(result, sampled_fields)));
     try {
         journal->Finish(rows);
         out << "Summary written to " << summary << '\n';
@@ -131,9 +184,15 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, con
         err << "vantorel-run: " << failure.what() << '\n';
         return ExitRunFailed;
     }
-    // Pictures of a study cut short would compare only some of its scenarios.
+    // Pictures and bands of a study cut short would show only some of its scenarios.
     if (stop.Requested()) return status;
-    const PictureFiles pictures = SaveStudyPictures(results, folder);
+    const std::vector<SampledRow> sampled_rows = SampledRowsOf(results);
+    if (sampling.samples) {
+        if (const int written = WriteSampledRows(results, sampled_rows, sampled_fields, folder, out, err); written != ExitOk) {
+            return written;
+        }
+    }
+    const PictureFiles pictures = SaveStudyPictures(results, sampled_rows, folder);
     if (!pictures.error.empty()) {
         err << "vantorel-run: " << pictures.error << '\n';
         return ExitRunFailed;

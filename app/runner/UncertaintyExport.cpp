@@ -13,16 +13,6 @@
 
 namespace vantorel {
 
-namespace {
-
-void WriteCsv(const std::vector<std::string>& lines, const std::string& path) {
-    AtomicFileWriter writer(path);
-    for (const std::string& line : lines) writer.Line(line);
-    writer.Commit();
-}
-
-}  // namespace
-
 std::optional<std::string> ReadUncertaintyFolder(const CommandLine& line) {
     if (!line.Has("uncertainty")) return std::nullopt;
     const bool single_run = !WantsDrainDesign(line) && !WantsStudy(line) && !WantsManyRuns(line) &&
@@ -71,9 +61,9 @@ int ExportUncertainty(const std::string& folder, const InputData& loaded, const 
     }
     std::vector<std::string> files = {"posterior.csv", "intervals.csv", "bands.csv"};
     try {
-        WriteCsv(PosteriorCsvLines(uncertainty), (place / files[0]).string());
-        WriteCsv(IntervalsCsvLines(uncertainty), (place / files[1]).string());
-        WriteCsv(BandsCsvLines(uncertainty), (place / files[2]).string());
+        WriteLinesFile((place / files[0]).string(), PosteriorCsvLines(uncertainty));
+        WriteLinesFile((place / files[1]).string(), IntervalsCsvLines(uncertainty));
+        WriteLinesFile((place / files[2]).string(), BandsCsvLines(uncertainty));
     } catch (const FileError& error) {
         err << "vantorel-run: " << error.what() << '\n';
         return ExitRunFailed;

@@ -20,7 +20,8 @@ std::vector<StudyChart> StudyCharts(const std::vector<ScenarioResult>& results) 
     for (const Quantity& q : quantities) {
         StudyChart chart{q.stem, {q.title, q.zone < 0 ? "Depth (m below the surface)" : "Salinity (dS/m)", q.zone < 0, {}, {}}};
         for (const ScenarioResult& result : results) {
-            if (result.status != RunStatus::Completed) continue;
+            // A sampled row shows as its bands: a line per sample would bury the other scenarios.
+            if (result.status != RunStatus::Completed || !result.sampled_row.empty()) continue;
             const std::vector<double>& values = q.zone < 0 ? result.depth : result.salinity[q.zone];
             if (values.empty()) continue;
             chart.chart.lines.push_back({result.name, values, result.base});

@@ -1,6 +1,6 @@
 #pragma once
 // The overlay charts of a scenario study: the water-table depth and each zone's salinity of
-// every completed scenario.
+// every completed scenario that is no sample of a sampled row.
 
 #include <string>
 #include <vector>

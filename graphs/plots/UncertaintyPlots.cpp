@@ -8,9 +8,9 @@
 
 #include "engine/CalibrationTables.h"
 #include "engine/UncertaintyTables.h"
+#include "graphs/plots/BandPlot.h"
 #include "graphs/plots/GridPlot.h"
 #include "graphs/plots/PlotFiles.h"
-#include "graphs/plots/TitledPlot.h"
 
 namespace vantorel {
 
@@ -43,27 +43,6 @@ QCPRange ZoomedRange(const std::vector<int>& pairs, double (*factor)(int)) {
     }
     return QCPRange(std::max(low, Step / 2), std::min(high, DrainageGridSize * Step + Step / 2));
 }
-
-struct BandLook {
-    QString title, value_label;
-    bool downward;
-};
-
-BandLook LookOf(const std::string& series, bool one_layer) {
-    if (series == "water_table_depth") return {"Water-table depth", "Depth below the soil surface (m)", true};
-    if (series == "drain_discharge") return {"Drain discharge", "Drain discharge (mm per time step)", false};
-    QString zone = QString::fromStdString(series.substr(std::string("salinity_").size()));
-    zone.replace('_', ' ');
-    if (one_layer && series == "salinity_layer_1") zone = "root zone";
-    return {"Salinity of the " + zone, "Salinity of the soil moisture (dS/m)", false};
-}
-
-bool OneLayer(const FactorUncertainty& uncertainty) {
-    return std::none_of(uncertainty.bands.begin(), uncertainty.bands.end(),
-                        [](const PredictionBand& band) { return band.series == "salinity_layer_2"; });
-}
-
-QVector<double> Values(const std::vector<double>& values) { return QVector<double>(values.begin(), values.end()); }
 
 }  // namespace
 
@@ -110,67 +89,14 @@ QString PosteriorPointText(const FactorUncertainty& uncertainty, double qh1, dou
 }
 
 QString BandPointText(const FactorUncertainty& uncertainty, size_t band, double step) {
-    const PredictionBand& b = uncertainty.bands[band];
-    const long i = std::lround(step);
-    if (i < 1 || i > static_cast<long>(b.p50.size())) return {};
-    const size_t at = static_cast<size_t>(i - 1);
-    QString text = QString("Step %1: 5 % %2, median %3, 95 % %4")
-                       .arg(i)
-                       .arg(b.p05[at], 0, 'g', 5)
-                       .arg(b.p50[at], 0, 'g', 5)
-                       .arg(b.p95[at], 0, 'g', 5);
-    if (!std::isnan(b.measured[at])) text += QString(", measured %1").arg(b.measured[at], 0, 'g', 5);
-    return text;
+    return BandPointText(uncertainty.bands[band], step);
 }
 
-QString BandTitle(const FactorUncertainty& uncertainty, size_t band) {
-    return LookOf(uncertainty.bands[band].series, OneLayer(uncertainty)).title;
-}
+QString BandTitle(const FactorUncertainty& uncertainty, size_t band) { return BandSeriesTitle(uncertainty.bands, band); }
 
 void BuildBandPlot(QCustomPlot& plot, const FactorUncertainty& uncertainty, size_t band) {
-    const PredictionBand& b = uncertainty.bands[band];
-    const BandLook look = LookOf(b.series, OneLayer(uncertainty));
-    StartTitledPlot(plot, look.title + " with the uncertainty of the drainage factors");
-    plot.xAxis->setLabel("Time step");
-    plot.yAxis->setLabel(look.value_label);
-    plot.yAxis->setRangeReversed(look.downward);
-
-    QVector<double> steps;
-    for (size_t i = 1; i <= b.p50.size(); ++i) steps.push_back(static_cast<double>(i));
-    const QColor band_colour(70, 130, 210);
-    QCPGraph* low = plot.addGraph();
-    low->setData(steps, Values(b.p05), true);
-    low->setPen(QPen(band_colour.lighter(130), 1));
-    low->removeFromLegend();
-    QCPGraph* high = plot.addGraph();
-    high->setData(steps, Values(b.p95), true);
-    high->setPen(QPen(band_colour.lighter(130), 1));
-    high->setBrush(QColor(band_colour.red(), band_colour.green(), band_colour.blue(), 70));
-    high->setChannelFillGraph(low);
-    high->setName("5 to 95 % of the runs");
-    QCPGraph* median = plot.addGraph();
-    median->setData(steps, Values(b.p50), true);
-    median->setPen(QPen(band_colour.darker(160), 1.5));
-    median->setName("median");
-
-    QVector<double> measured_steps, measured;
-    for (size_t i = 0; i < b.measured.size(); ++i) {
-        if (std::isnan(b.measured[i])) continue;
-        measured_steps.push_back(static_cast<double>(i + 1));
-        measured.push_back(b.measured[i]);
-    }
-    if (!measured.isEmpty()) {
-        QCPGraph* points = plot.addGraph();
-        points->setData(measured_steps, measured, true);
-        points->setLineStyle(QCPGraph::lsNone);
-        points->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, QColor(200, 30, 30), 5));
-        points->setName("measured");
-    }
-    plot.rescaleAxes();
-    // A little room around the lines, so that none runs along the frame.
-    plot.xAxis->setRange(0.5, static_cast<double>(b.p50.size()) + 0.5);
-    plot.yAxis->scaleRange(1.08, plot.yAxis->range().center());
-    plot.replot();
+    BuildBandPlot(plot, uncertainty.bands, band, BandTitle(uncertainty, band) + " with the uncertainty of the drainage factors",
+                  "5 to 95 % of the runs");
 }
 
 std::vector<std::string> SaveUncertaintyPictures(const FactorUncertainty& uncertainty, const std::string& folder,

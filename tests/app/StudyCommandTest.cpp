@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
+#include <map>
 
 #include "app/runner/Pictures.h"
 #include "model/CsvFile.h"
+#include "model/NumberText.h"
 #include "tests/app/RunTool.h"
 #include "tests/support/TempDir.h"
 
@@ -18,10 +21,21 @@ using test::RunTool;
 
 class StudyCommandTest : public ::testing::Test {
 protected:
-    test::ToolResult RunStudy(const std::string& study, const std::string& jobs = "2") {
+    test::ToolResult RunStudy(const std::string& study, const std::string& jobs = "2",
+                              const std::vector<std::string>& more = {}) {
         test::WriteFile(dir_.File("study.csv"), study);
-        return RunTool({"--scenarios", dir_.File("study.csv"), "--study-dir", folder_, "--jobs", jobs,
-                        test::ExamplePath("monthly-drained-field.inp")});
+        std::vector<std::string> args = {"--scenarios", dir_.File("study.csv"), "--study-dir", folder_, "--jobs", jobs};
+        args.insert(args.end(), more.begin(), more.end());
+        args.push_back(test::ExamplePath("monthly-drained-field.inp"));
+        return RunTool(args);
+    }
+    // Every file of the study folder by name, with its bytes.
+    std::map<std::string, std::string> FolderFiles() const {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::directory_iterator(folder_)) {
+            files[entry.path().filename().string()] = test::ReadFile(entry.path().string());
+        }
+        return files;
     }
     std::string In(const std::string& name) const { return (fs::path(folder_) / name).string(); }
     test::TempDir dir_;
@@ -79,6 +93,7 @@ TEST_F(StudyCommandTest, EveryScenarioRunsFromItsOwnInputFile) {
         EXPECT_EQ(fs::exists(In(picture)) && fs::file_size(In(picture)) > 1000u, DrawsPictures) << picture;
     }
     EXPECT_FALSE(fs::exists(In("salinity-layer-2.png")));
+    EXPECT_FALSE(fs::exists(In("bands.csv")));
     EXPECT_EQ(result.out.find("No pictures drawn") != std::string::npos, !DrawsPictures);
 }
 
@@ -143,6 +158,107 @@ TEST_F(StudyCommandTest, ScenariosThatCannotRunLeaveNoFileAndSayWhy) {
     EXPECT_FALSE(fs::exists(In("poreless.out")));
     EXPECT_EQ(rows[2].fields[1], "unwritable");
     EXPECT_EQ(rows[2].fields[2], "Scenario blocked: The file " + In("blocked.inp") + " could not be written: it is a folder.");
+}
+
+// Irrigation efficiencies below 30 % are drawn too, and refused; the others run.
+const char* const SampledStudy =
+    "name,Irrig,Si,IrrEff\r\n"
+    "base,,,\r\n"
+    "mc,\"*~triangular(0.8,1,1.3)\",\"~normal(1.5,0.3)\",\"~uniform(20,90)\"\r\n";
+
+TEST_F(StudyCommandTest, ASampledStudyWritesTheSameFilesWithAnyNumberOfJobs) {
+    const test::ToolResult one = RunStudy(SampledStudy, "1", {"--samples", "30", "--seed", "5"});
+    const std::map<std::string, std::string> files = FolderFiles();
+    const test::ToolResult two = RunStudy(SampledStudy, "2", {"--samples=30", "--seed=5"});
+    EXPECT_EQ(FolderFiles(), files);
+    EXPECT_EQ(two.out, one.out);
+    EXPECT_EQ(one.status, ExitRunFailed) << one.err;
+    EXPECT_NE(one.out.find("== mc-0030: "), std::string::npos);
+
+    const std::vector<CsvRecord> rows = ParseCsv(files.at("summary.csv"), "summary.csv");
+    ASSERT_EQ(rows.size(), 32u);
+    const std::vector<std::string>& header = rows[0].fields;
+    ASSERT_EQ(header.size(), 21u);
+    EXPECT_EQ(std::vector<std::string>(header.end() - 3, header.end()), (std::vector<std::string>{"Irrig", "Si", "IrrEff"}));
+    EXPECT_EQ(rows[1].fields[20], "");  // base samples nothing
+    size_t completed = 0;
+    for (size_t r = 2; r < rows.size(); ++r) {
+        const std::vector<std::string>& row = rows[r].fields;
+        const std::string name = row[0];
+        const double efficiency = std::stod(row[20]);
+        if (row[1] == "refused") {
+            // Refused as the editors refuse it, never clamped, and nothing written.
+            EXPECT_LT(efficiency, 30) << name;
+            EXPECT_NE(row[2].find("Scenario " + name + ", IrrEff = "), std::string::npos) << row[2];
+            EXPECT_EQ(files.count(name + ".inp"), 0u) << name;
+            continue;
+        }
+        ASSERT_EQ(row[1], "completed") << name;
+        ++completed;
+        // The value as the sample's input file keeps it: with one decimal.
+        EXPECT_EQ(row[20], FormatSignificant(std::round(efficiency * 10) / 10, 10)) << name;
+        EXPECT_NE(files.at(name + ".inp").find("Irrigation efficiency (%)           : " + FormatFixed(efficiency, 7, 1)),
+                  std::string::npos)
+            << name;
+        EXPECT_GT(std::stod(row[18]), 0.8 - 1e-12) << name;
+    }
+    EXPECT_GT(completed, 15u);
+    EXPECT_LT(completed, 30u);
+    EXPECT_NE(one.out.find("Sampled row mc: " + std::to_string(completed) + " of 30 samples completed\n"),
+              std::string::npos);
+
+    const std::vector<CsvRecord> bands = ParseCsv(files.at("bands.csv"), "bands.csv");
+    EXPECT_EQ(bands[0].fields, (std::vector<std::string>{"name", "step", "series", "p05", "p50", "p95"}));
+    EXPECT_EQ(bands.size(), 1 + 24 * 5u);  // depth, discharge, root zone, transition zone, aquifer
+    for (size_t r = 1; r < bands.size(); ++r) {
+        EXPECT_LE(std::stod(bands[r].fields[3]), std::stod(bands[r].fields[4]));
+        EXPECT_LE(std::stod(bands[r].fields[4]), std::stod(bands[r].fields[5]));
+    }
+    // The irrigation efficiency decides how much percolates: less the more efficient.
+    const std::string sensitivity = files.at("sensitivity.csv");
+    EXPECT_EQ(sensitivity.substr(0, sensitivity.find('\r')), "name,field,result,spearman");
+    const std::string percolation = "mc,IrrEff,percolation,";
+    const size_t at = sensitivity.find(percolation);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_LT(std::stod(sensitivity.substr(at + percolation.size())), -0.8);
+    EXPECT_EQ(files.count("bands-mc-salinity-layer-1.png"), DrawsPictures ? 1u : 0u);
+    // Another seed draws other samples.
+    RunStudy(SampledStudy, "2", {"--samples=30", "--seed=6"});
+    EXPECT_NE(FolderFiles().at("summary.csv"), files.at("summary.csv"));
+}
+
+TEST_F(StudyCommandTest, SamplingThatDoesNotFitTheStudyRunsNothing) {
+    const auto refusal = [&](const std::string& study, const std::vector<std::string>& more) {
+        const test::ToolResult result = RunStudy(study, "2", more);
+        EXPECT_EQ(result.status, ExitBadInput) << result.err;
+        EXPECT_FALSE(fs::exists(folder_)) << result.err;
+        return result.err;
+    };
+    for (const char* samples : {"0", "100001", "abc", "1.5", "-3", ""}) {
+        EXPECT_NE(refusal(SampledStudy, {"--samples", samples})
+                      .find("option '--samples' takes a whole number from 1 to 100000, not '" + std::string(samples) + "'"),
+                  std::string::npos);
+    }
+    for (const char* seed : {"-1", "x", "18446744073709551616", "2.5"}) {
+        EXPECT_NE(refusal(SampledStudy, {"--samples", "3", "--seed", seed}).find("option '--seed' takes a whole number"),
+                  std::string::npos);
+    }
+    EXPECT_NE(refusal(SampledStudy, {"--seed", "3"}).find("--seed is the seed of --samples and needs it."),
+              std::string::npos);
+    EXPECT_NE(refusal(SampledStudy, {}).find(", line 3, column 'Irrig', scenario mc: a sampled cell needs a number of samples."),
+              std::string::npos);
+    EXPECT_NE(refusal("name,Si\nbase,\nfresh,1\n", {"--samples", "3"}).find("samples no cell"), std::string::npos);
+    EXPECT_NE(refusal("name,Si\nmc,\"~normal(1,0)\"\n", {"--samples", "3"})
+                  .find("line 2: column 'Si', scenario mc: the cell '~normal(1,0)' is not understood: the standard "
+                        "deviation s must be greater than 0."),
+              std::string::npos);
+    EXPECT_NE(refusal("name,Si\nmc,\"~normal(1,1)\"\nmc-0002,1\n", {"--samples", "3"})
+                  .find("line 3: the scenario name 'mc-0002' is given twice"),
+              std::string::npos);
+    EXPECT_EQ(RunTool({"--samples", "3", test::ExamplePath("monthly-drained-field.inp")}).status, ExitBadInput);
+    // The seed's whole range is taken.
+    EXPECT_EQ(RunStudy(SampledStudy, "2", {"--samples", "1", "--seed", "18446744073709551615"}).err.find("--seed"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 // A study file of any bytes, read and applied to an example: an error that names the file, or
 // scenarios whose every data set is either refused with a message naming the scenario or one
-// that a save can write. No message quotes a control character raw.
+// that a save can write. A study that samples cells is applied with three samples of each
+// sampled row. No message quotes a control character raw.
 
 #include <algorithm>
 
-#include "engine/ScenarioStudy.h"
+#include "engine/StudySamples.h"
 #include "model/InputFile.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "tests/support/DataSets.h"
@@ -45,6 +46,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::ExpectNamesFile(error, path);
         ExpectPrintable(error.what());
         return 0;
+    }
+    if (FirstSampledCell(study)) {
+        try {
+            study = ExpandSamples(study, 3, 1, path);
+        } catch (const FileError& error) {
+            fuzz::ExpectNamesFile(error, path);
+            ExpectPrintable(error.what());
+            return 0;
+        }
     }
     for (const Scenario& scenario : study.scenarios) {
         if (scenario.changes.size() != study.columns.size()) fuzz::Finding("a scenario without a cell per column");

@@ -4,6 +4,7 @@ import _thread
 import threading
 import time
 
+import pandas as pd
 import pytest
 
 import vantorel
@@ -42,3 +43,14 @@ def test_run_many_stops_and_writes_no_output(tmp_path):
     assert interrupted_after(1.0, lambda: vantorel.run_many([ds, ds, ds], jobs=2, folder=folder,
                                                            drainage_opt=True)) < 1.5
     assert sorted(path.name for path in folder.iterdir()) == ["run-0001.inp", "run-0002.inp", "run-0003.inp"]
+
+
+def test_study_stops_and_lists_its_samples_as_interrupted(tmp_path):
+    study = pd.DataFrame({"name": ["mc"], "Si": ["~normal(1.2,0.2)"]})
+    folder = tmp_path / "study"
+    assert interrupted_after(1.0, lambda: vantorel.study(century(), study, folder, samples=3, jobs=2,
+                                                         drainage_opt=True)) < 1.5
+    summary = pd.read_csv(folder / "summary.csv")
+    assert list(summary.status) == ["interrupted"] * 3
+    # An interrupted scenario leaves no file.
+    assert [path.name for path in folder.iterdir()] == ["summary.csv"]

@@ -6,11 +6,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <qcustomplot.h>
 
 #include <filesystem>
+#include <sstream>
 
+#include "app/runner/Runner.h"
 #include "engine/StudyFields.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/analysis/StudyFieldDescriptions.h"
@@ -139,6 +143,65 @@ TEST_F(ScenarioStudyWindowTest, RefusesATableThatIsNoStudyAndCancelledScenariosA
     }
     EXPECT_GT(interrupted, 0);
     EXPECT_NE(ReadFile(dir_.File("field-study/summary.csv")).find(",interrupted,"), std::string::npos);
+}
+
+TEST_F(ScenarioStudyWindowTest, SamplesShowAsBandsAndRankCorrelations) {
+    ScenarioStudyWindow& window = OpenStudyWindow();
+    auto* samples = window.findChild<QSpinBox*>("SamplesBox");
+    auto* seed = window.findChild<QLineEdit*>("SeedEdit");
+    EXPECT_EQ(samples->text(), "none");
+    EXPECT_EQ(seed->text(), "1");
+    const char* const study = "name,Si,IrrEff\r\nbase,,\r\nmc,\"~normal(1.2,0.3)\",\"~uniform(50,80)\"\r\n";
+    ASSERT_TRUE(window.LoadStudyText(study, "study.csv"));
+    TakeMessages();
+    window.RunClick();
+    EXPECT_NE(TakeMessages().back().find("a sampled cell needs a number of samples"), std::string::npos);
+    samples->setValue(8);
+    seed->setText("x");
+    window.RunClick();
+    EXPECT_EQ(TakeMessages().back(), "The seed must be a whole number from 0 to 18446744073709551615, not 'x'.");
+    seed->setText("4");
+    window.RunClick();
+    WaitFor(window);
+
+    ASSERT_EQ(window.Results().size(), 9u);
+    EXPECT_EQ(window.Results()[8].name, "mc-0008");
+    ASSERT_EQ(window.SampledRows().size(), 1u);
+    EXPECT_EQ(window.SampledRows()[0].completed, 8u);
+    auto* summary = window.findChild<QTableWidget*>("SummaryTable");
+    EXPECT_EQ(summary->horizontalHeaderItem(summary->columnCount() - 1)->text(), "IrrEff");
+    EXPECT_EQ(summary->item(0, summary->columnCount() - 1)->text(), "");
+    auto* sensitivity = window.findChild<QTableWidget*>("SensitivityTable");
+    EXPECT_EQ(sensitivity->horizontalHeaderItem(3)->text(), "spearman");
+    EXPECT_EQ(sensitivity->item(0, 0)->text(), "mc");
+    // The files are those of the runner with the same samples.
+    const std::string folder = dir_.File("field-study");
+    for (const char* file : {"summary.csv", "bands.csv", "sensitivity.csv"}) {
+        EXPECT_TRUE(std::filesystem::exists(folder + "/" + file)) << file;
+    }
+    const std::string runner_folder = dir_.File("runner-study");
+    WriteFile(dir_.File("study.csv"), study);
+    std::ostringstream out, err;
+    RunVantorel({"--scenarios", dir_.File("study.csv"), "--study-dir", runner_folder, "--samples", "8", "--seed", "4",
+                 Data().FileName},
+                out, err);
+    for (const char* file : {"bands.csv", "sensitivity.csv", "mc-0005.out"}) {
+        std::vector<std::string> window_lines = ReadCrLfLines(folder + "/" + file);
+        std::vector<std::string> runner_lines = ReadCrLfLines(runner_folder + "/" + file);
+        if (std::string(file).ends_with(".out")) window_lines[1] = runner_lines[1] = "";  // the file's own path
+        EXPECT_EQ(window_lines, runner_lines) << file;
+    }
+
+    // The overlay shows the base alone; each band of the row follows it in the list.
+    auto* series = window.findChild<QComboBox*>("SeriesChoice");
+    ASSERT_EQ(series->count(), 4 + 5);
+    EXPECT_EQ(series->itemText(4), "Water-table depth over the samples of mc (8 of 8 completed)");
+    auto* plot = window.findChild<QCustomPlot*>("StudyPlot");
+    EXPECT_EQ(plot->graphCount(), 1);
+    series->setCurrentIndex(6);
+    EXPECT_EQ(plot->graphCount(), 3);  // 5 %, 95 % and the median
+    series->setCurrentIndex(0);
+    EXPECT_EQ(plot->graphCount(), 1);
 }
 
 }  // namespace

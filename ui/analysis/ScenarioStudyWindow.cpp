@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <qcustomplot.h>
@@ -18,6 +20,8 @@
 
 #include "engine/ParallelFor.h"
 #include "engine/RunPool.h"
+#include "engine/StudySamples.h"
+#include "graphs/plots/StudyBandCharts.h"
 #include "graphs/plots/StudyOverlays.h"
 #include "model/CsvFile.h"
 #include "model/DerivedValues.h"
@@ -91,8 +95,26 @@ void ScenarioStudyWindow::BuildControls() {
     for (QWidget* widget : std::initializer_list<QWidget*>{field_choice_, add_column, remove_column}) {
         edit_row->addWidget(widget);
     }
-    auto* syntax = new QLabel("A cell is empty (unchanged), a number (set), *F (multiply) or +D (add; +-0.1 subtracts).",
+    auto* syntax = new QLabel("A cell is empty (unchanged), a number (set), *F (multiply) or +D (add; +-0.1 subtracts). "
+                              "With samples, ~uniform(a,b), ~normal(m,s), ~lognormal(m,s) or ~triangular(a,c,b) "
+                              "draws the value of each sample (*~ and +~ multiply or add it).",
                               this);
+    syntax->setWordWrap(true);
+    auto* syntax_row = new QHBoxLayout;
+    syntax_row->addWidget(syntax, 1);
+    syntax_row->addWidget(new QLabel("Samples:", this));
+    samples_ = new QSpinBox(this);
+    samples_->setObjectName("SamplesBox");
+    samples_->setRange(0, MostSamples);
+    samples_->setSpecialValueText("none");
+    samples_->setToolTip("The scenarios each row with sampled cells runs as (none: the study samples no cell)");
+    syntax_row->addWidget(samples_);
+    syntax_row->addWidget(new QLabel("Seed:", this));
+    seed_edit_ = new QLineEdit("1", this);
+    seed_edit_->setObjectName("SeedEdit");
+    seed_edit_->setMaximumWidth(120);
+    seed_edit_->setToolTip("The seed of the draws: the same seed gives the same samples");
+    syntax_row->addWidget(seed_edit_);
 
     auto* run_row = new QHBoxLayout;
     run_row->addWidget(new QLabel("Study folder:", this));
@@ -119,12 +141,19 @@ void ScenarioStudyWindow::BuildControls() {
     top_layout->setContentsMargins(0, 0, 0, 0);
     top_layout->addWidget(study_table_);
     top_layout->addLayout(edit_row);
-    top_layout->addWidget(syntax);
+    top_layout->addLayout(syntax_row);
     top_layout->addLayout(run_row);
 
     summary_table_ = new QTableWidget(this);
     summary_table_->setObjectName("SummaryTable");
     summary_table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sensitivity_table_ = new QTableWidget(this);
+    sensitivity_table_->setObjectName("SensitivityTable");
+    sensitivity_table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto* tables = new QTabWidget(this);
+    tables->setObjectName("ResultTables");
+    tables->addTab(summary_table_, "Summary");
+    tables->addTab(sensitivity_table_, "Sensitivity of the sampled rows");
     auto* results = new QWidget(this);
     auto* results_layout = new QVBoxLayout(results);
     results_layout->setContentsMargins(0, 0, 0, 0);
@@ -150,7 +179,7 @@ void ScenarioStudyWindow::BuildControls() {
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(top);
-    splitter->addWidget(summary_table_);
+    splitter->addWidget(tables);
     splitter->addWidget(results);
     splitter->setSizes({250, 150, 360});
     layout->addWidget(splitter, 1);
@@ -202,6 +231,8 @@ bool ScenarioStudyWindow::LoadStudyText(const std::string& text, const std::stri
     // The results shown were another study's.
     if (!Running()) {
         results_.clear();
+        sampled_rows_.clear();
+        sampled_fields_.clear();
         summary_error_.clear();
         ShowSummary();
     }
@@ -294,6 +325,22 @@ void ScenarioStudyWindow::RunClick() {
         return;
     }
     ComputeDerivedValues(*base);
+    StudySampling sampling;
+    if (samples_->value() > 0) sampling.samples = samples_->value();
+    const std::string seed = PathFromQt(seed_edit_->text().trimmed());
+    if (const auto value = ParseWholeNumber(seed)) {
+        sampling.seed = *value;
+    } else {
+        services_.dialogs.ShowMessage("The seed must be a whole number from 0 to 18446744073709551615, not '" + seed + "'.");
+        return;
+    }
+    try {
+        *study = SampleStudy(*study, sampling, *base, "the scenario table");
+    } catch (const std::runtime_error& error) {
+        // StudySamplingError, or a FileError for a sample named as another scenario.
+        services_.dialogs.ShowMessage(error.what());
+        return;
+    }
     const std::string folder = PathFromQt(folder_edit_->text());
     std::error_code error;
     std::filesystem::create_directories(folder, error);
@@ -310,13 +357,16 @@ void ScenarioStudyWindow::RunClick() {
     answers.leaching_optimization = leaching_opt_->isChecked();
 
     auto results = std::make_shared<std::vector<ScenarioResult>>(study->scenarios.size());
+    auto rows = std::make_shared<std::vector<SampledRow>>();
+    const std::vector<std::string> sampled_fields = SampledFields(*study);
+    if (!sampled_fields.empty()) RemoveSampledRowTables(folder);
     summary_error_.clear();
     progress_->setRange(0, static_cast<int>(results->size()));
     progress_->setValue(0);
     run_button_->setEnabled(false);
     cancel_button_->setEnabled(true);
     work_.Start(
-        [this, study, base, folder, answers, results](const StopRequest& stop) {
+        [this, study, base, folder, answers, results, rows, sampled_fields](const StopRequest& stop) {
             int done = 0;
             RunSideBySide(
                 results->size(), CoreCount(),
@@ -325,14 +375,19 @@ void ScenarioStudyWindow::RunClick() {
                     const int count = ++done;
                     work_.Post([this, count] { ScenarioFinished(count); });
                 });
+            // Bands of a study cut short would show only some of its samples.
+            if (!sampled_fields.empty() && !stop.Requested()) *rows = SampledRowsOf(*results);
             try {
-                WriteStudySummary((std::filesystem::path(folder) / "summary.csv").string(), *results);
+                WriteStudySummary((std::filesystem::path(folder) / "summary.csv").string(), *results, sampled_fields);
+                if (!rows->empty()) WriteSampledRowTables(folder, *rows, *results, sampled_fields);
             } catch (const FileError& failure) {
                 work_.Post([this, message = std::string(failure.what())] { summary_error_ = message; });
             }
         },
-        [this, results](const std::string& failure) {
+        [this, results, rows, sampled_fields](const std::string& failure) {
             results_ = std::move(*results);
+            sampled_rows_ = std::move(*rows);
+            sampled_fields_ = sampled_fields;
             if (!failure.empty()) summary_error_ = failure;
             StudyFinished();
         });
@@ -353,7 +408,7 @@ void ScenarioStudyWindow::StudyFinished() {
 }
 
 void ScenarioStudyWindow::ShowSummary() {
-    const std::vector<std::string> header = StudySummaryHeader();
+    const std::vector<std::string> header = StudySummaryHeader(sampled_fields_);
     summary_table_->clear();
     summary_table_->setColumnCount(static_cast<int>(header.size()));
     summary_table_->setRowCount(static_cast<int>(results_.size()));
@@ -361,30 +416,59 @@ void ScenarioStudyWindow::ShowSummary() {
     for (const std::string& name : header) labels << PathToQt(name);
     summary_table_->setHorizontalHeaderLabels(labels);
     for (size_t r = 0; r < results_.size(); ++r) {
-        const std::vector<std::string> row = StudySummaryRow(results_[r]);
+        const std::vector<std::string> row = StudySummaryRow(results_[r], sampled_fields_);
         for (size_t c = 0; c < row.size(); ++c) {
             summary_table_->setItem(static_cast<int>(r), static_cast<int>(c), new QTableWidgetItem(PathToQt(row[c])));
         }
     }
     summary_table_->resizeColumnsToContents();
+    ShowSensitivity();
     const QString chosen = series_choice_->currentText();
     series_choice_->blockSignals(true);
     series_choice_->clear();
     for (const StudyChart& chart : StudyCharts(results_)) series_choice_->addItem(PathToQt(chart.chart.title));
+    for (const StudyBandChart& chart : StudyBandCharts(sampled_rows_)) series_choice_->addItem(chart.title);
     const int again = series_choice_->findText(chosen);
     series_choice_->setCurrentIndex(again >= 0 ? again : 0);
     series_choice_->blockSignals(false);
     ShowSeries();
 }
 
+void ScenarioStudyWindow::ShowSensitivity() {
+    const std::vector<std::string> lines =
+        sampled_rows_.empty() ? std::vector<std::string>{} : SensitivityCsvLines(results_, sampled_fields_);
+    sensitivity_table_->clear();
+    sensitivity_table_->setRowCount(lines.empty() ? 0 : static_cast<int>(lines.size()) - 1);
+    sensitivity_table_->setColumnCount(lines.empty() ? 0 : 4);
+    for (size_t l = 0; l < lines.size(); ++l) {
+        // Names, fields and numbers hold no comma.
+        const QStringList cells = QString::fromStdString(lines[l]).split(',');
+        if (l == 0) {
+            sensitivity_table_->setHorizontalHeaderLabels(cells);
+            continue;
+        }
+        for (int c = 0; c < cells.size(); ++c) {
+            sensitivity_table_->setItem(static_cast<int>(l) - 1, c, new QTableWidgetItem(cells[c]));
+        }
+    }
+    sensitivity_table_->resizeColumnsToContents();
+}
+
 void ScenarioStudyWindow::ShowSeries() {
     const std::vector<StudyChart> charts = StudyCharts(results_);
+    const std::vector<StudyBandChart> bands = StudyBandCharts(sampled_rows_);
     const int index = series_choice_->currentIndex();
-    const bool chart = index >= 0 && index < static_cast<int>(charts.size());
+    const bool chart = index >= 0 && index < static_cast<int>(charts.size() + bands.size());
     plot_->setVisible(chart);
     save_picture_->setEnabled(chart);
     save_table_->setEnabled(!results_.empty());
-    if (chart) DrawOverlay(*plot_, charts[static_cast<size_t>(index)].chart);
+    if (!chart) return;
+    const size_t shown = static_cast<size_t>(index);
+    if (shown < charts.size()) {
+        DrawOverlay(*plot_, charts[shown].chart);
+    } else {
+        DrawStudyBand(*plot_, bands[shown - charts.size()]);
+    }
 }
 
 void ScenarioStudyWindow::SavePictureClick() {
@@ -399,7 +483,7 @@ void ScenarioStudyWindow::SaveTableClick() {
     const auto path = services_.files.SaveFile(dialog);
     if (!path) return;
     try {
-        WriteStudySummary(*path, results_);
+        WriteStudySummary(*path, results_, sampled_fields_);
     } catch (const FileError& error) {
         services_.dialogs.ShowMessage(error.what());
         return;

@@ -1,13 +1,14 @@
 #pragma once
 // "Analysis" > "Scenario study...": a table of scenarios changing the data set of the last saved
 // input file, run on all cores off the window thread, with the summary table and an interactive
-// overlay graph of the completed scenarios.
+// overlay graph of the completed scenarios. With a number of samples, a row that samples cells
+// runs as that many scenarios, shown as bands and as the rank correlations of its sampled fields.
 
 #include <QWidget>
 #include <string>
 #include <vector>
 
-#include "engine/StudyRun.h"
+#include "engine/SampledRows.h"
 #include "ui/BackgroundWork.h"
 
 class QCheckBox;
@@ -17,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class QTableWidget;
 
 namespace vantorel {
@@ -50,6 +52,7 @@ public:
     // A run has started and not yet shown its results.
     bool Running() const { return work_.Busy(); }
     const std::vector<ScenarioResult>& Results() const { return results_; }
+    const std::vector<SampledRow>& SampledRows() const { return sampled_rows_; }
 
 private:
     void BuildControls();
@@ -58,6 +61,7 @@ private:
     void ScenarioFinished(int done);
     void StudyFinished();
     void ShowSummary();
+    void ShowSensitivity();
     void ShowSeries();
 
     WindowServices& services_;
@@ -68,16 +72,21 @@ private:
     QLineEdit* folder_edit_;
     QCheckBox* drainage_opt_;
     QCheckBox* leaching_opt_;
+    QSpinBox* samples_;
+    QLineEdit* seed_edit_;
     QPushButton* run_button_;
     QPushButton* cancel_button_;
     QProgressBar* progress_;
     QTableWidget* summary_table_;
+    QTableWidget* sensitivity_table_;
     QComboBox* series_choice_;
     QPushButton* save_picture_;
     QPushButton* save_table_;
     QCustomPlot* plot_;
 
     std::vector<ScenarioResult> results_;
+    std::vector<std::string> sampled_fields_;
+    std::vector<SampledRow> sampled_rows_;
     std::string summary_error_;
     BackgroundWork work_{*this};
 };
