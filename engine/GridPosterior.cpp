@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numeric>
 
+#include "engine/PortableMath.h"
+
 namespace vantorel {
 
 namespace {
@@ -29,16 +31,17 @@ std::vector<double> PosteriorFromAbsoluteSums(const std::vector<double>& sums, i
         }
         return probability;
     }
-    // In logarithms: S^-n of a few hundred measurements is far below the smallest double.
+    // In logarithms: S^-n of a few hundred measurements is far below the smallest double. The
+    // portable functions give the same probabilities on every system the runner is built for.
     double highest = -INFINITY;
     for (const double sum : sums) {
-        if (usable(sum)) highest = std::max(highest, -measurements * std::log(sum));
+        if (usable(sum)) highest = std::max(highest, -measurements * PortableLog(sum));
     }
     if (!std::isfinite(highest)) return {};
     double total = 0;
     for (size_t index = 0; index < sums.size(); ++index) {
         if (!usable(sums[index])) continue;
-        probability[index] = std::exp(-measurements * std::log(sums[index]) - highest);
+        probability[index] = PortableExp(-measurements * PortableLog(sums[index]) - highest);
         total = total + probability[index];
     }
     for (double& p : probability) p = p / total;
