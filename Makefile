@@ -124,7 +124,7 @@ windows-zip: windows
 	@mkdir -p $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/examples
 	@cp $(WINDOWS_DIR)/vantorel-run.exe $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/
 	@cp README.md docs/WINDOWS.md $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/
-	@cp examples/* $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/examples/
+	@cp -R examples/. $(WINDOWS_DIR)/zip/vantorel-$(VERSION)/examples/
 	@cd $(WINDOWS_DIR)/zip && zip -qrX ../$(notdir $(WINDOWS_ZIP)) vantorel-$(VERSION)
 	@echo "$(WINDOWS_ZIP)"
 
