@@ -28,6 +28,7 @@
 #include "model/FileNames.h"
 #include "model/InputFile.h"
 #include "model/SilentDialogs.h"
+#include "ui/ControlFactory.h"
 #include "ui/Mnemonics.h"
 #include "ui/Platform.h"
 #include "ui/QtPlatform.h"
@@ -38,12 +39,6 @@
 namespace vantorel {
 
 namespace {
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 const FileDialogSettings StudyOpenDialog{"StudyOpenDialog", "Study file (*.csv)|*.csv", "csv", ""};
 const FileDialogSettings StudySaveDialog{"StudySaveDialog", "Study file (*.csv)|*.csv", "csv", ""};
@@ -66,8 +61,8 @@ void ScenarioStudyWindow::BuildControls() {
     base_label_ = new QLabel("Base input file: none (save or open an input file first)", this);
     base_label_->setObjectName("BaseLabel");
     base_row->addWidget(base_label_, 1);
-    auto* open_study = Button(this, "OpenStudyButton", "Open study...");
-    auto* save_study = Button(this, "SaveStudyButton", "Save study...");
+    auto* open_study = MakeButton("OpenStudyButton", "Open study...", this);
+    auto* save_study = MakeButton("SaveStudyButton", "Save study...", this);
     base_row->addWidget(open_study);
     base_row->addWidget(save_study);
     layout->addLayout(base_row);
@@ -79,16 +74,16 @@ void ScenarioStudyWindow::BuildControls() {
     study_table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto* edit_row = new QHBoxLayout;
-    auto* add_scenario = Button(this, "AddScenarioButton", "Add scenario");
-    auto* remove_scenario = Button(this, "RemoveScenarioButton", "Remove scenario");
+    auto* add_scenario = MakeButton("AddScenarioButton", "Add scenario", this);
+    auto* remove_scenario = MakeButton("RemoveScenarioButton", "Remove scenario", this);
     field_choice_ = new QComboBox(this);
     field_choice_->setObjectName("FieldChoice");
     for (const StudyField& field : StudyFields()) {
         field_choice_->addItem(QString("%1: %2 (%3)").arg(field.name, StudyFieldDescription(field.name), field.unit),
                                QString(field.name));
     }
-    auto* add_column = Button(this, "AddColumnButton", "Add change column");
-    auto* remove_column = Button(this, "RemoveColumnButton", "Remove column");
+    auto* add_column = MakeButton("AddColumnButton", "Add change column", this);
+    auto* remove_column = MakeButton("RemoveColumnButton", "Remove column", this);
     for (QWidget* widget : std::initializer_list<QWidget*>{add_scenario, remove_scenario}) edit_row->addWidget(widget);
     edit_row->addStretch();
     edit_row->addWidget(new QLabel("Field:", this));
@@ -125,8 +120,8 @@ void ScenarioStudyWindow::BuildControls() {
     drainage_opt_->setObjectName("DrainageOptBox");
     leaching_opt_ = new QCheckBox("Optimize leaching efficiencies", this);
     leaching_opt_->setObjectName("LeachingOptBox");
-    run_button_ = Button(this, "RunButton", "Run");
-    cancel_button_ = Button(this, "CancelButton", "Cancel");
+    run_button_ = MakeButton("RunButton", "Run", this);
+    cancel_button_ = MakeButton("CancelButton", "Cancel", this);
     cancel_button_->setEnabled(false);
     progress_ = new QProgressBar(this);
     progress_->setObjectName("StudyProgress");
@@ -162,8 +157,8 @@ void ScenarioStudyWindow::BuildControls() {
     series_choice_ = new QComboBox(this);
     series_choice_->setObjectName("SeriesChoice");
     graph_row->addWidget(series_choice_, 1);
-    save_picture_ = Button(this, "SavePictureButton", "Save picture");
-    save_table_ = Button(this, "SaveTableButton", "Save table");
+    save_picture_ = MakeButton("SavePictureButton", "Save picture", this);
+    save_table_ = MakeButton("SaveTableButton", "Save table", this);
     save_picture_->setEnabled(false);
     save_table_->setEnabled(false);
     graph_row->addWidget(save_picture_);
