@@ -41,11 +41,12 @@ void RecentFiles::Clear() { UserSettings().remove(Key); }
 
 void RecentFiles::Fill() {
     menu_.clear();
+    const QStringList files = Files();
     QStringList kept;
-    for (const QString& file : Files()) {
+    for (const QString& file : files) {
         if (QFileInfo(file).isFile()) kept << file;
     }
-    if (kept != Files()) Store(kept);
+    if (kept != files) Store(kept);
     for (qsizetype i = 0; i < kept.size(); ++i) {
         // The number is the entry's mnemonic; an ampersand of the path is shown as it is.
         QAction* entry = menu_.addAction(QString("&%1 %2").arg(i + 1).arg(QString(kept[i]).replace('&', "&&")));
