@@ -101,7 +101,7 @@ void SoilEditors::Show(const InputData& d) {
         grid.SetCell(1, r, NumberText(zone.total_porosity));
         grid.SetCell(2, r, NumberText(zone.effective_porosity));
         grid.SetCell(3, r, NumberText(zone.leaching_efficiency));
-        grid.SetCell(4, r, zone.initial_salinity == MissingSalinity ? QString() : NumberText(zone.initial_salinity));
+        grid.SetCell(4, r, SalinityOrEmpty(zone.initial_salinity));
     }
 }
 
