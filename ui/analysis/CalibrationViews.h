@@ -18,7 +18,6 @@ namespace vantorel {
 class DrainageMapWindow;
 class FitStatisticsWindow;
 class LeachingCurvesWindow;
-class UncertaintyWindow;
 
 class CalibrationViews : public QObject {
 public:
