@@ -349,6 +349,15 @@ void GdiPlayer::DrawShape(const QPainterPath& logical_path) {
     Paint(LogicalToPicture().map(logical_path), true, true);
 }
 
+// An open figure: stroked with the pen, or added to the path.
+void GdiPlayer::DrawLine(const QPainterPath& logical_path) {
+    if (in_path_) {
+        AddToPath(logical_path, false);
+        return;
+    }
+    Paint(LogicalToPicture().map(logical_path), false, true);
+}
+
 void GdiPlayer::MoveTo(QPointF point) {
     state_.Position = point;
     if (in_path_) path_.moveTo(LogicalToPicture().map(point));
@@ -357,12 +366,7 @@ void GdiPlayer::MoveTo(QPointF point) {
 void GdiPlayer::LineTo(QPointF point) { PolylineTo(QPolygonF({point})); }
 
 void GdiPlayer::Polyline(const QPolygonF& points) {
-    if (points.size() < 2) return;
-    if (in_path_) {
-        AddToPath(OpenPath(points), false);
-        return;
-    }
-    Paint(LogicalToPicture().map(OpenPath(points)), false, true);
+    if (points.size() >= 2) DrawLine(OpenPath(points));
 }
 
 void GdiPlayer::PolylineTo(const QPolygonF& points) {
@@ -383,11 +387,7 @@ void GdiPlayer::PolyBezier(const QPolygonF& points) {
     QPainterPath curve;
     curve.moveTo(points.front());
     AddBeziers(curve, points, 1);
-    if (in_path_) {
-        AddToPath(curve, false);
-        return;
-    }
-    Paint(LogicalToPicture().map(curve), false, true);
+    DrawLine(curve);
 }
 
 void GdiPlayer::PolyBezierTo(const QPolygonF& points) {
@@ -458,12 +458,10 @@ void GdiPlayer::Arc(ArcKind kind, const QRectF& box_in, QPointF start, QPointF e
         shape.arcTo(box, from, sweep);
         if (kind == ArcKind::Chord) shape.closeSubpath();
     }
-    if (kind != ArcKind::Arc) {
-        DrawShape(shape);
-    } else if (in_path_) {
-        AddToPath(shape, false);
+    if (kind == ArcKind::Arc) {
+        DrawLine(shape);
     } else {
-        Paint(LogicalToPicture().map(shape), false, true);
+        DrawShape(shape);
     }
 }
 

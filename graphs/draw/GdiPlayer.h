@@ -176,6 +176,7 @@ private:
     void PaintRect(const QRectF& picture_box, const QBrush& brush);
     void AddToPath(const QPainterPath& logical_path, bool closed);
     void DrawShape(const QPainterPath& logical_path);
+    void DrawLine(const QPainterPath& logical_path);
     void DrawCurrentPath(bool fill, bool stroke);
     void CombineClip(const std::optional<QPainterPath>& picture_area, uint32_t mode);
     void ApplyClip();
