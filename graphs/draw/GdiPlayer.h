@@ -170,6 +170,8 @@ private:
     double PenWidth() const;
     QPen MakePen() const;
     QBrush MakeBrush(const GdiBrush& brush) const;
+    // The painter's whole device.
+    QRectF PictureRect() const;
     // The picture with a margin of its own size around it.
     QRectF PictureLimit() const;
     void Paint(QPainterPath path, bool fill, bool stroke);
