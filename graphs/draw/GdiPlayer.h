@@ -80,7 +80,6 @@ public:
     void SetViewportOrg(QPointF org) { state_.ViewportOrg = org; }
     void SetViewportExt(QSizeF ext);
     void OffsetWindowOrg(QPointF by) { state_.WindowOrg += by; }
-    void OffsetViewportOrg(QPointF by) { state_.ViewportOrg += by; }
     void ScaleWindowExt(double x_num, double x_denom, double y_num, double y_denom);
     void ScaleViewportExt(double x_num, double x_denom, double y_num, double y_denom);
     // mode: 1 identity, 2 multiply on the left, 3 on the right, 4 set.
