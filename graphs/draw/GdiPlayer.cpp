@@ -271,8 +271,12 @@ void GdiPlayer::Measure(const QRectF& picture_box) {
     extent_ = extent_.isNull() ? box : extent_.united(box);
 }
 
+QRectF GdiPlayer::PictureRect() const {
+    return QRectF(0, 0, painter_->device()->width(), painter_->device()->height());
+}
+
 QRectF GdiPlayer::PictureLimit() const {
-    const QRectF picture = QRectF(QPointF(), QSizeF(painter_->device()->width(), painter_->device()->height()));
+    const QRectF picture = PictureRect();
     const double margin = std::max(picture.width(), picture.height());
     return picture.adjusted(-margin, -margin, margin, margin);
 }
@@ -326,12 +330,10 @@ void GdiPlayer::PaintRect(const QRectF& picture_box, const QBrush& brush) {
         Measure(picture_box);
         return;
     }
-    const QPainterPath box = RectPath(picture_box.normalized());
-    const QRectF picture = QRectF(QPointF(), QSizeF(painter_->device()->width(), painter_->device()->height()));
     if (!Finite(picture_box.topLeft()) || !Finite(picture_box.bottomRight())) return;
     painter_->setPen(Qt::NoPen);
     painter_->setBrush(brush);
-    painter_->drawPath(box.intersected(RectPath(picture.adjusted(-1, -1, 1, 1))));
+    painter_->drawPath(RectPath(picture_box.normalized()).intersected(RectPath(PictureRect().adjusted(-1, -1, 1, 1))));
 }
 
 void GdiPlayer::AddToPath(const QPainterPath& logical_path, bool closed) {
@@ -349,6 +351,15 @@ void GdiPlayer::DrawShape(const QPainterPath& logical_path) {
     Paint(LogicalToPicture().map(logical_path), true, true);
 }
 
+// An open figure: stroked with the pen, or added to the path.
+void GdiPlayer::DrawLine(const QPainterPath& logical_path) {
+    if (in_path_) {
+        AddToPath(logical_path, false);
+        return;
+    }
+    Paint(LogicalToPicture().map(logical_path), false, true);
+}
+
 void GdiPlayer::MoveTo(QPointF point) {
     state_.Position = point;
     if (in_path_) path_.moveTo(LogicalToPicture().map(point));
@@ -357,12 +368,7 @@ void GdiPlayer::MoveTo(QPointF point) {
 void GdiPlayer::LineTo(QPointF point) { PolylineTo(QPolygonF({point})); }
 
 void GdiPlayer::Polyline(const QPolygonF& points) {
-    if (points.size() < 2) return;
-    if (in_path_) {
-        AddToPath(OpenPath(points), false);
-        return;
-    }
-    Paint(LogicalToPicture().map(OpenPath(points)), false, true);
+    if (points.size() >= 2) DrawLine(OpenPath(points));
 }
 
 void GdiPlayer::PolylineTo(const QPolygonF& points) {
@@ -383,11 +389,7 @@ void GdiPlayer::PolyBezier(const QPolygonF& points) {
     QPainterPath curve;
     curve.moveTo(points.front());
     AddBeziers(curve, points, 1);
-    if (in_path_) {
-        AddToPath(curve, false);
-        return;
-    }
-    Paint(LogicalToPicture().map(curve), false, true);
+    DrawLine(curve);
 }
 
 void GdiPlayer::PolyBezierTo(const QPolygonF& points) {
@@ -458,12 +460,10 @@ void GdiPlayer::Arc(ArcKind kind, const QRectF& box_in, QPointF start, QPointF e
         shape.arcTo(box, from, sweep);
         if (kind == ArcKind::Chord) shape.closeSubpath();
     }
-    if (kind != ArcKind::Arc) {
-        DrawShape(shape);
-    } else if (in_path_) {
-        AddToPath(shape, false);
+    if (kind == ArcKind::Arc) {
+        DrawLine(shape);
     } else {
-        Paint(LogicalToPicture().map(shape), false, true);
+        DrawShape(shape);
     }
 }
 
@@ -500,8 +500,7 @@ void GdiPlayer::StretchBitmap(const QRectF& destination, const QImage& bitmap, c
         Measure(picture_box);
         return;
     }
-    const QRectF picture(QPointF(), QSizeF(painter_->device()->width(), painter_->device()->height()));
-    if (!Finite(picture_box.topLeft()) || !Finite(picture_box.bottomRight()) || !picture.intersects(picture_box)) return;
+    if (!Finite(picture_box.topLeft()) || !Finite(picture_box.bottomRight()) || !PictureRect().intersects(picture_box)) return;
     painter_->save();
     if (rop == 0x008800c6) painter_->setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     if (rop == 0x00ee0086) painter_->setCompositionMode(QPainter::RasterOp_SourceOrDestination);
@@ -671,7 +670,7 @@ void GdiPlayer::CombineClip(const std::optional<QPainterPath>& picture_area_in, 
     } else if (!clip) {
         // Without a clipping region the whole picture counts as one.
         if (mode == 4 && painter_ != nullptr) {
-            clip = RectPath(QRectF(0, 0, painter_->device()->width(), painter_->device()->height())).subtracted(*picture_area);
+            clip = RectPath(PictureRect()).subtracted(*picture_area);
         }
     } else if (mode == 1) {
         clip = clip->intersected(*picture_area);

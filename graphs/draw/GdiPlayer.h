@@ -80,7 +80,6 @@ public:
     void SetViewportOrg(QPointF org) { state_.ViewportOrg = org; }
     void SetViewportExt(QSizeF ext);
     void OffsetWindowOrg(QPointF by) { state_.WindowOrg += by; }
-    void OffsetViewportOrg(QPointF by) { state_.ViewportOrg += by; }
     void ScaleWindowExt(double x_num, double x_denom, double y_num, double y_denom);
     void ScaleViewportExt(double x_num, double x_denom, double y_num, double y_denom);
     // mode: 1 identity, 2 multiply on the left, 3 on the right, 4 set.
@@ -170,12 +169,15 @@ private:
     double PenWidth() const;
     QPen MakePen() const;
     QBrush MakeBrush(const GdiBrush& brush) const;
+    // The painter's whole device.
+    QRectF PictureRect() const;
     // The picture with a margin of its own size around it.
     QRectF PictureLimit() const;
     void Paint(QPainterPath path, bool fill, bool stroke);
     void PaintRect(const QRectF& picture_box, const QBrush& brush);
     void AddToPath(const QPainterPath& logical_path, bool closed);
     void DrawShape(const QPainterPath& logical_path);
+    void DrawLine(const QPainterPath& logical_path);
     void DrawCurrentPath(bool fill, bool stroke);
     void CombineClip(const std::optional<QPainterPath>& picture_area, uint32_t mode);
     void ApplyClip();

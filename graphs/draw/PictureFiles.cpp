@@ -6,8 +6,6 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
-#include <cstdlib>
 
 #include "graphs/draw/DibBitmap.h"
 #include "graphs/draw/EmfPicture.h"

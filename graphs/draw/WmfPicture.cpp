@@ -112,9 +112,7 @@ void PlayRecord(GdiPlayer& player, const WmfRecord& r, size_t record_words) {
         case 0x081a: player.Arc(GdiPlayer::ArcKind::Pie, r.Box(4), r.PointYX(2), r.PointYX(0)); break;
         case 0x0830: player.Arc(GdiPlayer::ArcKind::Chord, r.Box(4), r.PointYX(2), r.PointYX(0)); break;
         case 0x041f: player.SetPixel(r.PointYX(2), ColourRef(p.U32(0))); break;
-        case 0x061d:
-            player.PatBlt(r.Extent(5), p.U32(0));
-            break;
+        case 0x061d: player.PatBlt(r.Extent(5), p.U32(0)); break;
         case 0x0416: player.IntersectClipRect(r.Box(0)); break;
         case 0x0415: player.ExcludeClipRect(r.Box(0)); break;
         case 0x0521: {
@@ -157,7 +155,7 @@ void PlayRecord(GdiPlayer& player, const WmfRecord& r, size_t record_words) {
         case 0x02fb: player.CreateObjectInFreeSlot(Font(p)); break;
         case 0x06ff: player.CreateObjectInFreeSlot(Region(p, player.LogicalToDevice())); break;
         case 0x00f7: player.CreateObjectInFreeSlot(GdiUnusedObject()); break;
-        case 0x012d: player.SelectObject(p.U16(0)); break;
+        case 0x012d:
         case 0x012c: player.SelectObject(p.U16(0)); break;
         case 0x01f0: player.DeleteObject(p.U16(0)); break;
         case 0x0228:
@@ -214,13 +212,11 @@ QImage RenderWmf(const MetafileBytes& file) {
     size_t at = 0;
     MetafilePlayback playback;
     playback.Mapping = MetafileMapping::Window;
-    std::optional<QRectF> box;
     if (file.Holds(0, 4) && file.U32(0) == PlaceableKey) {
         if (!file.Holds(0, 22)) throw MetafileDamaged("its placeable header is cut short");
         const QRectF bounds = QRectF(QPointF(file.I16(6), file.I16(8)), QPointF(file.I16(10), file.I16(12))).normalized();
         const uint16_t inch = file.U16(14);
         if (bounds.width() > 0 && bounds.height() > 0 && inch > 0) {
-            box = bounds;
             playback.DeviceFrame = bounds;
             playback.PictureSize = bounds.size() * (96.0 / inch);
         }
@@ -232,7 +228,7 @@ QImage RenderWmf(const MetafileBytes& file) {
     const size_t words = file.U32(at + 6);
     if (words < 9 || words > (file.Size() - at) / 2) throw MetafileDamaged("the file is shorter than its header says");
     const MetafileBytes records = file.Part(at + 18, words * 2 - 18);
-    playback.Play = [&records, box](GdiPlayer& player) { PlayRecords(player, records, box); };
+    playback.Play = [&records, box = playback.DeviceFrame](GdiPlayer& player) { PlayRecords(player, records, box); };
     return DrawMetafile(playback);
 }
 

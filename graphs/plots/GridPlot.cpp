@@ -1,5 +1,6 @@
 #include "graphs/plots/GridPlot.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -103,6 +104,24 @@ void ShowWholeGrid(QCustomPlot& plot) {
     plot.xAxis->setRange(WholeGrid);
     plot.yAxis->setRange(WholeGrid);
     plot.replot();
+}
+
+QCPRange GridRangeAround(const std::vector<int>& cells, double (*factor)(int)) {
+    double low = 1, high = 0;
+    for (const int index : cells) {
+        low = std::min(low, factor(index));
+        high = std::max(high, factor(index));
+    }
+    if (low > high) return WholeGrid;
+    const double room = std::max(3 * Step, (high - low) / 3);
+    low = low - room;
+    high = high + room;
+    const double shortfall = 10 * Step - (high - low);
+    if (shortfall > 0) {
+        low = low - shortfall / 2;
+        high = high + shortfall / 2;
+    }
+    return QCPRange(std::max(low, WholeGrid.lower), std::min(high, WholeGrid.upper));
 }
 
 std::optional<int> GridCellAt(double qh1, double qh2) {

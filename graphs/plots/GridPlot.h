@@ -22,6 +22,10 @@ void AddGridOutline(QCustomPlot& plot, const std::vector<char>& inside, const QS
 void AddGridMark(QCustomPlot& plot, double qh1, double qh2, QCPScatterStyle::ScatterShape shape, const QColor& colour,
                  int size, const QString& name);
 
+// The range of QH1 or QH2 (factor: TrialQH1 or TrialQH2) around the cells (trial indices) with
+// some room, at least a tenth of the grid wide, within the grid; the whole grid without cells.
+QCPRange GridRangeAround(const std::vector<int>& cells, double (*factor)(int));
+
 // Shows the whole grid again after a zoom or a pan.
 void ShowWholeGrid(QCustomPlot& plot);
 

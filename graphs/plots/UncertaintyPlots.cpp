@@ -3,7 +3,6 @@
 #include <qcustomplot.h>
 
 #include <algorithm>
-#include <cmath>
 #include <filesystem>
 
 #include "engine/CalibrationTables.h"
@@ -16,32 +15,11 @@ namespace vantorel {
 
 namespace {
 
-constexpr double Step = 0.001;
-
 // The cells of the most probable pairs that hold the level of the probability.
 std::vector<char> Region(const FactorUncertainty& uncertainty, double level) {
     std::vector<char> inside(uncertainty.posterior.probability.size(), 0);
     for (const int index : HighestProbabilitySet(uncertainty.posterior.probability, level)) inside[index] = 1;
     return inside;
-}
-
-// Around the pairs of the bands with some room, at least a tenth of the grid wide, within the grid.
-QCPRange ZoomedRange(const std::vector<int>& pairs, double (*factor)(int)) {
-    double low = 1, high = 0;
-    for (const int index : pairs) {
-        low = std::min(low, factor(index));
-        high = std::max(high, factor(index));
-    }
-    if (low > high) return QCPRange(Step / 2, DrainageGridSize * Step + Step / 2);
-    const double room = std::max(3 * Step, (high - low) / 3);
-    low = low - room;
-    high = high + room;
-    const double shortfall = 10 * Step - (high - low);
-    if (shortfall > 0) {
-        low = low - shortfall / 2;
-        high = high + shortfall / 2;
-    }
-    return QCPRange(std::max(low, Step / 2), std::min(high, DrainageGridSize * Step + Step / 2));
 }
 
 }  // namespace
@@ -75,8 +53,9 @@ void BuildPosteriorPlot(QCustomPlot& plot, const FactorUncertainty& uncertainty,
         AddGridMark(plot, used_pair->first, used_pair->second, QCPScatterStyle::ssCross, Qt::red, 13,
                     "pair used by the run: " + GridPairText(used_pair->first, used_pair->second));
     }
-    plot.xAxis->setRange(ZoomedRange(uncertainty.band_pairs, TrialQH1));
-    plot.yAxis->setRange(ZoomedRange(uncertainty.band_pairs, TrialQH2));
+    // Shown around the pairs of the bands.
+    plot.xAxis->setRange(GridRangeAround(uncertainty.band_pairs, TrialQH1));
+    plot.yAxis->setRange(GridRangeAround(uncertainty.band_pairs, TrialQH2));
     plot.replot();
 }
 

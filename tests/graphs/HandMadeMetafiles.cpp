@@ -28,6 +28,11 @@ void WmfBrush(WmfWriter& wmf, uint16_t style, uint32_t colour, uint16_t hatch = 
     WmfObject(wmf, 0x02fc, Fields().U16(style).U32(colour).U16(hatch));
 }
 
+// A line of single-byte text; the position is written y first.
+void WmfText(WmfWriter& wmf, const std::string& text, int16_t y, int16_t x) {
+    wmf.Record(0x0521, Fields().U16(static_cast<uint16_t>(text.size())).Bytes(text).Pad(2).I16s({y, x}));
+}
+
 // Shapes on a placeable box of 4000 x 3000 units at 1000 units per inch.
 std::string WmfShapes() {
     WmfWriter wmf;
@@ -84,8 +89,7 @@ std::string WmfWithoutHeader() {
     wmf.Record(0x0324, Fields().U16(3).I16s({0, 250, -200, -200, 200, -200}));
     WmfObject(wmf, 0x02fb, WmfFont(-60, 700, false, 0, "Arial"));
     wmf.Record(0x012e, {6}).Record(0x0209, Fields().U32(Blue));
-    const std::string north = "North";
-    wmf.Record(0x0521, Fields().U16(static_cast<uint16_t>(north.size())).Bytes(north).Pad(2).I16s({-215, 0}));
+    WmfText(wmf, "North", -215, 0);
     return wmf.Finish(false);
 }
 
@@ -96,8 +100,7 @@ std::string WmfTextAndBitmap() {
     wmf.Record(0x020b, {0, 0}).Record(0x020c, {2880, 5760}).Record(0x0102, {1});
     WmfObject(wmf, 0x02fb, WmfFont(-400, 700, false, 0, "Arial"));
     wmf.Record(0x0209, Fields().U32(DarkBlue));
-    const std::string title = "Water table";
-    wmf.Record(0x0521, Fields().U16(static_cast<uint16_t>(title.size())).Bytes(title).Pad(2).I16s({150, 150}));
+    WmfText(wmf, "Water table", 150, 150);
     WmfObject(wmf, 0x02fb, WmfFont(-300, 400, true, 0, "Times New Roman"));
     wmf.Record(0x0209, Fields().U32(Black)).Record(0x0201, Fields().U32(Yellow));
     const std::string spaced = "ECe dS/m";
@@ -108,12 +111,10 @@ std::string WmfTextAndBitmap() {
     wmf.Record(0x0a32, extended);
     WmfObject(wmf, 0x02fb, WmfFont(-260, 400, false, 0, "Courier New"));
     wmf.Record(0x012e, {6 | 24}).Record(0x0209, Fields().U32(Red));
-    const std::string signs = "\x96 \xb1 0.5 \x80 \xe9";
-    wmf.Record(0x0521, Fields().U16(static_cast<uint16_t>(signs.size())).Bytes(signs).Pad(2).I16s({1800, 1200}));
+    WmfText(wmf, "\x96 \xb1 0.5 \x80 \xe9", 1800, 1200);
     WmfObject(wmf, 0x02fb, WmfFont(-240, 400, false, 900, "Arial"));
     wmf.Record(0x012e, {0}).Record(0x0209, Fields().U32(Green));
-    const std::string up = "Depth";
-    wmf.Record(0x0521, Fields().U16(static_cast<uint16_t>(up.size())).Bytes(up).Pad(2).I16s({2700, 2500}));
+    WmfText(wmf, "Depth", 2700, 2500);
     const std::string dib = PackedDib(3, 2, {0xff0000, 0x00ff00, 0x0000ff, 0xffff00, 0x000000, 0xffffff});
     wmf.Record(0x0f43, Fields().U32(0x00cc0020).U16(0).I16s({2, 3, 0, 0, 1800, 2700, 900, 2900}).Bytes(dib));
     return wmf.Finish(true, {0, 0, 5760, 2880}, 1440);
