@@ -8,8 +8,8 @@
 #include "app/runner/CsvJournal.h"
 #include "app/runner/OrderedBlocks.h"
 #include "app/runner/Runner.h"
+#include "engine/CpuCount.h"
 #include "engine/FileRun.h"
-#include "engine/ParallelFor.h"
 #include "engine/RunPool.h"
 #include "model/TextFile.h"
 
