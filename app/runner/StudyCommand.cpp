@@ -94,22 +94,22 @@ bool WantsStudy(const CommandLine& line) {
 
 int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, const StopRequest& stop, std::ostream& out,
                     std::ostream& err) {
-    const auto usage = [&](const std::string& what) {
-        err << "vantorel-run: " << what << "\nTry 'vantorel-run --help'.\n";
-        return ExitBadInput;
-    };
-    if (!line.Has("scenarios") || !line.Has("study-dir")) return usage("a study needs --scenarios and --study-dir.");
-    for (const char* other : {"output", "tables", "graphs", "no-run", "check", "resave", "manifest", "skip-done", "shard"}) {
-        if (line.Has(other)) return usage(std::string("--") + other + " cannot be combined with --scenarios.");
+    if (!line.Has("scenarios") || !line.Has("study-dir")) {
+        return UsageFailure("a study needs --scenarios and --study-dir.", err);
     }
-    if (line.arguments.size() != 1) return usage("a study takes one base input file.");
+    for (const char* other : {"output", "tables", "graphs", "no-run", "check", "resave", "manifest", "skip-done", "shard"}) {
+        if (line.Has(other)) {
+            return UsageFailure(std::string("--") + other + " cannot be combined with --scenarios.", err);
+        }
+    }
+    if (line.arguments.size() != 1) return UsageFailure("a study takes one base input file.", err);
     unsigned jobs = 0;
     StudySampling sampling;
     try {
         jobs = JobsOption(line);
         sampling = SamplingOptions(line);
     } catch (const UsageError& error) {
-        return usage(error.what());
+        return UsageFailure(error.what(), err);
     }
 
     Study study;
