@@ -112,6 +112,7 @@ int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, const 
         return ExitRunFailed;
     }
     std::vector<FileOutcome> outcomes(inputs.size());
+    std::vector<std::string> rows(manifest ? inputs.size() : 0);
     OrderedBlocks blocks(inputs.size(), out, ProgressStream(err));
     FileRunOptions options;
     options.answers = answers;
@@ -123,7 +124,9 @@ int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, const 
         [&](size_t i) { outcomes[i] = RunOneOfMany(inputs[i], options, skip_done); },
         [&](size_t i) {
             blocks.Finish(i, Block(outcomes[i].run, outcomes[i].summary), outcomes[i].run.exit_code != 0);
-            if (manifest) manifest->Append(ManifestLine(outcomes[i]));
+            if (!manifest) return;
+            rows[i] = ManifestLine(outcomes[i]);
+            manifest->Append(rows[i]);
         });
     blocks.Close();
 
@@ -153,8 +156,6 @@ int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, const 
             << " files were not run to their end.\n";
     }
     if (manifest) {
-        std::vector<std::string> rows;
-        for (const FileOutcome& outcome : outcomes) rows.push_back(ManifestLine(outcome));
         try {
             manifest->Finish(rows);
         } catch (const FileError& error) {

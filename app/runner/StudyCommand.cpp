@@ -150,13 +150,15 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, con
         return ExitRunFailed;
     }
     std::vector<ScenarioResult> results(study.scenarios.size());
+    std::vector<std::string> rows(results.size());
     OrderedBlocks blocks(results.size(), out, ProgressStream(err));
     RunSideBySide(
         results.size(), jobs,
         [&](size_t i) { results[i] = RunScenario(study, study.scenarios[i], base, folder, answers, &stop); },
         [&](size_t i) {
             blocks.Finish(i, Block(results[i]), results[i].status != RunStatus::Completed);
-            journal->Append(CsvLine(StudySummaryRow(results[i], sampled_fields)));
+            rows[i] = CsvLine(StudySummaryRow(results[i], sampled_fields));
+            journal->Append(rows[i]);
         });
     blocks.Close();
 
@@ -175,8 +177,6 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, con
         err << "vantorel-run: interrupted: " << interrupted << " of " << results.size()
             << " scenarios were not run to their end.\n";
     }
-    std::vector<std::string> rows;
-    for (const ScenarioResult& result : results) rows.push_back(CsvLine(StudySummaryRow(result, sampled_fields)));
     try {
         journal->Finish(rows);
         out << "Summary written to " << summary << '\n';
