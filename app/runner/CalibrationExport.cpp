@@ -31,10 +31,8 @@ std::optional<std::string> CreateFolder(const std::filesystem::path& folder) {
 }
 
 std::optional<std::string> WriteCsv(const std::vector<std::string>& lines, const std::string& path) {
-    AtomicFileWriter writer(path);
-    for (const std::string& line : lines) writer.Line(line);
     try {
-        writer.Commit();
+        WriteLinesFile(path, lines);
     } catch (const FileError& failure) {
         return failure.what();
     }

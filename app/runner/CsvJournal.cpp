@@ -5,9 +5,7 @@
 namespace vantorel {
 
 CsvJournal::CsvJournal(std::string path, std::string heading) : path_(std::move(path)), heading_(std::move(heading)) {
-    AtomicFileWriter writer(path_);
-    writer.Line(heading_);
-    writer.Commit();
+    WriteLinesFile(path_, {heading_});
     file_ = std::fopen(path_.c_str(), "ab");
 }
 

@@ -8,8 +8,8 @@
 #include "app/runner/CsvJournal.h"
 #include "app/runner/OrderedBlocks.h"
 #include "app/runner/Runner.h"
+#include "engine/CpuCount.h"
 #include "engine/FileRun.h"
-#include "engine/ParallelFor.h"
 #include "engine/RunPool.h"
 #include "model/TextFile.h"
 
@@ -74,29 +74,29 @@ unsigned JobsOption(const CommandLine& line) {
 
 int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, const StopRequest& stop, std::ostream& out,
                  std::ostream& err) {
-    const auto usage = [&](const std::string& what) {
-        err << "vantorel-run: " << what << "\nTry 'vantorel-run --help'.\n";
-        return ExitBadInput;
-    };
     for (const char* single : {"tables", "graphs", "no-run", "check", "resave"}) {
         if (line.Has(single)) {
-            return usage(std::string("--") + single +
-                         " takes one input file and cannot be combined with --jobs, --manifest, --skip-done or --shard.");
+            return UsageFailure(std::string("--") + single + " takes one input file and cannot be combined with "
+                                "--jobs, --manifest, --skip-done or --shard.", err);
         }
     }
-    if (line.arguments.empty()) return usage("name at least one input file.");
-    if (line.Has("output") && line.arguments.size() > 1) return usage("--output cannot be used with several input files.");
+    if (line.arguments.empty()) return UsageFailure("name at least one input file.", err);
+    if (line.Has("output") && line.arguments.size() > 1) {
+        return UsageFailure("--output cannot be used with several input files.", err);
+    }
     unsigned jobs = 0;
     Shard shard;
     try {
         jobs = JobsOption(line);
         shard = ShardOption(line);
     } catch (const UsageError& error) {
-        return usage(error.what());
+        return UsageFailure(error.what(), err);
     }
-    if (const auto shared = SharedOutput(line.arguments)) return usage(*shared);
+    if (const auto shared = SharedOutput(line.arguments)) return UsageFailure(*shared, err);
     if (line.Has("manifest")) {
-        if (const auto overwrite = ManifestOverwrites(line.Value("manifest"), line.arguments)) return usage(*overwrite);
+        if (const auto overwrite = ManifestOverwrites(line.Value("manifest"), line.arguments)) {
+            return UsageFailure(*overwrite, err);
+        }
     }
 
     std::vector<std::string> inputs;
@@ -112,6 +112,7 @@ int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, const 
         return ExitRunFailed;
     }
     std::vector<FileOutcome> outcomes(inputs.size());
+    std::vector<std::string> rows(manifest ? inputs.size() : 0);
     OrderedBlocks blocks(inputs.size(), out, ProgressStream(err));
     FileRunOptions options;
     options.answers = answers;
@@ -123,7 +124,9 @@ int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, const 
         [&](size_t i) { outcomes[i] = RunOneOfMany(inputs[i], options, skip_done); },
         [&](size_t i) {
             blocks.Finish(i, Block(outcomes[i].run, outcomes[i].summary), outcomes[i].run.exit_code != 0);
-            if (manifest) manifest->Append(ManifestLine(outcomes[i]));
+            if (!manifest) return;
+            rows[i] = ManifestLine(outcomes[i]);
+            manifest->Append(rows[i]);
         });
     blocks.Close();
 
@@ -153,8 +156,6 @@ int RunManyFiles(const CommandLine& line, const QuestionAnswers& answers, const 
             << " files were not run to their end.\n";
     }
     if (manifest) {
-        std::vector<std::string> rows;
-        for (const FileOutcome& outcome : outcomes) rows.push_back(ManifestLine(outcome));
         try {
             manifest->Finish(rows);
         } catch (const FileError& error) {

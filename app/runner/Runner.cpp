@@ -188,11 +188,6 @@ bool LoadForRun(ModelState& state, const std::string& path, UserDialogs& dialogs
     return true;
 }
 
-int UsageFailure(const std::string& what, std::ostream& err) {
-    err << "vantorel-run: " << what << "\nTry 'vantorel-run --help'.\n";
-    return ExitBadInput;
-}
-
 // Reads an input file and an output file, in the order the window reads them, into a copy of
 // the state.
 std::optional<ModelState> LoadResults(const ModelState& state, const RunFileNames& names,
@@ -244,6 +239,11 @@ int WriteGraphs(const ModelState& state, const std::string& input, const std::st
 }
 
 }  // namespace
+
+int UsageFailure(const std::string& what, std::ostream& err) {
+    err << "vantorel-run: " << what << "\nTry 'vantorel-run --help'.\n";
+    return ExitBadInput;
+}
 
 int SaveDataSetAs(InputData& data, const std::string& path, std::ostream& out, std::ostream& err) {
     data.FileName = path;

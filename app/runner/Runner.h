@@ -18,6 +18,9 @@ inline constexpr int ExitBadInput = 2;   // the input cannot be read or the opti
 // The options vantorel-run takes.
 const std::vector<OptionDefinition>& RunnerOptions();
 
+// Prints the refusal of a command line and the pointer to --help; returns ExitBadInput.
+int UsageFailure(const std::string& what, std::ostream& err);
+
 // --resave: writes the data set as the input file at the path and says so; the exit status.
 int SaveDataSetAs(InputData& data, const std::string& path, std::ostream& out, std::ostream& err);
 

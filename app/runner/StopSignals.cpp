@@ -45,10 +45,4 @@ const StopRequest& SignalStopRequest() { return stop_request; }
 
 int StopSignal() { return stop_signal.load(); }
 
-std::string StopSignalName(int signal) {
-    if (signal == SIGINT) return "SIGINT";
-    if (signal == SIGTERM) return "SIGTERM";
-    return "signal " + std::to_string(signal);
-}
-
 }  // namespace vantorel

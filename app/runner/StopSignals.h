@@ -4,8 +4,6 @@
 // new starts, the manifest and summary are completed, and the program then ends as the signal
 // would have ended it.
 
-#include <string>
-
 #include "engine/StopRequest.h"
 
 namespace vantorel {
@@ -20,9 +18,6 @@ const StopRequest& SignalStopRequest();
 
 // The signal that requested the stop; 0 while none came.
 int StopSignal();
-
-// "SIGINT", "SIGTERM".
-std::string StopSignalName(int signal);
 
 // The status a shell reports for a program the signal ended: 128 + the signal.
 inline int SignalExitStatus(int signal) { return 128 + signal; }

@@ -94,22 +94,22 @@ bool WantsStudy(const CommandLine& line) {
 
 int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, const StopRequest& stop, std::ostream& out,
                     std::ostream& err) {
-    const auto usage = [&](const std::string& what) {
-        err << "vantorel-run: " << what << "\nTry 'vantorel-run --help'.\n";
-        return ExitBadInput;
-    };
-    if (!line.Has("scenarios") || !line.Has("study-dir")) return usage("a study needs --scenarios and --study-dir.");
-    for (const char* other : {"output", "tables", "graphs", "no-run", "check", "resave", "manifest", "skip-done", "shard"}) {
-        if (line.Has(other)) return usage(std::string("--") + other + " cannot be combined with --scenarios.");
+    if (!line.Has("scenarios") || !line.Has("study-dir")) {
+        return UsageFailure("a study needs --scenarios and --study-dir.", err);
     }
-    if (line.arguments.size() != 1) return usage("a study takes one base input file.");
+    for (const char* other : {"output", "tables", "graphs", "no-run", "check", "resave", "manifest", "skip-done", "shard"}) {
+        if (line.Has(other)) {
+            return UsageFailure(std::string("--") + other + " cannot be combined with --scenarios.", err);
+        }
+    }
+    if (line.arguments.size() != 1) return UsageFailure("a study takes one base input file.", err);
     unsigned jobs = 0;
     StudySampling sampling;
     try {
         jobs = JobsOption(line);
         sampling = SamplingOptions(line);
     } catch (const UsageError& error) {
-        return usage(error.what());
+        return UsageFailure(error.what(), err);
     }
 
     Study study;
@@ -150,13 +150,15 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, con
         return ExitRunFailed;
     }
     std::vector<ScenarioResult> results(study.scenarios.size());
+    std::vector<std::string> rows(results.size());
     OrderedBlocks blocks(results.size(), out, ProgressStream(err));
     RunSideBySide(
         results.size(), jobs,
         [&](size_t i) { results[i] = RunScenario(study, study.scenarios[i], base, folder, answers, &stop); },
         [&](size_t i) {
             blocks.Finish(i, Block(results[i]), results[i].status != RunStatus::Completed);
-            journal->Append(CsvLine(StudySummaryRow(results[i], sampled_fields)));
+            rows[i] = CsvLine(StudySummaryRow(results[i], sampled_fields));
+            journal->Append(rows[i]);
         });
     blocks.Close();
 
@@ -175,8 +177,6 @@ int RunStudyCommand(const CommandLine& line, const QuestionAnswers& answers, con
         err << "vantorel-run: interrupted: " << interrupted << " of " << results.size()
             << " scenarios were not run to their end.\n";
     }
-    std::vector<std::string> rows;
-    for (const ScenarioResult& result : results) rows.push_back(CsvLine(StudySummaryRow(result, sampled_fields)));
     try {
         journal->Finish(rows);
         out << "Summary written to " << summary << '\n';

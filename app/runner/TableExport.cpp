@@ -41,10 +41,8 @@ std::optional<std::string> ExportTables(const ModelState& state, const std::stri
     const std::vector<std::string> dates = d.StartDate ? StepDateTexts(*d.StartDate, d.Ts, d.NrTimeSteps)
                                                        : std::vector<std::string>();
     for (const auto& file : files) {
-        AtomicFileWriter writer((std::filesystem::path(folder) / file.name).string());
-        for (const std::string& line : CsvLines(file.table, dates)) writer.Line(line);
         try {
-            writer.Commit();
+            WriteLinesFile((std::filesystem::path(folder) / file.name).string(), CsvLines(file.table, dates));
         } catch (const FileError& failure) {
             return failure.what();
         }

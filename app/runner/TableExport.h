@@ -16,8 +16,9 @@ namespace vantorel {
 std::vector<std::string> CsvLines(const ResultTable& table, const std::vector<std::string>& dates);
 
 // Writes salinity.csv, hydrology.csv and surface.csv (CR LF line ends) into the folder, which is
-// created when missing, with the dates of the steps where the data set has a start date, each through a temporary file. Returns the error of the first file that
-// could not be written, or nothing when all three were.
+// created when missing, with the dates of the steps where the data set has a start date, each
+// through a temporary file. Returns the error of the first file that could not be written, or
+// nothing when all three were.
 std::optional<std::string> ExportTables(const ModelState& state, const std::string& folder);
 
 }  // namespace vantorel
