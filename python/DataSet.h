@@ -33,6 +33,9 @@ private:
 // hold: such a data set is neither saved nor run.
 void RefuseUnsavable(const InputData& data);
 
+// load_input: the input file at the path, with a UserWarning for each value the editors would not keep.
+DataSet LoadDataSet(const pybind11::object& path);
+
 }  // namespace vantorel::python
 
 VANTOREL_CONSTRUCTED_ONLY(vantorel::python::DataSet)

@@ -4,8 +4,11 @@
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
+#include <type_traits>
+
 #include "model/CalendarDate.h"
 #include "model/DataChecks.h"
+#include "model/InputFields.h"
 #include "python/Bindings.h"
 #include "python/DataSet.h"
 
@@ -21,8 +24,8 @@ struct Member {
     T InputData::*member;
 };
 
-// Every member of InputData but the start date (below): one forgotten here would come back from a
-// pickle with its default.
+// Every member of InputData but the start date (below) and the numbers, which are the model's fields
+// (NumberFields): one forgotten here would come back from a pickle with its default.
 constexpr Member<std::string> TextMembers[] = {
     {"FileName", &InputData::FileName}, {"Title1", &InputData::Title1}, {"Title2", &InputData::Title2}};
 constexpr Member<int32_t> CountMembers[] = {
@@ -36,20 +39,6 @@ constexpr Member<bool> FlagMembers[] = {
     {"Is1Layer", &InputData::Is1Layer},         {"Is2Layer", &InputData::Is2Layer},
     {"Is3Layer", &InputData::Is3Layer},         {"DrainPresent", &InputData::DrainPresent},
     {"RicePresent", &InputData::RicePresent},   {"OlderFile", &InputData::OlderFile}};
-constexpr Member<double> NumberMembers[] = {
-    {"D1", &InputData::D1},         {"D2", &InputData::D2},           {"D3", &InputData::D3},
-    {"Dt", &InputData::Dt},         {"Da", &InputData::Da},           {"TP1", &InputData::TP1},
-    {"TP2", &InputData::TP2},       {"TP3", &InputData::TP3},         {"TPt", &InputData::TPt},
-    {"TPa", &InputData::TPa},       {"EffPor1", &InputData::EffPor1}, {"EffPor2", &InputData::EffPor2},
-    {"EffPor3", &InputData::EffPor3}, {"EffPort", &InputData::EffPort}, {"EffPora", &InputData::EffPora},
-    {"LE1", &InputData::LE1},       {"LE2", &InputData::LE2},         {"LE3", &InputData::LE3},
-    {"LEt", &InputData::LEt},       {"LEa", &InputData::LEa},         {"Dd", &InputData::Dd},
-    {"QH1", &InputData::QH1},       {"QH2", &InputData::QH2},         {"Si", &InputData::Si},
-    {"S1init", &InputData::S1init}, {"S2init", &InputData::S2init},   {"S3init", &InputData::S3init},
-    {"STinit", &InputData::STinit}, {"SAinit", &InputData::SAinit},   {"DwtInit", &InputData::DwtInit},
-    {"Dc", &InputData::Dc},         {"MoistInit", &InputData::MoistInit}, {"IrrEff", &InputData::IrrEff},
-    {"Inf", &InputData::Inf},       {"Out", &InputData::Out},         {"Sinf", &InputData::Sinf},
-    {"InfCap", &InputData::InfCap}, {"RiceTransp", &InputData::RiceTransp}};
 constexpr Member<StepSeries> SeriesMembers[] = {
     {"Rain", &InputData::Rain},           {"Irrig", &InputData::Irrig},     {"ETp", &InputData::ETp},
     {"Sdr", &InputData::Sdr},             {"SdrGiven", &InputData::SdrGiven}, {"DwtMeas", &InputData::DwtMeas},
@@ -60,9 +49,9 @@ constexpr Member<StepSeries> SeriesMembers[] = {
     {"Pond", &InputData::Pond}};
 constexpr Member<std::vector<int32_t>> StepListMembers[] = {{"IrrSteps", &InputData::IrrSteps}};
 
-template <typename T, size_t N, typename Convert>
-void Put(py::dict& state, const InputData& data, const Member<T> (&members)[N], Convert convert) {
-    for (const Member<T>& m : members) state[m.name] = convert(data.*m.member);
+template <typename Members, typename Convert>
+void Put(py::dict& state, const InputData& data, const Members& members, Convert convert) {
+    for (const auto& m : members) state[m.name] = convert(data.*m.member);
 }
 
 template <typename T>
@@ -78,9 +67,10 @@ StepSeries FromState<StepSeries>(const py::handle value) {
 }
 
 // A member the state lacks (a pickle of an older version) keeps its default.
-template <typename T, size_t N>
-void Take(InputData& data, const py::dict& state, const Member<T> (&members)[N]) {
-    for (const Member<T>& m : members) {
+template <typename Members>
+void Take(InputData& data, const py::dict& state, const Members& members) {
+    for (const auto& m : members) {
+        using T = std::remove_reference_t<decltype(data.*m.member)>;
         if (state.contains(m.name)) data.*m.member = FromState<T>(state[m.name]);
     }
 }
@@ -92,7 +82,7 @@ py::dict DataSetState(const DataSet& set) {
     Put(state, data, TextMembers, [](const std::string& text) { return py::bytes(text); });
     Put(state, data, CountMembers, same);
     Put(state, data, FlagMembers, same);
-    Put(state, data, NumberMembers, same);
+    Put(state, data, NumberFields(), same);
     Put(state, data, SeriesMembers, [](const StepSeries& series) { return py::array_t<double>(series.size(), series.data()); });
     Put(state, data, StepListMembers, same);
     state["StartDate"] = data.StartDate ? py::object(py::str(IsoDateText(*data.StartDate))) : py::none();
@@ -105,7 +95,7 @@ DataSet DataSetFromState(const py::dict& state) {
     Take(data, state, TextMembers);
     Take(data, state, CountMembers);
     Take(data, state, FlagMembers);
-    Take(data, state, NumberMembers);
+    Take(data, state, NumberFields());
     Take(data, state, SeriesMembers);
     Take(data, state, StepListMembers);
     if (state.contains("StartDate") && !state["StartDate"].is_none()) {

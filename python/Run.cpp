@@ -13,7 +13,6 @@
 #include "python/DataSet.h"
 #include "python/Interruptible.h"
 #include "python/RunTable.h"
-#include "python/StepDates.h"
 #include "python/TemporaryFolder.h"
 
 namespace py = pybind11;
@@ -91,7 +90,7 @@ std::string CheckedOutputPath(const std::string& path) {
 // its table. A file the reader refuses leaves its message for whoever asks for the table.
 void TakeTable(RunResult& result, const ModelState& state, const std::string& output) {
     try {
-        result.table = WithStepDates(RunTable(ReadBackOutput(output), &state.Input), {state.Input.StartDate, state.Input.Ts});
+        result.table = RunTable(ReadBackOutput(output), &state.Input);
     } catch (const FileError& refused) {
         result.table_error = py::str(refused.what());
     }
@@ -172,7 +171,7 @@ py::object ReadOutput(const py::object& path) {
     if (!std::filesystem::is_regular_file(given.FileName)) return RunTable(read, nullptr);
     SilentDialogs dialogs;
     LoadInputFile(given, dialogs);
-    return WithStepDates(RunTable(read, &given), {given.StartDate, given.Ts});
+    return RunTable(read, &given);
 }
 
 }  // namespace

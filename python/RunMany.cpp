@@ -96,12 +96,11 @@ py::object RunMany(const py::iterable& items, const py::object& jobs, const py::
     const std::vector<std::string> inputs = InputFiles(items, folder);
     if (const auto shared = SharedOutput(inputs)) throw py::value_error(*shared);
     const FileTask task{{drainage_opt, fit_choice, leaching_opt}, static_cast<unsigned>(std::min<long>(task_threads, 4096))};
-    std::vector<std::string> lines(inputs.size());
     if (!client.is_none()) {
         py::object futures = client.attr("map")(py::cast(task), inputs, py::arg("pure") = false);
-        lines = client.attr("gather")(futures).cast<std::vector<std::string>>();
-        return Manifest(lines);
+        return Manifest(client.attr("gather")(futures).cast<std::vector<std::string>>());
     }
+    std::vector<std::string> lines(inputs.size());
     FileRunOptions options;
     options.answers = task.answers;
     const bool interrupted = CallInterruptibly([&](const StopRequest& stop) {

@@ -1,13 +1,14 @@
 #include "python/RunTable.h"
 
 #include <pybind11/numpy.h>
+#include <pybind11/stl.h>
 
 #include <algorithm>
 #include <cmath>
-#include <string_view>
 
 #include "engine/CalibrationTables.h"
 #include "engine/FitStatistics.h"
+#include "model/CalendarDate.h"
 #include "model/FileNames.h"
 #include "model/SilentDialogs.h"
 #include "python/Bindings.h"
@@ -38,6 +39,17 @@ py::array_t<double> Column(const StepSeries& series, int32_t steps) {
 // As the engine counts a measurement: a depth or discharge above the marker, a salinity above 0.
 bool DepthOrDischargeMeasured(double value) { return value > MissingDepthOrDischarge; }
 bool SalinityMeasured(double value) { return value > 0; }
+
+// The table indexed by the steps' first days, the step becoming a column. A day beyond what pandas
+// can hold (from 2262 on) becomes NaT.
+py::object WithStepDates(const py::object& table, CalendarDay start, int32_t ts) {
+    py::module_ pandas = py::module_::import("pandas");
+    py::object dates = pandas.attr("to_datetime")(StepDateTexts(start, ts, static_cast<int32_t>(py::len(table))),
+                                                  py::arg("errors") = "coerce");
+    py::object dated = table.attr("reset_index")();
+    dated.attr("index") = pandas.attr("DatetimeIndex")(dates, py::arg("name") = "date");
+    return dated;
+}
 
 }  // namespace
 
@@ -79,7 +91,8 @@ py::object RunTable(const OutputFileResults& read, const InputData* given) {
     columns["ponding"] = result(PondedWater);
     py::module_ pandas = py::module_::import("pandas");
     py::object index = pandas.attr("RangeIndex")(1, n + 1, py::arg("name") = "step");
-    return pandas.attr("DataFrame")(columns, py::arg("index") = index);
+    py::object table = pandas.attr("DataFrame")(columns, py::arg("index") = index);
+    return given && given->StartDate ? WithStepDates(table, *given->StartDate, given->Ts) : table;
 }
 
 py::object StatisticsTable(const ModelState& completed_run) {

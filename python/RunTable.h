@@ -19,7 +19,8 @@ inline constexpr const char* ZoneNames[ZoneCount] = {"layer_1", "layer_2", "laye
 OutputFileResults ReadBackOutput(const std::string& path);
 
 // The table of an output file as read back, indexed by step; with the data set of the run
-// (given), its forcing and measurements too.
+// (given), its forcing and measurements too, and where it has a start date, indexed by the first
+// day of each step (a DatetimeIndex named date) with the step as a column.
 pybind11::object RunTable(const OutputFileResults& read, const InputData* given);
 
 // The fit statistics of a completed run, indexed by the name of the series in the table.

@@ -72,9 +72,8 @@ std::optional<double> OptionalNumber(const py::object& value) {
 DataSet ImportSeriesOnto(const py::object& base_or_path, const py::args& sources, const py::object& start,
                          const py::object& step, const py::object& steps, const py::object& latitude,
                          const py::object& elevation, double wind_height, double crop_factor) {
-    const DataSet base = py::isinstance<DataSet>(base_or_path)
-                             ? base_or_path.cast<const DataSet&>()
-                             : py::module_::import("vantorel").attr("load_input")(base_or_path).cast<DataSet>();
+    const DataSet base = py::isinstance<DataSet>(base_or_path) ? base_or_path.cast<const DataSet&>()
+                                                               : LoadDataSet(base_or_path);
     ImportSettings settings;
     const std::optional<CalendarDay> first = DateOf(start);
     if (!first) throw py::value_error("start takes a date written YYYY-MM-DD, not '" + std::string(py::str(start)) + "'");

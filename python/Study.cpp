@@ -117,8 +117,6 @@ StudyResult RunStudy(const py::object& base_given, const py::object& study_given
     const InputData base = BaseOf(base_given);
     try {
         study = SampleStudy(study, sampling, base, study_file.empty() ? FrameName : study_file);
-    } catch (const StudySamplingError& error) {
-        throw py::value_error(error.what());
     } catch (const FileError& error) {
         // A sample named as another scenario: the study's fault, wherever it came from.
         if (study_file.empty()) throw py::value_error(error.what());
