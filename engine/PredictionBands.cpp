@@ -72,7 +72,7 @@ std::string RunPairs(std::vector<std::unique_ptr<FinalRunner>>& runners, const s
     std::vector<std::exception_ptr> errors(runners.size());
     std::atomic<bool> give_up{false};
     ParallelFor(0, static_cast<int>(pair_count), [&](int p, unsigned worker) {
-        if (give_up || (stop != nullptr && stop->Requested())) return;
+        if (give_up || StopRequested(stop)) return;
         FinalRunner& runner = *runners[worker];
         RunValues& r = runner.state.Run;
         const int32_t ts = runner.state.Input.Ts;
