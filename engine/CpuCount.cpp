@@ -107,6 +107,22 @@ std::optional<std::string> CgroupPath(std::string_view cgroups, bool version2) {
     return std::nullopt;
 }
 
+unsigned UsableCpus() {
+    unsigned count = std::max(1u, std::thread::hardware_concurrency());
+#ifdef __linux__
+    cpu_set_t mask;
+    CPU_ZERO(&mask);
+    if (sched_getaffinity(0, sizeof mask, &mask) == 0) count = std::max(1, CPU_COUNT(&mask));
+    const auto mountinfo = FileText("/proc/self/mountinfo");
+    const auto cgroups = FileText("/proc/self/cgroup");
+    if (mountinfo && cgroups) {
+        if (const auto quota = CgroupCpus(*mountinfo, *cgroups, "/")) count = std::min(count, *quota);
+    }
+#endif
+    if (const auto threads = ThreadsSetting(std::getenv("VANTOREL_THREADS"))) count = std::min(count, *threads);
+    return count;
+}
+
 }  // namespace
 
 std::optional<unsigned> ThreadsSetting(const char* value) {
@@ -137,22 +153,6 @@ std::optional<unsigned> CgroupCpus(std::string_view mountinfo, std::string_view 
         }
     }
     return fewest;
-}
-
-unsigned UsableCpus() {
-    unsigned count = std::max(1u, std::thread::hardware_concurrency());
-#ifdef __linux__
-    cpu_set_t mask;
-    CPU_ZERO(&mask);
-    if (sched_getaffinity(0, sizeof mask, &mask) == 0) count = std::max(1, CPU_COUNT(&mask));
-    const auto mountinfo = FileText("/proc/self/mountinfo");
-    const auto cgroups = FileText("/proc/self/cgroup");
-    if (mountinfo && cgroups) {
-        if (const auto quota = CgroupCpus(*mountinfo, *cgroups, "/")) count = std::min(count, *quota);
-    }
-#endif
-    if (const auto threads = ThreadsSetting(std::getenv("VANTOREL_THREADS"))) count = std::min(count, *threads);
-    return count;
 }
 
 unsigned CoreCount() {

@@ -10,11 +10,9 @@
 
 namespace vantorel {
 
-// The CPUs this process may use, counted once per process: at least one.
+// The CPUs this process may use, counted once per process from the affinity mask, the cgroup
+// quota and VANTOREL_THREADS: at least one.
 unsigned CoreCount();
-
-// The same, read afresh from the affinity mask, the cgroup quota and VANTOREL_THREADS.
-unsigned UsableCpus();
 
 // The value of VANTOREL_THREADS: a whole number of at least 1; nothing when it is unset, empty or
 // no such number (a value that cannot be taken is left aside rather than guessed at).

@@ -247,7 +247,7 @@ void RunDrainageGrid(const ModelState& state, const StepSeries& prepared_irrigat
     for (int quarter = 0; quarter < 4; ++quarter) {
         ParallelFor(quarter * rows_per_quarter + 1, (quarter + 1) * rows_per_quarter + 1, [&](int j, unsigned worker) {
             // The workers cannot throw: they skip the rows left, and the calling thread ends the search.
-            if (stop != nullptr && stop->Requested()) return;
+            if (StopRequested(stop)) return;
             RowState& w = rows[worker];
             RunTrialRow(inputs, zones, j, w);
             const int base = DrainageTrialIndex(j, 1);

@@ -33,15 +33,18 @@ std::vector<double> PosteriorFromAbsoluteSums(const std::vector<double>& sums, i
     }
     // In logarithms: S^-n of a few hundred measurements is far below the smallest double. The
     // portable functions give the same probabilities on every system the runner is built for.
+    std::vector<double> log_probability(sums.size(), 0.0);
     double highest = -INFINITY;
-    for (const double sum : sums) {
-        if (usable(sum)) highest = std::max(highest, -measurements * PortableLog(sum));
+    for (size_t index = 0; index < sums.size(); ++index) {
+        if (!usable(sums[index])) continue;
+        log_probability[index] = -measurements * PortableLog(sums[index]);
+        highest = std::max(highest, log_probability[index]);
     }
     if (!std::isfinite(highest)) return {};
     double total = 0;
     for (size_t index = 0; index < sums.size(); ++index) {
         if (!usable(sums[index])) continue;
-        probability[index] = PortableExp(-measurements * PortableLog(sums[index]) - highest);
+        probability[index] = PortableExp(log_probability[index] - highest);
         total = total + probability[index];
     }
     for (double& p : probability) p = p / total;

@@ -205,7 +205,7 @@ void Engine::SearchLeachingEfficiency(int32_t layers, Zone zone) {
         working_efficiencies(efficiency);
         std::vector<double> sums(static_cast<size_t>(row->trials) + 1);
         ParallelFor(1, row->trials + 1, [&](int k, unsigned) {
-            if (stop_ == nullptr || !stop_->Requested()) sums[k] = trial.SumOfSquares(candidates[k], efficiency);
+            if (!StopRequested(stop_)) sums[k] = trial.SumOfSquares(candidates[k], efficiency);
         });
         ThrowIfStopRequested(stop_);
         std::copy(sums.begin() + 1, sums.end(), curve.sum_of_squares.begin());

@@ -67,7 +67,7 @@ FileOutcome RunOneOfMany(const std::string& input, const FileRunOptions& options
     FileOutcome outcome;
     FileRunResult& run = outcome.run;
     const std::string output = options.output.empty() ? ReplaceExtension(input, ".out") : options.output;
-    if (options.stop != nullptr && options.stop->Requested()) {
+    if (StopRequested(options.stop)) {
         run.input = input;
         run.status = RunStatus::Interrupted;
         run.exit_code = RunStatusExitCode(run.status);

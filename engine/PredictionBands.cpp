@@ -72,7 +72,7 @@ std::string RunPairs(std::vector<std::unique_ptr<FinalRunner>>& runners, const s
     std::vector<std::exception_ptr> errors(runners.size());
     std::atomic<bool> give_up{false};
     ParallelFor(0, static_cast<int>(pair_count), [&](int p, unsigned worker) {
-        if (give_up || (stop != nullptr && stop->Requested())) return;
+        if (give_up || StopRequested(stop)) return;
         FinalRunner& runner = *runners[worker];
         RunValues& r = runner.state.Run;
         const int32_t ts = runner.state.Input.Ts;
@@ -117,17 +117,29 @@ std::string RunPairs(std::vector<std::unique_ptr<FinalRunner>>& runners, const s
 
 }  // namespace
 
+PredictionBand EmptyBand(std::string series, size_t steps) {
+    PredictionBand band;
+    band.series = std::move(series);
+    for (std::vector<double>* column : {&band.p05, &band.p50, &band.p95, &band.measured}) column->assign(steps, NAN);
+    return band;
+}
+
+void SetBandQuantiles(PredictionBand& band, size_t step, const std::vector<double>& ascending,
+                      const std::vector<double>& weights) {
+    band.p05[step] = QuantileOfAscending(ascending, weights, 0.05);
+    band.p50[step] = QuantileOfAscending(ascending, weights, 0.50);
+    band.p95[step] = QuantileOfAscending(ascending, weights, 0.95);
+}
+
 std::vector<PredictionBand> ComputePredictionBands(const InputData& data,
                                                    const std::array<double, ZoneCount>& efficiencies,
                                                    const std::vector<WeightedPair>& pairs, const StopRequest* stop,
                                                    size_t value_budget) {
     const std::vector<BandSource> sources = BandSources(data);
     const int32_t n = data.NrTimeSteps;
-    std::vector<PredictionBand> bands(sources.size());
+    std::vector<PredictionBand> bands;
     for (size_t s = 0; s < sources.size(); ++s) {
-        PredictionBand& band = bands[s];
-        band.series = sources[s].name;
-        for (std::vector<double>* column : {&band.p05, &band.p50, &band.p95, &band.measured}) column->assign(n, NAN);
+        PredictionBand& band = bands.emplace_back(EmptyBand(sources[s].name, static_cast<size_t>(n)));
         const StepSeries& measured = data.*sources[s].measured;
         for (int32_t i = 1; i <= n && i < static_cast<int32_t>(measured.size()); ++i) {
             if (measured[i] > sources[s].measured_above) band.measured[i - 1] = measured[i];
@@ -158,11 +170,8 @@ std::vector<PredictionBand> ComputePredictionBands(const InputData& data,
                 sorted[k] = at_step[order[k]];
                 sorted_weights[k] = weights[order[k]];
             }
-            PredictionBand& band = bands[static_cast<size_t>(cell / count)];
-            const size_t step = static_cast<size_t>(first - 1 + cell % count);
-            band.p05[step] = QuantileOfAscending(sorted, sorted_weights, 0.05);
-            band.p50[step] = QuantileOfAscending(sorted, sorted_weights, 0.50);
-            band.p95[step] = QuantileOfAscending(sorted, sorted_weights, 0.95);
+            SetBandQuantiles(bands[static_cast<size_t>(cell / count)], static_cast<size_t>(first - 1 + cell % count),
+                             sorted, sorted_weights);
         });
     }
     return bands;

@@ -26,6 +26,14 @@ struct PredictionBand {
     std::vector<double> p05, p50, p95, measured;
 };
 
+// A band of `steps` steps, every quantile and measurement not a number until it is set.
+PredictionBand EmptyBand(std::string series, size_t steps);
+
+// Sets the 5, 50 and 95 % quantiles of one step from the step's values in ascending order, each
+// with its weight (QuantileOfAscending).
+void SetBandQuantiles(PredictionBand& band, size_t step, const std::vector<double>& ascending,
+                      const std::vector<double>& weights);
+
 // The run's checks refused the data set, or a final run of some pair stopped or gave a value that
 // is not a number.
 class PredictionBandError : public std::runtime_error {

@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <filesystem>
 
-#include "engine/GridPosterior.h"
 #include "engine/ParallelFor.h"
 #include "engine/RankCorrelation.h"
 #include "model/NumberText.h"
@@ -64,13 +62,7 @@ std::vector<PredictionBand> Bands(const std::vector<const ScenarioResult*>& samp
         if (present[k] != nullptr) kinds.push_back(k);
     }
     const size_t steps = samples.front()->depth.size();
-    bands.resize(kinds.size());
-    for (size_t b = 0; b < kinds.size(); ++b) {
-        bands[b].series = StudyBandSeries[kinds[b]];
-        for (std::vector<double>* column : {&bands[b].p05, &bands[b].p50, &bands[b].p95, &bands[b].measured}) {
-            column->assign(steps, NAN);
-        }
-    }
+    for (const size_t kind : kinds) bands.push_back(EmptyBand(StudyBandSeries[kind], steps));
     const std::vector<double> equal(series.size(), 1.0);
     ParallelFor(0, static_cast<int>(kinds.size() * steps), [&](int cell, unsigned) {
         const size_t b = static_cast<size_t>(cell) / steps, step = static_cast<size_t>(cell) % steps;
@@ -78,9 +70,7 @@ std::vector<PredictionBand> Bands(const std::vector<const ScenarioResult*>& samp
         values.reserve(series.size());
         for (const SampleSeries& sample : series) values.push_back((*sample[kinds[b]])[step]);
         std::sort(values.begin(), values.end());
-        bands[b].p05[step] = QuantileOfAscending(values, equal, 0.05);
-        bands[b].p50[step] = QuantileOfAscending(values, equal, 0.50);
-        bands[b].p95[step] = QuantileOfAscending(values, equal, 0.95);
+        SetBandQuantiles(bands[b], step, values, equal);
     });
     return bands;
 }

@@ -25,9 +25,12 @@ public:
     RunInterrupted() : std::runtime_error("The calculation was interrupted.") {}
 };
 
-// Ends the calculation when a stop was requested; a null request never stops.
+// Whether a stop was requested; a null request never stops.
+inline bool StopRequested(const StopRequest* stop) { return stop != nullptr && stop->Requested(); }
+
+// Ends the calculation when a stop was requested.
 inline void ThrowIfStopRequested(const StopRequest* stop) {
-    if (stop != nullptr && stop->Requested()) throw RunInterrupted();
+    if (StopRequested(stop)) throw RunInterrupted();
 }
 
 }  // namespace vantorel

@@ -84,7 +84,7 @@ ScenarioResult RunScenario(const Study& study, const Scenario& scenario, const I
     result.input = (std::filesystem::path(folder) / (scenario.name + ".inp")).string();
     result.output = (std::filesystem::path(folder) / (scenario.name + ".out")).string();
 
-    if (stop != nullptr && stop->Requested()) {
+    if (StopRequested(stop)) {
         result.status = RunStatus::Interrupted;
         result.message = "Scenario " + scenario.name + ": not run, the study was interrupted";
         return result;
