@@ -91,11 +91,13 @@ std::optional<CalendarDay> DataEnd(const DailyRecords& r, const std::vector<Dail
         std::optional<CalendarDay> need_end;
         std::string names;
         for (const std::vector<Q>& columns : need.alternatives) {
+            // Columns that go together are complete up to the earliest of their last days, and never
+            // when one of them has no values at all.
             std::optional<CalendarDay> last = r.LastDay(columns.front());
             for (const Q q : columns) {
                 names += (names.empty() ? "" : " or ") + std::string(InfoOf(q).name);
                 const std::optional<CalendarDay> column_last = r.LastDay(q);
-                if (!column_last || !last || *column_last < *last) last = column_last;
+                if (!column_last || (last && *column_last < *last)) last = column_last;
             }
             if (last && (!need_end || *last > *need_end)) need_end = last;
         }
