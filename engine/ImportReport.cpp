@@ -46,6 +46,15 @@ std::string ColumnLine(const ImportedColumn& last, const std::string& names) {
     return "  " + names + ": " + Plural(last.days, "day", "days") + Unused(last);
 }
 
+std::string MethodName(EvaporationMethod method) {
+    switch (method) {
+        case EvaporationMethod::Given: return "given";
+        case EvaporationMethod::PenmanMonteith: return "FAO-56 Penman-Monteith";
+        case EvaporationMethod::Hargreaves: return "Hargreaves";
+        default: return "none";
+    }
+}
+
 std::vector<std::string> MethodLines(const SeriesImport& import, const ImportSettings& s) {
     if (import.method == EvaporationMethod::Given) return {"Evaporation: given"};
     bool crop_column = false;
@@ -62,15 +71,6 @@ std::vector<std::string> MethodLines(const SeriesImport& import, const ImportSet
 }
 
 }  // namespace
-
-std::string MethodName(EvaporationMethod method) {
-    switch (method) {
-        case EvaporationMethod::Given: return "given";
-        case EvaporationMethod::PenmanMonteith: return "FAO-56 Penman-Monteith";
-        case EvaporationMethod::Hargreaves: return "Hargreaves";
-        default: return "none";
-    }
-}
 
 std::vector<std::string> ImportReportLines(const SeriesImport& import, const std::vector<SeriesFile>& files,
                                            const ImportSettings& settings) {

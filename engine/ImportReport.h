@@ -13,7 +13,4 @@ namespace vantorel {
 std::vector<std::string> ImportReportLines(const SeriesImport& import, const std::vector<SeriesFile>& files,
                                            const ImportSettings& settings);
 
-// "FAO-56 Penman-Monteith", "Hargreaves", "given".
-std::string MethodName(EvaporationMethod method);
-
 }  // namespace vantorel

@@ -91,11 +91,13 @@ std::optional<CalendarDay> DataEnd(const DailyRecords& r, const std::vector<Dail
         std::optional<CalendarDay> need_end;
         std::string names;
         for (const std::vector<Q>& columns : need.alternatives) {
+            // Columns that go together are complete up to the earliest of their last days, and never
+            // when one of them has no values at all.
             std::optional<CalendarDay> last = r.LastDay(columns.front());
             for (const Q q : columns) {
                 names += (names.empty() ? "" : " or ") + std::string(InfoOf(q).name);
                 const std::optional<CalendarDay> column_last = r.LastDay(q);
-                if (!column_last || !last || *column_last < *last) last = column_last;
+                if (!column_last || (last && *column_last < *last)) last = column_last;
             }
             if (last && (!need_end || *last > *need_end)) need_end = last;
         }
@@ -252,18 +254,19 @@ ImportedColumn Aggregate(const DailyRecords& r, Q q, const StepTable& steps, Inp
         ++counts[step];
     }
     if (kind == SeriesKind::Weather || kind == SeriesKind::CropFactor) return column;
+    const int decimals = DecimalsWritten(d, target);
     for (int32_t step = 1; step <= d.NrTimeSteps; ++step) {
         if (amount) {
             column.total += sums[step];
             if (sums[step] > 0) ++column.steps;
-            target[step] = sums[step];
+            target[step] = AsWritten(sums[step], decimals);
         } else if (counts[step] > 0) {
             ++column.steps;
             const double mean = sums[step] / static_cast<double>(counts[step]);
             // The input file keeps the discharge per time step, the readings per day.
-            target[step] = q == Q::DrainDischarge ? mean * static_cast<double>(steps.Days(step)) : mean;
+            const double kept = q == Q::DrainDischarge ? mean * static_cast<double>(steps.Days(step)) : mean;
+            target[step] = AsWritten(kept, decimals);
         }
-        if (amount || counts[step] > 0) target[step] = AsWritten(target[step], DecimalsWritten(d, target));
     }
     return column;
 }
@@ -358,7 +361,8 @@ SeriesImport ImportSeries(const InputData& base, const std::vector<SeriesFile>& 
             // A negative ET0, dew, counts as none.
             d.ETp[steps.StepOf(day)] += crop * std::max(*DailyEt0(records, result.method, settings, day), 0.0);
         }
-        for (int32_t step = 1; step <= d.NrTimeSteps; ++step) d.ETp[step] = AsWritten(d.ETp[step], DecimalsWritten(d, d.ETp));
+        const int decimals = DecimalsWritten(d, d.ETp);
+        for (int32_t step = 1; step <= d.NrTimeSteps; ++step) d.ETp[step] = AsWritten(d.ETp[step], decimals);
     }
     for (int32_t step = 1; step <= d.NrTimeSteps; ++step) result.evaporation_total += d.ETp[step];
     d.SdrGiven = d.Sdr;

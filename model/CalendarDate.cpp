@@ -22,6 +22,14 @@ int64_t MonthsPerStep(int32_t ts) {
     return ts == 30 ? 1 : ts == 360 ? 12 : 0;
 }
 
+// The day the given number of calendar months later; a day the month lacks becomes its last day.
+CalendarDay AddMonths(CalendarDay day, int64_t months) {
+    const year_month_day date(day);
+    const year_month shifted = date.year() / date.month() + std::chrono::months(months);
+    const year_month_day_last last(shifted.year(), month_day_last(shifted.month()));
+    return sys_days(date.day() <= last.day() ? shifted / date.day() : year_month_day(last));
+}
+
 std::string ZeroPadded(unsigned value, size_t width) {
     char buffer[12];
     std::string text(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
@@ -52,13 +60,6 @@ bool IsFirstOfMonth(CalendarDay day) {
 int DayOfYear(CalendarDay day) {
     const year_month_day date(day);
     return static_cast<int>((day - sys_days(date.year() / January / 1)).count()) + 1;
-}
-
-CalendarDay AddMonths(CalendarDay day, int64_t months) {
-    const year_month_day date(day);
-    const year_month shifted = date.year() / date.month() + std::chrono::months(months);
-    const year_month_day_last last(shifted.year(), month_day_last(shifted.month()));
-    return sys_days(date.day() <= last.day() ? shifted / date.day() : year_month_day(last));
 }
 
 std::optional<CalendarDay> StepFirstDay(CalendarDay start, int32_t ts, int64_t step) {

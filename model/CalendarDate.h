@@ -28,9 +28,6 @@ bool IsFirstOfMonth(CalendarDay day);
 // Day of the year, 1 on January 1.
 int DayOfYear(CalendarDay day);
 
-// The day the given number of calendar months later; a day the month lacks becomes its last day.
-CalendarDay AddMonths(CalendarDay day, int64_t months);
-
 // The first day of time step `step` (from 1) of a data set starting on `start`: a step of 30 days
 // is a calendar month, one of 360 days twelve, any other length that many days. Nothing for a
 // day after the last year a date may have.

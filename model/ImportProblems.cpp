@@ -1,5 +1,7 @@
 #include "model/ImportProblems.h"
 
+#include "model/PrintableText.h"
+
 namespace vantorel {
 
 std::string ProblemText(const ImportProblem& problem) {
@@ -13,7 +15,9 @@ std::string ProblemText(const ImportProblem& problem) {
     if (problem.line > 0) add("line " + std::to_string(problem.line));
     add(problem.date);
     if (!problem.column.empty()) add((problem.column.rfind("--", 0) == 0 ? "option " : "column ") + problem.column);
-    return place.empty() ? problem.text : place + ": " + problem.text;
+    // Dates, columns and texts may quote a file's cells, which may hold line breaks and control
+    // characters; the problem stays on one line.
+    return PrintableText(place.empty() ? problem.text : place + ": " + problem.text);
 }
 
 std::string ProblemsText(const std::vector<ImportProblem>& problems) {

@@ -16,7 +16,8 @@ struct ImportProblem {
     std::string text;
 };
 
-// "FILE, line N, DATE, column C: TEXT", leaving out the parts the problem does not have.
+// "FILE, line N, DATE, column C: TEXT", leaving out the parts the problem does not have, on one
+// line: control characters written as PrintableText writes them.
 std::string ProblemText(const ImportProblem& problem);
 
 // One problem per line.

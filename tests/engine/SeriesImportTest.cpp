@@ -135,6 +135,17 @@ TEST(SeriesImportTest, ComputesTheEvaporationFromTheWeather) {
     EXPECT_EQ(r.import.method, EvaporationMethod::Hargreaves);
     EXPECT_EQ(r.import.unused_weather, std::vector<std::string>{"wind_speed"});
     EXPECT_EQ(r.import.data.ETp[1], 4.06);
+
+    // An rh_max column left empty: the pair cannot give the humidity on any day, so rh_mean alone
+    // decides where the data end, however long rh_min runs.
+    const std::string humidity = "date,rain,tmin,tmax,rh_max,rh_min,rh_mean,wind_speed,sunshine_hours\n"
+                                 "2020-07-05,0,12.3,21.5,,63,73.5,2.078,9.25\n"
+                                 "2020-07-06,0,12.3,21.5,,63,73.5,2.078,9.25\n"
+                                 "2020-07-07,0,12.3,21.5,,63,,2.078,9.25\n";
+    r = Import({{"weather.csv", humidity}}, settings);
+    ASSERT_EQ(r.problems, std::vector<std::string>{});
+    EXPECT_EQ(r.import.method, EvaporationMethod::PenmanMonteith);
+    EXPECT_EQ(r.import.steps, 2);
 }
 
 TEST(SeriesImportTest, ListsEveryProblemWithItsPlace) {

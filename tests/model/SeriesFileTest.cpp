@@ -64,6 +64,12 @@ TEST(SeriesFileTest, ListsEveryRefusedCellAndRow) {
                   "decimal point)",
                   "s.csv, line 7, 2021-03-03: the date is given twice (also on line 6)",
               }));
+    // A quoted line break or a terminal's escape in a cell stays within the problem's one line.
+    EXPECT_EQ(Problems("d\x1Bte,rain\n"),
+              std::vector<std::string>{"s.csv, line 1: the first column must be 'date', not 'd\\x1Bte'"});
+    EXPECT_EQ(Problems("date,rain\n2020-01-01,\"1\r\n2\"\n"),
+              std::vector<std::string>{"s.csv, line 2, 2020-01-01, column rain: '1\\r\\n2' is not a number (numbers "
+                                       "are written with a decimal point)"});
     EXPECT_EQ(Problems(""), std::vector<std::string>{"s.csv: the file is empty; it needs a header row starting with 'date'"});
     EXPECT_EQ(Problems("date\n\"2020"), std::vector<std::string>{"The file s.csv could not be read, line 2: a quoted "
                                                                  "field is not closed."});
