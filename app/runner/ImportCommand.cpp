@@ -63,19 +63,22 @@ bool WantsImport(const CommandLine& line) {
 }
 
 int RunImportCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
-    const auto usage = [&](const std::string& what) {
-        err << "vantorel-run: " << what << "\nTry 'vantorel-run --help'.\n";
-        return ExitBadInput;
-    };
-    if (!line.Has("import")) return usage("--start, --step, --steps, --latitude, --elevation, --wind-height and "
-                                          "--crop-factor are taken only with --import.");
-    if (!line.Has("resave")) return usage("--import needs --resave NEW.inp, the file the data set is saved to.");
-    if (!line.Has("start")) return usage("--import needs --start YYYY-MM-DD, the first day of the first step.");
+    if (!line.Has("import")) {
+        return UsageFailure("--start, --step, --steps, --latitude, --elevation, --wind-height and "
+                            "--crop-factor are taken only with --import.",
+                            err);
+    }
+    if (!line.Has("resave")) {
+        return UsageFailure("--import needs --resave NEW.inp, the file the data set is saved to.", err);
+    }
+    if (!line.Has("start")) {
+        return UsageFailure("--import needs --start YYYY-MM-DD, the first day of the first step.", err);
+    }
     for (const char* other : {"output", "tables", "graphs", "no-run", "check", "statistics", "objective-map", "jobs",
                               "manifest", "skip-done", "shard", "scenarios", "study-dir"}) {
-        if (line.Has(other)) return usage(std::string("--") + other + " cannot be combined with --import.");
+        if (line.Has(other)) return UsageFailure(std::string("--") + other + " cannot be combined with --import.", err);
     }
-    if (line.arguments.size() != 1) return usage("--import takes one base input file.");
+    if (line.arguments.size() != 1) return UsageFailure("--import takes one base input file.", err);
 
     InputData base;
     base.FileName = line.arguments.front();
@@ -90,7 +93,7 @@ int RunImportCommand(const CommandLine& line, std::ostream& out, std::ostream& e
     try {
         settings = SettingsOf(line, base);
     } catch (const UsageError& error) {
-        return usage(error.what());
+        return UsageFailure(error.what(), err);
     }
     std::vector<ImportProblem> problems;
     std::vector<SeriesFile> files;
